@@ -1,0 +1,29 @@
+#include "Shutdown.h"
+
+namespace cindrel {
+
+Shutdown::Shutdown(FormRegistry &forms, Process &process) : forms_(forms), process_(process) {}
+
+void Shutdown::EndApplication()
+{
+    if (ended_)
+        return;
+    // Walk a snapshot: unload handling may unload or destroy other forms.
+    for (LoadedForm *form : forms_.forms()) {
+        // Forms already destroyed, or whose unload is under way, are passed over.
+        if (forms_.contains(form)) {
+            try {
+                forms_.unload(form);
+            } catch (...) {
+                // A failed unload does not stop the shutdown.
+            }
+        }
+        // A nested call from that unload handling may have finished the job.
+        if (ended_)
+            return;
+    }
+    ended_ = true;
+    process_.end(0);
+}
+
+} // namespace cindrel

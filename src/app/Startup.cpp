@@ -1,0 +1,41 @@
+#include "Startup.h"
+
+namespace cindrel {
+
+namespace {
+
+// Each step stands by itself: a failure is passed over without a message.
+template <typename Step>
+void passOverFailure(Step &&step)
+{
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+void runStep(const std::function<void()> &step)
+{
+    if (step)
+        passOverFailure(step);
+}
+
+} // namespace
+
+bool StartApplication(Services &services, Shutdown &shutdown, const StartupSteps &steps)
+{
+    bool anotherCopy = false;
+    passOverFailure([&] { anotherCopy = services.guard.anotherCopyRunning(); });
+    if (anotherCopy) {
+        passOverFailure([&] { services.boxes.information("Application is already running"); });
+        shutdown.EndApplication();
+        return false;
+    }
+    passOverFailure([&] { services.random.seedFromClock(); });
+    runStep(steps.showUpdateReminder);
+    runStep(steps.showMainWindow);
+    runStep(steps.coBrandRandomize);
+    return true;
+}
+
+} // namespace cindrel

@@ -1,0 +1,36 @@
+#pragma once
+// The refer-a-friend request: five values entered in the farewell window,
+// checked and sent to the site's referral page as a URL.
+
+#include <QString>
+
+#include "platform/Seams.h"
+
+namespace cindrel {
+
+class modTellAFriend {
+public:
+    // Written by the farewell window before every submission, already trimmed.
+    QString ReferrerName;
+    QString ReferrerEmail;
+    QString ReferralMessage;
+    QString FriendName;
+    QString FriendEmail;
+    /// The last referral URL built; empty until the first request.
+    QString ReferralUrl;
+
+    /// Checks the five values in order (empty or still at its placeholder
+    /// gives that value's message and stops), then builds ReferralUrl and
+    /// opens it. At most one message per call.
+    void SubmitReferral(MessageBoxes &boxes, Browser &browser);
+    /// Hands ReferralUrl to the default browser.
+    void OpenReferralUrl(Browser &browser) const;
+};
+
+/// The referral page URL with taf1..taf6, each value percent-encoded as UTF-8
+/// so that the page script's query decoding yields exactly the text entered.
+QString buildReferralUrl(const QString &referrerName, const QString &referrerEmail,
+                         const QString &message, const QString &friendName,
+                         const QString &friendEmail);
+
+} // namespace cindrel

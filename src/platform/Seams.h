@@ -1,0 +1,84 @@
+#pragma once
+// The platform services the program's rules depend on. Each has a Qt
+// implementation (QtSeams.h) and a test double (tests/doubles), so every rule
+// can run in a test without a screen, a browser or the user's own settings.
+
+#include <QDate>
+#include <QString>
+#include <QVariant>
+
+namespace cindrel {
+
+/// Modal message boxes, all captioned with the application title "Cindrel".
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    /// Stop icon, one OK button.
+    virtual void critical(const QString &text) = 0;
+    /// Information icon, one OK button.
+    virtual void information(const QString &text) = 0;
+    /// Information icon, Yes and No; true when the user chose Yes.
+    virtual bool askYesNo(const QString &text) = 0;
+};
+
+/// Hands a URL to the default browser; never waits and never reports failure.
+class Browser {
+public:
+    virtual ~Browser() = default;
+    virtual void openUrl(const QString &url) = 0;
+};
+
+/// The per-user settings store ("Settings" group of the "Cindrel" settings).
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    /// The stored text of key, or a null QString when absent or unreadable.
+    virtual QString read(const QString &key) = 0;
+    /// Stores value under key and flushes it to disk; false when that failed.
+    virtual bool write(const QString &key, const QString &value) = 0;
+};
+
+/// Today's local calendar date.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDate today() = 0;
+};
+
+/// The process's one pseudo-random generator.
+class Random {
+public:
+    virtual ~Random() = default;
+    /// Reseeds from the system clock, so that every run draws a fresh sequence.
+    virtual void seedFromClock() = 0;
+    /// A single-precision draw r with 0 <= r < 1 (never 1.0).
+    virtual float next() = 0;
+};
+
+/// Tells whether another copy of the program is already running for this user.
+class InstanceGuard {
+public:
+    virtual ~InstanceGuard() = default;
+    virtual bool anotherCopyRunning() = 0;
+};
+
+/// Ends the process at once. The Qt implementation does not return; a test
+/// double records the call and returns, so callers must stop after it.
+class Process {
+public:
+    virtual ~Process() = default;
+    virtual void end(int exitCode) = 0;
+};
+
+/// The seams one running program uses, handed around by reference.
+struct Services {
+    MessageBoxes &boxes;
+    Browser &browser;
+    SettingsStore &settings;
+    Clock &clock;
+    Random &random;
+    InstanceGuard &guard;
+    Process &process;
+};
+
+} // namespace cindrel

@@ -1,0 +1,124 @@
+#include "SystemSeams.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace cindrel {
+
+namespace {
+std::unique_ptr<QSettings> openSettings()
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("Cindrel"), QStringLiteral("Cindrel"));
+}
+} // namespace
+
+QString QtSettingsStore::read(const QString &key)
+{
+    const auto settings = openSettings();
+    if (settings->status() != QSettings::NoError)
+        return {};
+    const QVariant value = settings->value(key);
+    if (!value.isValid())
+        return {};
+    return value.toString();
+}
+
+bool QtSettingsStore::write(const QString &key, const QString &value)
+{
+    const auto settings = openSettings();
+    if (settings->status() != QSettings::NoError)
+        return false;
+    settings->setValue(key, value);
+    settings->sync();
+    return settings->status() == QSettings::NoError;
+}
+
+QDate SystemClock::today()
+{
+    return QDate::currentDate();
+}
+
+float unitFloatFromBits(std::uint32_t bits24)
+{
+    return static_cast<float>(bits24 & 0xFFFFFFu) * (1.0f / 16777216.0f);
+}
+
+ClockRandom::ClockRandom()
+{
+    seedFromClock();
+}
+
+void ClockRandom::seedFromClock()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch().count();
+    const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::seed_seq seq{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32),
+                      static_cast<std::uint32_t>(tick), static_cast<std::uint32_t>(::getpid())};
+    engine_.seed(seq);
+}
+
+float ClockRandom::next()
+{
+    return unitFloatFromBits(static_cast<std::uint32_t>(engine_()) >> 8);
+}
+
+LockFileGuard::LockFileGuard(QString lockPath) : path_(std::move(lockPath))
+{
+    if (path_.isEmpty()) {
+        QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (dir.isEmpty())
+            dir = QDir::tempPath() + QStringLiteral("/cindrel-") + QString::number(::getuid());
+        QDir().mkpath(dir);
+        path_ = dir + QStringLiteral("/cindrel.lock");
+    }
+}
+
+bool LockFileGuard::anotherCopyRunning()
+{
+    lock_ = std::make_unique<QLockFile>(path_);
+    // Never treat a lock as stale by its age: a long-running copy keeps it.
+    // A lock whose process is gone is stale whatever its age, and QLockFile
+    // takes it over.
+    lock_->setStaleLockTime(0);
+    if (lock_->tryLock(0))
+        return false;
+    if (lock_->error() != QLockFile::LockFailedError) {
+        // The lock cannot be made at all (no runtime directory, no rights):
+        // that is no proof of another copy, so the start goes on.
+        lock_.reset();
+        return false;
+    }
+    qint64 pid = 0;
+    QString host, app;
+    if (lock_->getLockInfo(&pid, &host, &app) && pid == ::getpid())
+        return false;
+    lock_.reset();
+    return true;
+}
+
+void LockFileGuard::release()
+{
+    if (lock_)
+        lock_->unlock();
+    lock_.reset();
+}
+
+ExitProcess::ExitProcess(std::function<void()> beforeExit) : beforeExit_(std::move(beforeExit)) {}
+
+void ExitProcess::end(int exitCode)
+{
+    if (beforeExit_)
+        beforeExit_();
+    std::fflush(nullptr);
+    // No window handler may run after this, so skip the event loop and the
+    // destructors alike; everything worth keeping has been synced already.
+    std::_Exit(exitCode);
+}
+
+} // namespace cindrel

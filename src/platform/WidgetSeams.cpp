@@ -1,0 +1,51 @@
+#include "WidgetSeams.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace cindrel {
+
+namespace {
+// A lone CR (as in the update reminder) would show as a stray glyph or not
+// break at all; the box shows it as the line break it stands for.
+QString displayText(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString &text,
+                                    QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, QString::fromLatin1(kApplicationTitle), displayText(text), buttons);
+    box.setObjectName(QStringLiteral("messageBox"));
+    box.setTextFormat(Qt::PlainText);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+} // namespace
+
+void QtMessageBoxes::critical(const QString &text)
+{
+    showBox(QMessageBox::Critical, text, QMessageBox::Ok);
+}
+
+void QtMessageBoxes::information(const QString &text)
+{
+    showBox(QMessageBox::Information, text, QMessageBox::Ok);
+}
+
+bool QtMessageBoxes::askYesNo(const QString &text)
+{
+    return showBox(QMessageBox::Information, text, QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+void DesktopBrowser::openUrl(const QString &url)
+{
+    // The URL is already fully encoded ASCII; take it as it stands.
+    QDesktopServices::openUrl(QUrl::fromEncoded(url.toLatin1(), QUrl::StrictMode));
+}
+
+} // namespace cindrel

@@ -1,0 +1,26 @@
+#pragma once
+// Implementations of the seams that need the widget toolkit.
+
+#include "platform/Seams.h"
+
+namespace cindrel {
+
+/// The application title every message box carries.
+inline constexpr char kApplicationTitle[] = "Cindrel";
+
+/// QMessageBox, captioned "Cindrel", with no parent window.
+class QtMessageBoxes : public MessageBoxes {
+public:
+    void critical(const QString &text) override;
+    void information(const QString &text) override;
+    bool askYesNo(const QString &text) override;
+};
+
+/// QDesktopServices::openUrl: hands the URL to the desktop's opener
+/// (xdg-open under X11) without waiting; failures are ignored.
+class DesktopBrowser : public Browser {
+public:
+    void openUrl(const QString &url) override;
+};
+
+} // namespace cindrel

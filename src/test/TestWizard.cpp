@@ -1,0 +1,125 @@
+#include "TestWizard.h"
+
+namespace cindrel {
+
+std::optional<std::int16_t> parseAge(const std::string &text)
+{
+    if (text.empty())
+        return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > kMaxAge) // stop before any overflow
+            return std::nullopt;
+    }
+    if (value < kMinAge)
+        return std::nullopt;
+    return static_cast<std::int16_t>(value);
+}
+
+std::string trimBlanks(const std::string &text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+TestWizard::TestWizard(modNicotineDependancy &state, WizardView &view)
+    : state_(state), view_(view)
+{
+}
+
+void TestWizard::Load()
+{
+    view_.clearList(WizardControl::cboSex);
+    view_.addListItem(WizardControl::cboSex, "Male");
+    view_.addListItem(WizardControl::cboSex, "Female");
+    view_.selectListIndex(WizardControl::cboSex, 0);
+    view_.bringStepToFront(0);
+}
+
+bool TestWizard::AgeKeyFilter(int keyAscii)
+{
+    constexpr int kBackspace = 8;
+    if ((keyAscii >= '0' && keyAscii <= '9') || keyAscii == kBackspace)
+        return true;
+    view_.showCritical("Only numbers are accepted");
+    return false;
+}
+
+bool TestWizard::ValidatePersonalDetails()
+{
+    if (view_.text(WizardControl::txtName).empty()) {
+        view_.showCritical("Please enter your name");
+        view_.setFocus(WizardControl::txtName);
+        return false;
+    }
+    const std::string age = view_.text(WizardControl::txtAge);
+    if (age.empty()) {
+        view_.showCritical("Please enter your age");
+        view_.setFocus(WizardControl::txtAge);
+        return false;
+    }
+    // Text pasted into the box bypasses the key filter, and a long run of
+    // digits does not fit the age; both are refused rather than converted.
+    if (!parseAge(age)) {
+        view_.showCritical("Please enter your age in years, from " + std::to_string(kMinAge)
+                           + " to " + std::to_string(kMaxAge));
+        view_.setFocus(WizardControl::txtAge);
+        return false;
+    }
+    return true;
+}
+
+void TestWizard::StartTest()
+{
+    if (!ValidatePersonalDetails())
+        return;
+    state_.TakerName = trimBlanks(view_.text(WizardControl::txtName));
+    state_.TakerAge = *parseAge(view_.text(WizardControl::txtAge));
+    state_.TakerSex = view_.selectedListText(WizardControl::cboSex);
+    state_.QuestionNo = 0;
+    state_.TotalScore = 0;
+    view_.pressButton(WizardControl::cmdNextQuestion);
+    view_.bringStepToFront(1);
+}
+
+void TestWizard::NextQuestion()
+{
+    state_.FillQuestionBank();
+    const int k = state_.QuestionNo;
+    if (k >= 0 && k < kQuestionCount) {
+        if (k >= 1)
+            state_.setAnswer(k, view_.selectedListText(WizardControl::cboAnswer_Option));
+        const int next = k + 1;
+        view_.setCaption(WizardControl::lblQuestionNo,
+                         "Question " + std::to_string(next) + " of " + std::to_string(kQuestionCount));
+        view_.setCaption(WizardControl::lblQuestion, state_.question(next));
+        view_.clearList(WizardControl::cboAnswer_Option);
+        for (const std::string &choice : state_.choices(next))
+            view_.addListItem(WizardControl::cboAnswer_Option, choice);
+        view_.selectListIndex(WizardControl::cboAnswer_Option, 0);
+        state_.QuestionNo = static_cast<std::int16_t>(next);
+        return;
+    }
+    // Question 6 is on screen (or the result already is): store the last
+    // answer and score the test.
+    state_.setAnswer(kQuestionCount, view_.selectedListText(WizardControl::cboAnswer_Option));
+    view_.setFocus(WizardControl::cmdMain);
+    state_.CalculateDependency(view_);
+    view_.bringStepToFront(2);
+}
+
+void TestWizard::MainScreen()
+{
+    view_.setText(WizardControl::txtAge, "");
+    view_.setFocus(WizardControl::txtAge);
+    view_.selectListIndex(WizardControl::cboSex, 0);
+    view_.bringStepToFront(0);
+}
+
+} // namespace cindrel

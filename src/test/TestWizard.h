@@ -1,0 +1,49 @@
+#pragma once
+// The three-step test wizard of the main window: personal details, six
+// questions one at a time, and the result.
+
+#include <optional>
+#include <string>
+
+#include "WizardView.h"
+#include "modNicotineDependancy.h"
+
+namespace cindrel {
+
+/// Smallest and largest age accepted by the personal-details check.
+inline constexpr int kMinAge = 1;
+inline constexpr int kMaxAge = 150;
+
+/// The age held by text when it is digits only (leading zeros allowed) and
+/// lies between kMinAge and kMaxAge; nothing otherwise. Never overflows,
+/// whatever the number of digits.
+std::optional<std::int16_t> parseAge(const std::string &text);
+
+/// Text with leading and trailing blanks (code 32 only) removed.
+std::string trimBlanks(const std::string &text);
+
+class TestWizard {
+public:
+    TestWizard(modNicotineDependancy &state, WizardView &view);
+
+    /// Load of the main window: fills the sex list and shows the first step.
+    void Load();
+    /// Key filter of the age box, given the typed character's code. Returns
+    /// true when the character may reach the box; otherwise the character is
+    /// swallowed and "Only numbers are accepted" is shown.
+    bool AgeKeyFilter(int keyAscii);
+    /// Click of the start button.
+    void StartTest();
+    /// Click of the next-question button.
+    void NextQuestion();
+    /// Click of the main-screen button.
+    void MainScreen();
+    /// Checks name and age; shows a message and moves the focus on failure.
+    bool ValidatePersonalDetails();
+
+private:
+    modNicotineDependancy &state_;
+    WizardView &view_;
+};
+
+} // namespace cindrel

@@ -1,0 +1,54 @@
+#pragma once
+// The UI operations the test wizard needs of its window. The main window
+// implements them on its widgets; tests implement them with a recording fake.
+
+#include <string>
+
+#include "modNicotineDependancy.h"
+
+namespace cindrel {
+
+/// The controls of the three wizard steps the wizard reads or writes.
+enum class WizardControl {
+    txtName,
+    txtAge,
+    cboSex,
+    cmdNext,
+    lblQuestionNo,
+    lblQuestion,
+    cboAnswer_Option,
+    cmdNextQuestion,
+    lblResult0,
+    lblResult1,
+    cmdMain,
+};
+
+class WizardView : public ResultSink {
+public:
+    /// Label captions.
+    virtual void setCaption(WizardControl label, const std::string &caption) = 0;
+    /// Text boxes.
+    virtual std::string text(WizardControl box) const = 0;
+    virtual void setText(WizardControl box, const std::string &text) = 0;
+    /// Keyboard focus.
+    virtual void setFocus(WizardControl control) = 0;
+    /// Drop-down lists.
+    virtual void clearList(WizardControl list) = 0;
+    virtual void addListItem(WizardControl list, const std::string &text) = 0;
+    virtual void selectListIndex(WizardControl list, int index) = 0;
+    virtual std::string selectedListText(WizardControl list) const = 0;
+    /// Brings step panel 0, 1 or 2 to the front; only the front one is visible.
+    virtual void bringStepToFront(int step) = 0;
+    /// Presses a button from code; its click handler has run when this returns.
+    virtual void pressButton(WizardControl button) = 0;
+    /// Modal message box with the stop icon and one OK button.
+    virtual void showCritical(const std::string &message) = 0;
+
+    /// The scoring's two result lines go to the result labels.
+    void setResultCaption(int index, const std::string &caption) override
+    {
+        setCaption(index == 0 ? WizardControl::lblResult0 : WizardControl::lblResult1, caption);
+    }
+};
+
+} // namespace cindrel

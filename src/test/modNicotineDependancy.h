@@ -1,0 +1,82 @@
+#pragma once
+// The nicotine dependency test: the question bank, the answers of the current
+// test, the scoring and the wizard's own state. Plain standard C++ so that it
+// can be built and exercised without any window toolkit.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cindrel {
+
+/// Where the scoring writes its two result lines (the result labels 0 and 1).
+class ResultSink {
+public:
+    virtual ~ResultSink() = default;
+    virtual void setResultCaption(int index, const std::string &caption) = 0;
+};
+
+/// One choice of a question with the points it scores.
+struct Choice {
+    std::string_view text;
+    std::int16_t points;
+};
+
+inline constexpr int kQuestionCount = 6;
+
+/// The score of six answers: each answer is matched, whole-string and
+/// case-sensitively, against its own question's choices only; an answer that
+/// matches no choice adds nothing.
+std::int16_t scoreAnswers(const std::array<std::string, kQuestionCount> &answers);
+
+/// The verdict for a score (0-2, 3-4, 5, 6-7, anything else).
+std::string_view verdictFor(std::int16_t score);
+
+/// "Your Score is: " followed by the score in decimal.
+std::string scoreLine(std::int16_t score);
+
+/// The verdict heading, CR LF, then the verdict.
+std::string levelLine(std::string_view verdict);
+
+/// The choices of question k (1 to 6) in display order, with their points.
+const std::vector<Choice> &choicesWithPoints(int k);
+
+class modNicotineDependancy {
+public:
+    // Wizard state, written and read by the test wizard only.
+    std::string TakerName;
+    std::int16_t TakerAge = 0;
+    std::string TakerSex;
+    std::int16_t QuestionNo = 0;
+
+    // Result of the last scoring.
+    std::int16_t TotalScore = 0;
+    std::string DependencyLevel = std::string(verdictFor(0));
+
+    /// Loads the question and choice tables; calling it again changes nothing.
+    void FillQuestionBank();
+
+    /// Text of question k (1 to 6), with its "k. " prefix.
+    const std::string &question(int k) const;
+    /// Choice texts of question k (1 to 6) in display order.
+    const std::vector<std::string> &choices(int k) const;
+
+    /// Stores answer k (1 to 6); any other k is ignored.
+    void setAnswer(int k, const std::string &text);
+    const std::string &answer(int k) const;
+    const std::array<std::string, kQuestionCount> &answers() const { return Answers; }
+
+    /// Scores the six answers, stores score and verdict, and writes the score
+    /// line to result label 0 and then the level line to result label 1.
+    void CalculateDependency(ResultSink &sink);
+
+private:
+    std::array<std::string, kQuestionCount> Questions;
+    std::array<std::vector<std::string>, kQuestionCount> Choices;
+    std::array<std::string, kQuestionCount> Answers;
+    bool bankFilled_ = false;
+};
+
+} // namespace cindrel

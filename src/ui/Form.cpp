@@ -1,0 +1,35 @@
+#include "Form.h"
+
+#include <QCloseEvent>
+
+namespace cindrel {
+
+Form::Form(FormRegistry &registry, QWidget &widget) : registry_(registry), widget_(widget)
+{
+    registry_.add(this);
+}
+
+Form::~Form()
+{
+    registry_.remove(this);
+}
+
+void Form::runUnload()
+{
+    try {
+        onUnload();
+    } catch (...) {
+        // Unloading goes on whatever the handling did.
+    }
+    registry_.remove(this);
+    widget_.hide();
+    widget_.deleteLater();
+}
+
+void Form::handleClose(QCloseEvent *event)
+{
+    event->accept();
+    unload();
+}
+
+} // namespace cindrel
