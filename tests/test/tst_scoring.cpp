@@ -1,4 +1,184 @@
+// Scoring of six answers: points per choice, verdict boundaries and the exact
+// result lines.
+
 #include <QtTest>
-class TstScoring : public QObject { Q_OBJECT };
+
+#include "test/modNicotineDependancy.h"
+
+using namespace cindrel;
+using Answers = std::array<std::string, kQuestionCount>;
+
+Q_DECLARE_METATYPE(Answers)
+
+namespace {
+
+class RecordingSink : public ResultSink {
+public:
+    std::vector<std::pair<int, std::string>> captions;
+    void setResultCaption(int index, const std::string &caption) override
+    {
+        captions.emplace_back(index, caption);
+    }
+};
+
+modNicotineDependancy withAnswers(const Answers &answers)
+{
+    modNicotineDependancy m;
+    for (int k = 1; k <= kQuestionCount; ++k)
+        m.setAnswer(k, answers[k - 1]);
+    return m;
+}
+
+} // namespace
+
+class TstScoring : public QObject {
+    Q_OBJECT
+
+private slots:
+    void scoresAnswerSets_data()
+    {
+        QTest::addColumn<Answers>("answers");
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QString>("verdict");
+
+        QTest::newRow("all first choices")
+            << Answers{"Less than 10", "Within five minutes", "Yes", "The first one", "Yes", "Yes"} << 7
+            << "You are highly addicted to nicotine";
+        QTest::newRow("all last choices")
+            << Answers{"More than 30", "After one hour", "No", "The others", "No", "No"} << 3
+            << "You are slightly dependent on nicotine";
+        QTest::newRow("lowest")
+            << Answers{"Less than 10", "After one hour", "No", "The others", "No", "No"} << 0
+            << "You are very slightly dependent on nicotine";
+        QTest::newRow("highest")
+            << Answers{"More than 30", "Within five minutes", "Yes", "The first one", "Yes", "Yes"} << 10
+            << "You are very highly addicted to nicotine";
+        QTest::newRow("middle choices of questions 1 and 2")
+            << Answers{"Between 11- 20", "More than five minutes but within half an hour of waking up", "No",
+                       "The others", "No", "No"}
+            << 3 << "You are slightly dependent on nicotine";
+        QTest::newRow("score 5")
+            << Answers{"Between 21- 30", "Between half an hour to an hour", "Yes", "The first one", "No", "No"}
+            << 5 << "You are moderately dependent on nicotine";
+        QTest::newRow("nothing answered") << Answers{} << 0 << "You are very slightly dependent on nicotine";
+        // Answers that match no choice of their own question add nothing; the rest still count.
+        QTest::newRow("empty answer to question 1")
+            << Answers{"", "Within five minutes", "Yes", "The first one", "Yes", "Yes"} << 7
+            << "You are highly addicted to nicotine";
+        QTest::newRow("lower-case yes")
+            << Answers{"More than 30", "Within five minutes", "yes", "The first one", "Yes", "Yes"} << 9
+            << "You are very highly addicted to nicotine";
+        QTest::newRow("hyphen without its blank")
+            << Answers{"Between 11-20", "Within five minutes", "No", "The others", "No", "No"} << 3
+            << "You are slightly dependent on nicotine";
+        QTest::newRow("trailing blank")
+            << Answers{"More than 30 ", "After one hour", "No", "The others", "No", "No"} << 0
+            << "You are very slightly dependent on nicotine";
+        // An answer is matched only against its own question's choices.
+        QTest::newRow("choice of another question")
+            << Answers{"Yes", "Yes", "The first one", "Yes", "More than 30", "Within five minutes"} << 0
+            << "You are very slightly dependent on nicotine";
+    }
+
+    void scoresAnswerSets()
+    {
+        QFETCH(Answers, answers);
+        QFETCH(int, score);
+        QFETCH(QString, verdict);
+
+        modNicotineDependancy m = withAnswers(answers);
+        m.TotalScore = 99; // scoring starts from zero whatever was there
+        RecordingSink sink;
+        m.CalculateDependency(sink);
+
+        QCOMPARE(int(m.TotalScore), score);
+        QCOMPARE(QString::fromStdString(m.DependencyLevel), verdict);
+        QCOMPARE(scoreAnswers(answers), std::int16_t(score));
+    }
+
+    void verdictBoundaries_data()
+    {
+        QTest::addColumn<int>("score");
+        QTest::addColumn<QString>("verdict");
+        const char *verySlightly = "You are very slightly dependent on nicotine";
+        const char *slightly = "You are slightly dependent on nicotine";
+        const char *moderately = "You are moderately dependent on nicotine";
+        const char *highly = "You are highly addicted to nicotine";
+        const char *veryHighly = "You are very highly addicted to nicotine";
+        const std::pair<int, const char *> table[] = {
+            {0, verySlightly}, {2, verySlightly}, {3, slightly}, {4, slightly}, {5, moderately},
+            {6, highly},       {7, highly},       {8, veryHighly}, {10, veryHighly}, {-1, veryHighly},
+        };
+        for (const auto &[score, verdict] : table)
+            QTest::addRow("%d", score) << score << verdict;
+    }
+
+    void verdictBoundaries()
+    {
+        QFETCH(int, score);
+        QFETCH(QString, verdict);
+        QCOMPARE(QString::fromStdString(std::string(verdictFor(std::int16_t(score)))), verdict);
+    }
+
+    void pointsFollowTheirRule()
+    {
+        // Question 1 rises 0..3; the others fall to 0 at their last choice.
+        for (int k = 1; k <= kQuestionCount; ++k) {
+            const auto &choices = choicesWithPoints(k);
+            QCOMPARE(int(choices.size()), k <= 2 ? 4 : 2);
+            for (int i = 0; i < int(choices.size()); ++i) {
+                const int expected = k == 1 ? i : int(choices.size()) - 1 - i;
+                QCOMPARE(int(choices[i].points), expected);
+            }
+        }
+    }
+
+    void resultLinesAreExact()
+    {
+        modNicotineDependancy m = withAnswers(
+            {"Between 21- 30", "Between half an hour to an hour", "Yes", "The first one", "No", "No"});
+        RecordingSink sink;
+        m.CalculateDependency(sink);
+
+        QCOMPARE(sink.captions.size(), size_t(2));
+        QCOMPARE(sink.captions[0].first, 0);
+        QCOMPARE(sink.captions[0].second, std::string("Your Score is: 5"));
+        QCOMPARE(sink.captions[1].first, 1);
+        QCOMPARE(sink.captions[1].second,
+                 std::string("Your Level of Nicotine Dependency is: \r\nYou are moderately dependent on nicotine"));
+        QCOMPARE(scoreLine(10), std::string("Your Score is: 10"));
+        QCOMPARE(scoreLine(0), std::string("Your Score is: 0"));
+    }
+
+    void scoringTwiceGivesTheSameResult()
+    {
+        modNicotineDependancy m =
+            withAnswers({"Less than 10", "Within five minutes", "Yes", "The first one", "Yes", "Yes"});
+        RecordingSink first, second;
+        m.CalculateDependency(first);
+        m.CalculateDependency(second);
+        QCOMPARE(int(m.TotalScore), 7);
+        QCOMPARE(first.captions, second.captions);
+    }
+
+    void questionBankTexts()
+    {
+        modNicotineDependancy m;
+        m.FillQuestionBank();
+        m.FillQuestionBank(); // a second call changes nothing
+        QCOMPARE(m.question(1), std::string("1. How many cigarettes do you smoke in a day?"));
+        QCOMPARE(m.question(6), std::string("6. Do you smoke more frequently in the first half of the day?"));
+        QCOMPARE(m.choices(1), (std::vector<std::string>{"Less than 10", "Between 11- 20", "Between 21- 30",
+                                                         "More than 30"}));
+        QCOMPARE(m.choices(2).at(1), std::string("More than five minutes but within half an hour of waking up"));
+        QCOMPARE(m.choices(4), (std::vector<std::string>{"The first one", "The others"}));
+        for (int k = 1; k <= kQuestionCount; ++k)
+            QVERIFY(m.question(k).rfind(std::to_string(k) + ". ", 0) == 0);
+        // Out-of-range questions read as empty instead of reading past the tables.
+        QVERIFY(m.question(0).empty());
+        QVERIFY(m.choices(7).empty());
+    }
+};
+
 QTEST_APPLESS_MAIN(TstScoring)
 #include "tst_scoring.moc"
