@@ -1,0 +1,63 @@
+// Fuzzes the scoring with arbitrary answers: six answers split at NUL bytes.
+// Whatever they hold, the score stays within 0 to 10, equals the sum of the
+// points of the answers that match a choice of their own question, and the
+// two result lines keep their exact form.
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "test/modNicotineDependancy.h"
+
+using namespace cindrel;
+
+namespace {
+class Sink : public ResultSink {
+public:
+    std::string lines[2];
+    int calls = 0;
+    void setResultCaption(int index, const std::string &caption) override
+    {
+        if (index < 0 || index > 1 || calls != index)
+            std::abort(); // score line first, then level line
+        lines[index] = caption;
+        ++calls;
+    }
+};
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    std::array<std::string, kQuestionCount> answers;
+    std::size_t q = 0;
+    for (std::size_t i = 0; i < size && q < answers.size(); ++i) {
+        if (data[i] == 0)
+            ++q;
+        else
+            answers[q].push_back(static_cast<char>(data[i]));
+    }
+
+    int expected = 0;
+    for (int k = 1; k <= kQuestionCount; ++k)
+        for (const Choice &choice : choicesWithPoints(k))
+            if (answers[k - 1] == choice.text) {
+                expected += choice.points;
+                break;
+            }
+
+    modNicotineDependancy m;
+    for (int k = 1; k <= kQuestionCount; ++k)
+        m.setAnswer(k, answers[k - 1]);
+    Sink sink;
+    m.CalculateDependency(sink);
+
+    if (m.TotalScore < 0 || m.TotalScore > 10 || m.TotalScore != expected)
+        std::abort();
+    if (sink.calls != 2 || sink.lines[0] != "Your Score is: " + std::to_string(expected))
+        std::abort();
+    if (sink.lines[1] != "Your Level of Nicotine Dependency is: \r\n" + m.DependencyLevel)
+        std::abort();
+    if (m.DependencyLevel != verdictFor(m.TotalScore))
+        std::abort();
+    return 0;
+}
