@@ -1,1 +1,59 @@
-// (being written)
+#include "SitePages.h"
+
+namespace cindrel {
+
+QString siteBaseUrl()
+{
+    return QStringLiteral("http://") + QStringLiteral(CINDREL_SITE_HOST) + QStringLiteral("/cindrel/");
+}
+
+QString forumAddress()
+{
+    return QStringLiteral(CINDREL_FORUM_ADDRESS);
+}
+
+QString pageKey(SitePage page)
+{
+    switch (page) {
+    case SitePage::velmorsoftwares:
+        return QStringLiteral("velmorsoftwares");
+    case SitePage::donate:
+        return QStringLiteral("donate");
+    case SitePage::help_web_page:
+        return QStringLiteral("help-web-page");
+    case SitePage::fully_branded:
+        return QStringLiteral("fully-branded");
+    case SitePage::co_brand:
+        return QStringLiteral("co-brand");
+    case SitePage::home_page:
+        return QStringLiteral("home-page");
+    case SitePage::download_web_page:
+        return QStringLiteral("download-web-page");
+    }
+    // Not reachable with a valid enumerator; an empty key opens no page.
+    return {};
+}
+
+QString pageUrlForKey(const QString &key)
+{
+    return siteBaseUrl() + QStringLiteral("ssd.php?page=") + key;
+}
+
+QString pageUrl(SitePage page)
+{
+    return pageUrlForKey(pageKey(page));
+}
+
+void OpenSitePage(Browser &browser, SitePage page)
+{
+    const QString key = pageKey(page);
+    if (key.isEmpty())
+        return;
+    // The outcome is never examined: a page that cannot open is passed over.
+    try {
+        browser.openUrl(pageUrlForKey(key));
+    } catch (...) {
+    }
+}
+
+} // namespace cindrel

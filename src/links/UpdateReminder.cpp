@@ -1,1 +1,61 @@
-// (being written)
+#include "UpdateReminder.h"
+
+#include <QDate>
+
+#include "links/SitePages.h"
+
+namespace cindrel {
+
+namespace {
+/// More days than this between the stored day and today make a reminder due.
+constexpr qint64 kQuietDays = 14;
+
+QString storedForm(const QDate &date)
+{
+    return date.toString(Qt::ISODate);
+}
+} // namespace
+
+QString updateReminderText()
+{
+    return QStringLiteral("There maybe an update to this software available\r"
+                          "Do you want to check for an update?");
+}
+
+void ShowUpdateReminder(SettingsStore &settings, Clock &clock, MessageBoxes &boxes, Browser &browser)
+{
+    const QDate today = clock.today();
+    if (!today.isValid())
+        return;
+
+    const QString stored = settings.read(kLastReminderDateKey);
+    if (stored.isEmpty()) {
+        // First start: remember the day, say nothing. A failed write keeps
+        // the reminder silent too; it simply tries again next start.
+        settings.write(kLastReminderDateKey, storedForm(today));
+        return;
+    }
+
+    // Only the exact form the reminder writes is accepted; anything else is
+    // left as it stands and the reminder stays silent.
+    const QDate last = QDate::fromString(stored, Qt::ISODate);
+    if (!last.isValid() || storedForm(last) != stored)
+        return;
+
+    const qint64 days = today.daysTo(last);
+    if (days >= -kQuietDays && days <= kQuietDays)
+        return;
+
+    const bool wantsUpdate = boxes.askYesNo(updateReminderText());
+
+    // The day is stored before the browser is asked, so that a browser that
+    // fails cannot bring the reminder back at the next start.
+    settings.write(kLastReminderDateKey, storedForm(today));
+
+    // A Yes is honoured even when the day could not be stored: the user
+    // asked for the page, and the only cost is that the reminder comes again.
+    if (wantsUpdate)
+        OpenSitePage(browser, SitePage::download_web_page);
+}
+
+} // namespace cindrel

@@ -16,7 +16,9 @@ QString updateReminderText();
 /// Shows the reminder when more than 14 days lie between the stored date and
 /// today (either way); stores today on the first start and after every
 /// reminder (before opening the download page on Yes). A stored value that is
-/// not a date, or settings that cannot be read or written, keep it silent.
+/// not a yyyy-MM-dd date is left as it is and keeps the reminder silent, as do
+/// settings that cannot be read or written; a Yes still opens the download
+/// page when today could not be stored.
 void ShowUpdateReminder(SettingsStore &settings, Clock &clock, MessageBoxes &boxes, Browser &browser);
 
 } // namespace cindrel

@@ -1,0 +1,87 @@
+// Site page URLs and their hand-off to the browser, and the random choice of
+// the promotional label in front.
+
+#include <QtTest>
+#include <cmath>
+#include <limits>
+
+#include "doubles/Doubles.h"
+#include "links/CoBrand.h"
+#include "links/SitePages.h"
+
+using namespace cindrel;
+
+Q_DECLARE_METATYPE(cindrel::SitePage)
+
+class TstSitePages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pages_data()
+    {
+        QTest::addColumn<SitePage>("page");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("velmorsoftwares") << SitePage::velmorsoftwares << "velmorsoftwares";
+        QTest::newRow("donate") << SitePage::donate << "donate";
+        QTest::newRow("help-web-page") << SitePage::help_web_page << "help-web-page";
+        QTest::newRow("fully-branded") << SitePage::fully_branded << "fully-branded";
+        QTest::newRow("co-brand") << SitePage::co_brand << "co-brand";
+        QTest::newRow("home-page") << SitePage::home_page << "home-page";
+        QTest::newRow("download-web-page") << SitePage::download_web_page << "download-web-page";
+    }
+
+    void pages()
+    {
+        QFETCH(SitePage, page);
+        QFETCH(QString, key);
+        // Plain HTTP, the product path, the page script, the key, and nothing after it.
+        const QString expected = QStringLiteral("http://" CINDREL_SITE_HOST "/cindrel/ssd.php?page=") + key;
+        QCOMPARE(pageKey(page), key);
+        QCOMPARE(pageUrl(page), expected);
+        QCOMPARE(pageUrlForKey(key), expected);
+
+        // Every opening is handed on, repeats included.
+        testing::RecordingBrowser browser;
+        OpenSitePage(browser, page);
+        OpenSitePage(browser, page);
+        QCOMPARE(browser.urls, QStringList(2, expected));
+    }
+
+    void forumAddressHasNoScheme()
+    {
+        QCOMPARE(forumAddress(), QStringLiteral(CINDREL_FORUM_ADDRESS));
+        QVERIFY(!forumAddress().contains(QLatin1Char('/')));
+    }
+
+    void coBrandNumber_data()
+    {
+        QTest::addColumn<float>("r");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<bool>("fullBrand");
+        QTest::newRow("r = 0") << 0.0f << 1 << false;
+        QTest::newRow("just below 1/6") << std::nextafter(1.0f / 6.0f, 0.0f) << 1 << false;
+        QTest::newRow("1/6") << 1.0f / 6.0f << 2 << true;
+        QTest::newRow("0.4") << 0.4f << 3 << false;
+        QTest::newRow("0.5") << 0.5f << 4 << true;
+        QTest::newRow("0.75") << 0.75f << 5 << false;
+        QTest::newRow("just below 1") << std::nextafter(1.0f, 0.0f) << 6 << true;
+        // Draws that should never come still land on 1 to 6.
+        QTest::newRow("1.0") << 1.0f << 6 << true;
+        QTest::newRow("+inf") << std::numeric_limits<float>::infinity() << 6 << true;
+        QTest::newRow("-0.3") << -0.3f << 1 << false;
+        QTest::newRow("-inf") << -std::numeric_limits<float>::infinity() << 1 << false;
+        QTest::newRow("NaN") << std::numeric_limits<float>::quiet_NaN() << 1 << false;
+    }
+
+    void coBrandNumber()
+    {
+        QFETCH(float, r);
+        QFETCH(int, n);
+        QFETCH(bool, fullBrand);
+        QCOMPARE(cindrel::coBrandNumber(r), n);
+        QCOMPARE(fullBrandInFront(cindrel::coBrandNumber(r)), fullBrand);
+    }
+};
+
+QTEST_APPLESS_MAIN(TstSitePages)
+#include "tst_sitepages.moc"
