@@ -1,0 +1,218 @@
+#include "FrmAbout.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <vector>
+
+#include "links/SitePages.h"
+#include "ui/AppIcon.h"
+#include "ui/Look.h"
+
+namespace cindrel {
+
+namespace {
+
+const QColor kLightYellow(255, 255, 128);
+const QColor kYellow(255, 255, 0);
+
+/// The client area as designed, in twips.
+constexpr int kClientWidth = 7035;
+constexpr int kClientHeight = 3015;
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+QLabel *plainLabel(QWidget *parent, const QString &name, const QString &text, const QFont &font,
+                   const QColor &color, bool wrap)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    setTextColor(label, color);
+    label->setWordWrap(wrap);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+/// A control and the place it was designed at.
+struct Placement {
+    QWidget *widget;
+    QRect designed;
+    /// Single-line labels that sit against the right edge grow to the left.
+    bool anchoredRight = false;
+};
+
+/// The smallest size that shows all of a label's text.
+QSize neededSize(const QWidget *widget, int width)
+{
+    const auto *label = qobject_cast<const QLabel *>(widget);
+    if (!label)
+        return {0, 0};
+    if (label->wordWrap())
+        return {width, label->heightForWidth(width)};
+    return label->sizeHint();
+}
+
+/// Puts every control, given from top to bottom, at its designed place, but
+/// lets a label whose text does not fit (a fallback font is wider than
+/// Verdana) grow just enough, and moves the controls under it down by as
+/// much. Returns the extra height the client area needs.
+int place(std::vector<Placement> &controls, int clientWidth)
+{
+    std::vector<QRect> placed;
+    int shift = 0;
+    for (auto &control : controls) {
+        QRect rect = control.designed.translated(0, shift);
+        const QSize need = neededSize(control.widget, rect.width());
+        if (need.width() > rect.width()) {
+            const int right = control.anchoredRight ? rect.right() : -1;
+            rect.setWidth(std::min(need.width(), clientWidth));
+            if (right >= 0)
+                rect.moveRight(right);
+            rect.moveLeft(std::max(rect.left(), 0));
+        }
+        if (need.height() > rect.height())
+            rect.setHeight(need.height());
+        // Never overlap a control placed above that shares any column.
+        for (const QRect &above : placed) {
+            const bool sameColumns = above.left() <= rect.right() && rect.left() <= above.right();
+            if (sameColumns && rect.top() <= above.bottom()) {
+                const int push = above.bottom() + 1 - rect.top();
+                rect.translate(0, push);
+                shift += push;
+            }
+        }
+        control.widget->setGeometry(rect);
+        placed.push_back(rect);
+    }
+    return shift;
+}
+
+} // namespace
+
+FrmAbout::FrmAbout(AppContext &ctx, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint),
+      Form(ctx.forms, *this),
+      ctx_(ctx)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Cindrel v1.15"));
+    setWindowIcon(applicationIcon());
+    setSizeGripEnabled(false);
+    setBrownBackground(this);
+    buildControls();
+    centreOnScreen();
+}
+
+QString FrmAbout::descriptionText()
+{
+    return QStringLiteral("Cindrel is a simple health tool that helps one know their level of "
+                          "dependency on nicotine. Nicotine has harmful effects and is best to be "
+                          "avoided. All rights in this software are reserved by Velmor Softwares.");
+}
+
+void FrmAbout::buildControls()
+{
+    // The OK button comes first, so it is first in the tab order and holds
+    // the focus when the window opens; it is both the default button (Enter)
+    // and, through QDialog, the cancel button (Escape).
+    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdOK->setAutoDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(applicationIconPixmap(devicePixelRatioF()));
+    picIcon->setFrameShape(QFrame::NoFrame);
+
+    auto *label2 = plainLabel(this, QStringLiteral("Label2"), QStringLiteral("Cindrel v1.15"),
+                              verdana(12, true), kCyan, false);
+    auto *label1 = plainLabel(this, QStringLiteral("Label1"), descriptionText(), verdana(8.25),
+                              kLightYellow, true);
+
+    auto *lblHomePage = new LinkLabel(QStringLiteral("lblHomePage"),
+                                      QStringLiteral("Click here to visit ") + forumAddress(), false,
+                                      this);
+    lblHomePage->setWordWrap(false);
+    lblHomePage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(lblHomePage, &LinkLabel::clicked, this,
+            [this] { OpenSitePage(ctx_.services.browser, SitePage::home_page); });
+
+    auto *label3 = plainLabel(this, QStringLiteral("Label3"),
+                              QStringLiteral("Home Business Opportunity. Start your own Internet "
+                                             "business and make money online. Get this software "
+                                             "fully branded for your website."),
+                              verdana(8.25, true), kYellow, true);
+
+    auto *lblCoBrand = new LinkLabel(QStringLiteral("lblCoBrand"),
+                                     QStringLiteral("Click here for more details."), false, this);
+    lblCoBrand->setWordWrap(false);
+    lblCoBrand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(lblCoBrand, &LinkLabel::clicked, this,
+            [this] { OpenSitePage(ctx_.services.browser, SitePage::fully_branded); });
+
+    auto *line2 = new QFrame(this);
+    line2->setObjectName(QStringLiteral("Line2"));
+    line2->setFrameShape(QFrame::NoFrame);
+    line2->setAutoFillBackground(true);
+    QPalette linePalette = line2->palette();
+    linePalette.setColor(QPalette::Window, kCyan);
+    line2->setPalette(linePalette);
+
+    const int clientWidth = twips(kClientWidth);
+    // The rule runs past both edges, 2 pixels thick, centred on its line.
+    const QRect lineRect(-1, twips(2520) - 1, clientWidth + 2, 2);
+
+    std::vector<Placement> controls{
+        {picIcon, twipsRect(120, 150, 480, 480)},
+        {label2, twipsRect(720, 360, 5445, 270)},
+        {label1, twipsRect(120, 750, 6885, 615)},
+        {lblHomePage, twipsRect(2955, 1365, 4050, 195), true},
+        {label3, twipsRect(120, 1680, 6885, 435)},
+        {lblCoBrand, twipsRect(4650, 2115, 2355, 195), true},
+        {line2, lineRect},
+        {cmdOK, twipsRect(5745, 2640, 1260, 345)},
+    };
+    const int extraHeight = place(controls, clientWidth);
+
+    setFixedSize(clientWidth, twips(kClientHeight) + extraHeight);
+    cmdOK->setFocus(Qt::OtherFocusReason);
+
+    // Closing by OK, Enter or Escape unloads the window like the close box.
+    connect(this, &QDialog::finished, this, [this] { unload(); });
+}
+
+void FrmAbout::centreOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = rect();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void FrmAbout::closeEvent(QCloseEvent *event)
+{
+    setResult(QDialog::Rejected);
+    handleClose(event);
+}
+
+void FrmAbout::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (auto *ok = findChild<QPushButton *>(QStringLiteral("cmdOK")))
+        ok->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace cindrel
