@@ -1,0 +1,40 @@
+#pragma once
+// The five referral fields, the text each shows while nothing is entered,
+// and the rules that swap that text in and out as the focus moves.
+
+#include <QString>
+
+namespace cindrel {
+
+/// The referral values, in the order they are checked before sending.
+enum class ReferralField {
+    ReferrerName,
+    ReferrerEmail,
+    ReferralMessage,
+    FriendName,
+    FriendEmail,
+};
+
+/// Removes leading and trailing spaces (code 32 only); tabs and line breaks stay.
+QString trimBlanks(const QString &text);
+
+/// The text a field shows while nothing is entered, e.g. "Your Name".
+QString placeholderFor(ReferralField field);
+
+/// The message shown when a value is empty or still at its placeholder,
+/// e.g. "Please Enter Your Name".
+QString missingValueMessage(ReferralField field);
+
+/// True when the value, trimmed of spaces, is empty or equals the
+/// placeholder exactly (letter case significant).
+bool isMissing(const QString &value, const QString &placeholder);
+
+/// The field's new text when it gets the focus: empty when the trimmed text
+/// is exactly the placeholder, otherwise the text unchanged.
+QString textOnFocusIn(const QString &text, const QString &placeholder);
+
+/// The field's new text when it loses the focus: the placeholder when the
+/// trimmed text is empty, otherwise the text unchanged (spaces included).
+QString textOnFocusOut(const QString &text, const QString &placeholder);
+
+} // namespace cindrel

@@ -1,0 +1,35 @@
+#include "ReferralChecks.h"
+
+#include "Placeholders.h"
+
+namespace cindrel {
+
+QString emailSpaceMessage()
+{
+    return QStringLiteral("Email Address Cannot Contain Space");
+}
+
+std::optional<QString> addressProblem(const QString &email, const QString &friendEmail)
+{
+    const QString mine = trimBlanks(email);
+    const QString theirs = trimBlanks(friendEmail);
+    if (mine == theirs)
+        return QStringLiteral("Please Enter Distinct Email Addresses");
+    const QString improper = QStringLiteral("Please Enter Proper Email Address");
+    if (!mine.contains(QLatin1Char('@')) || !theirs.contains(QLatin1Char('@')))
+        return improper;
+    if (!mine.contains(QLatin1Char('.')) || !theirs.contains(QLatin1Char('.')))
+        return improper;
+    return std::nullopt;
+}
+
+bool typesSpace(const QString &keyText, Qt::KeyboardModifiers modifiers)
+{
+    // A line edit ignores the text of Ctrl and Ctrl+Shift chords and types
+    // that of every other press, Alt and AltGr ones included.
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+        return false;
+    return keyText == QLatin1String(" ");
+}
+
+} // namespace cindrel

@@ -1,0 +1,91 @@
+#include "SupportMessages.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "links/SitePages.h"
+
+namespace cindrel {
+
+namespace {
+
+const QString &firstParagraph()
+{
+    static const QString text = QStringLiteral(
+        "If you have enjoyed this software you will surely be interested in our other Velmor "
+        "Softwares. From a single software, we have now grown to become the world\u2019s largest "
+        "resource of velmor softwares. Be it astrology, psychic, tarot, numerology or occult, we "
+        "have programs in all fields thus giving our users a wide choice depending on their "
+        "interests.");
+    return text;
+}
+
+const QString &secondParagraph()
+{
+    static const QString text = QStringLiteral(
+        "All the programs in the Velmor Softwares suite are simple and easy to use. They are not "
+        "only fun to use but also very informative. Try them out today and share your experience "
+        "with your friends and family. ");
+    return text;
+}
+
+constexpr int kParagraphSpaces = 61;
+
+} // namespace
+
+int supportMessageIndex(float r)
+{
+    // Compare before converting: a huge or NaN draw must not reach the
+    // float-to-int conversion, whose result would be undefined.
+    const double scaled = static_cast<double>(r) * kSupportMessageCount;
+    if (!(scaled >= 0.0))
+        return 0;
+    if (scaled >= kSupportMessageCount)
+        return kSupportMessageCount - 1;
+    return static_cast<int>(std::floor(scaled));
+}
+
+QString supportMessage(int index)
+{
+    const QString forum = forumAddress();
+    switch (std::clamp(index, 0, kSupportMessageCount - 1)) {
+    case 0:
+        return QStringLiteral("Velmor Softwares like this one can be created and maintained only "
+                              "with your support. The best way to support us is to visit our "
+                              "forum at %1 regularly and take part in the discussions and other "
+                              "activities there.")
+            .arg(forum);
+    case 1:
+        return QStringLiteral("Please visit our forum at %1 regularly and support it by taking "
+                              "part in its discussions and other activities. This software cannot "
+                              "be supported and maintained without your regular visits.")
+            .arg(forum);
+    case 2:
+        return QStringLiteral("%1 is a \"FREE\" online discussion forum on smoking, quitting and "
+                              "healthy living. To help us develop and maintain this software, "
+                              "please visit it regularly.")
+            .arg(forum);
+    default:
+        return QStringLiteral("Our forum at %1 needs your help. All you have to do is visit it "
+                              "regularly and take part in its discussions and activities, to help "
+                              "us maintain and develop more Velmor Softwares.")
+            .arg(forum);
+    }
+}
+
+QString visitForumCaption()
+{
+    return QStringLiteral("Click here to visit our forum at %1 now").arg(forumAddress());
+}
+
+QString promotionalText()
+{
+    return firstParagraph() + QString(kParagraphSpaces, QLatin1Char(' ')) + secondParagraph();
+}
+
+QString promotionalTextForDisplay()
+{
+    return firstParagraph() + QLatin1Char('\n') + secondParagraph();
+}
+
+} // namespace cindrel

@@ -1,0 +1,305 @@
+#include "FrmFarewell.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "farewell/Placeholders.h"
+#include "farewell/ReferralChecks.h"
+#include "farewell/SupportMessages.h"
+#include "links/SitePages.h"
+#include "ui/AppIcon.h"
+#include "ui/Look.h"
+
+namespace cindrel {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Cindrel v1.15");
+
+// The message field sits in its own row below the referral button, so the
+// referral panel, the promotion panel beside it and the window grow by one
+// row of this height.
+constexpr int kMessageRow = 720;
+
+constexpr int kClientWidth = 11115;
+constexpr int kClientHeight = 4725 + kMessageRow;
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+QLineEdit *makeField(const QString &name, const QString &text, const QRect &place, QWidget *parent)
+{
+    auto *field = new QLineEdit(text, parent);
+    field->setObjectName(name);
+    field->setGeometry(place);
+    return field;
+}
+
+QLabel *makeLabel(const QString &name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+FrmFarewell::FrmFarewell(AppContext &ctx, QWidget *parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      Form(ctx.forms, *this), ctx_(ctx)
+{
+    setObjectName(QStringLiteral("frmFarewell"));
+    setFixedSize(twips(kClientWidth), twips(kClientHeight));
+    setFont(verdana(8.25));
+    // White captions on the program's brown; text boxes keep their own
+    // dark-on-light colours.
+    setBrownBackground(this);
+    QPalette captions = palette();
+    captions.setColor(QPalette::WindowText, Qt::white);
+    setPalette(captions);
+    buildControls();
+    arrangeTabOrder();
+
+    // Load handling. Title and caption line.
+    setWindowTitle(kTitle);
+    auto *caption = findChild<QLabel *>(QStringLiteral("lblFarewellCaption"));
+    caption->setText(kTitle);
+    caption->adjustSize();
+
+    // The application icon, in the window's title bar and its picture box.
+    setWindowIcon(applicationIcon());
+    auto *picture = findChild<QLabel *>(QStringLiteral("picFarewellIcon"));
+    QPixmap pixmap = applicationIcon().pixmap(QSize(32, 32), devicePixelRatioF());
+    picture->setPixmap(pixmap.isNull() ? applicationIconPixmap() : pixmap);
+
+    // A fresh support message on every load.
+    ctx_.services.random.seedFromClock();
+    const int index = supportMessageIndex(ctx_.services.random.next());
+    findChild<QLabel *>(QStringLiteral("Label2"))->setText(supportMessage(index));
+
+    // Topmost is a window flag, set above before the window is shown, so it
+    // neither moves nor resizes the window and takes no focus by itself.
+    cmdClose_->setFocus(Qt::OtherFocusReason);
+    centreOnScreen();
+}
+
+void FrmFarewell::buildControls()
+{
+    auto *picture = makeLabel(QStringLiteral("picFarewellIcon"), this);
+    picture->setGeometry(twipsRect(360, 120, 540, 540));
+    picture->setAlignment(Qt::AlignCenter);
+
+    auto *caption = makeLabel(QStringLiteral("lblFarewellCaption"), this);
+    caption->setFont(verdana(12, true));
+    caption->move(twips(1080), twips(240));
+
+    auto *message = makeLabel(QStringLiteral("Label2"), this);
+    message->setGeometry(twipsRect(120, 840, 6975, 1095));
+    message->setWordWrap(true);
+    message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    message->setFont(verdana(8.25, true));
+
+    check1_ = new QCheckBox(visitForumCaption(), this);
+    check1_->setObjectName(QStringLiteral("Check1"));
+    check1_->setGeometry(twipsRect(30, 2040, 7185, 555));
+    check1_->setFont(verdana(8.25, true));
+    check1_->setCursor(Qt::PointingHandCursor);
+    connect(check1_, &QCheckBox::clicked, this, [this] { visitForumClicked(); });
+
+    cmdClose_ = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdClose_->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose_->setGeometry(twipsRect(6000, 2760, 1245, 375));
+    connect(cmdClose_, &QPushButton::clicked, this, [this] { ctx_.shutdown.EndApplication(); });
+
+    // The referral panel.
+    auto *refer = new QGroupBox(QStringLiteral("Refer A Friend"), this);
+    refer->setObjectName(QStringLiteral("Frame2"));
+    refer->setGeometry(twipsRect(120, 3240, 7065, 1455 + kMessageRow));
+
+    txtName_ = makeField(QStringLiteral("txtName"), placeholderFor(ReferralField::ReferrerName),
+                         twipsRect(85, 360, 3375, 285), refer);
+    txtEmail_ = makeField(QStringLiteral("txtEmail"), placeholderFor(ReferralField::ReferrerEmail),
+                          twipsRect(3600, 360, 3375, 285), refer);
+    txtFriendName_ = makeField(QStringLiteral("txtFriendName"),
+                               placeholderFor(ReferralField::FriendName),
+                               twipsRect(85, 720, 3375, 285), refer);
+    txtFriendEmail_ = makeField(QStringLiteral("txtFriendEmail"),
+                                placeholderFor(ReferralField::FriendEmail),
+                                twipsRect(3600, 720, 3375, 285), refer);
+
+    cmdSubmit_ = new QPushButton(QStringLiteral("Refer A Friend &Now"), refer);
+    cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
+    cmdSubmit_->setGeometry(twipsRect(1920, 1080, 3375, 285));
+    connect(cmdSubmit_, &QPushButton::clicked, this, [this] { submitClicked(); });
+
+    // The message spans the panel below the button. It starts at its plain
+    // placeholder, so the placeholder rules and the missing-message check
+    // treat it like the other fields.
+    txtMessage_ = new QPlainTextEdit(placeholderFor(ReferralField::ReferralMessage), refer);
+    txtMessage_->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage_->setGeometry(twipsRect(85, 1440, 6890, 615));
+    txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtMessage_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtMessage_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtMessage_->setTabChangesFocus(true);
+
+    placeholders_ = {
+        {txtName_, placeholderFor(ReferralField::ReferrerName)},
+        {txtEmail_, placeholderFor(ReferralField::ReferrerEmail)},
+        {txtFriendName_, placeholderFor(ReferralField::FriendName)},
+        {txtFriendEmail_, placeholderFor(ReferralField::FriendEmail)},
+        {txtMessage_, placeholderFor(ReferralField::ReferralMessage)},
+    };
+    for (QObject *field : placeholders_.keys())
+        field->installEventFilter(this);
+
+    // The promotion panel, as tall as the window's contents.
+    auto *promotion = new QGroupBox(QStringLiteral("Download Velmor Softwares"), this);
+    promotion->setObjectName(QStringLiteral("Frame6"));
+    promotion->setGeometry(twipsRect(7320, 120, 3735, 4575 + kMessageRow));
+
+    auto *promoText = makeLabel(QStringLiteral("Label3"), promotion);
+    promoText->setGeometry(twipsRect(120, 360, 3495, 3855 + kMessageRow));
+    promoText->setWordWrap(true);
+    promoText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The exact text holds a run of spaces meant to start the second
+    // paragraph on a new line; the label shows a line break there.
+    promoText->setText(promotionalTextForDisplay());
+    promoText->setAccessibleDescription(promotionalText());
+
+    auto *goToHome = new LinkLabel(QStringLiteral("lblGoToHome"),
+                                   QStringLiteral("Click Here To Visit Velmor Softwares"), true,
+                                   promotion);
+    goToHome->setGeometry(twipsRect(75, 4250 + kMessageRow, 3585, 210));
+    connect(goToHome, &LinkLabel::clicked, this,
+            [this] { OpenSitePage(ctx_.services.browser, SitePage::velmorsoftwares); });
+}
+
+void FrmFarewell::arrangeTabOrder()
+{
+    QWidget *const order[] = {cmdClose_, check1_,         txtName_,       cmdSubmit_,
+                              txtEmail_, txtFriendEmail_, txtFriendName_, txtMessage_};
+    for (size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void FrmFarewell::centreOnScreen()
+{
+    const QScreen *where = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!where)
+        return;
+    QRect place(QPoint(), size());
+    place.moveCenter(where->availableGeometry().center());
+    move(place.topLeft());
+}
+
+QString FrmFarewell::fieldText(QObject *field) const
+{
+    if (auto *line = qobject_cast<QLineEdit *>(field))
+        return line->text();
+    if (auto *text = qobject_cast<QPlainTextEdit *>(field))
+        return text->toPlainText();
+    return {};
+}
+
+void FrmFarewell::setFieldText(QObject *field, const QString &text)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(field))
+        line->setText(text);
+    else if (auto *edit = qobject_cast<QPlainTextEdit *>(field))
+        edit->setPlainText(text);
+}
+
+bool FrmFarewell::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto placeholder = placeholders_.constFind(watched);
+    if (placeholder == placeholders_.cend())
+        return QWidget::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // Only moves of the focus between controls count, not the window
+        // losing and regaining activation (a message box, another program)
+        // or a context menu opening over the field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        const QString text = fieldText(watched);
+        const QString next = event->type() == QEvent::FocusIn
+                                 ? textOnFocusIn(text, *placeholder)
+                                 : textOnFocusOut(text, *placeholder);
+        if (next != text)
+            setFieldText(watched, next);
+        break;
+    }
+    case QEvent::KeyPress: {
+        if (watched != txtEmail_ && watched != txtFriendEmail_)
+            break;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (typesSpace(key->text(), key->modifiers())) {
+            ctx_.services.boxes.critical(emailSpaceMessage());
+            static_cast<QWidget *>(watched)->setFocus(Qt::OtherFocusReason);
+            return true; // the space is discarded
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmFarewell::submitClicked()
+{
+    // The record is overwritten on every click, before any check.
+    modTellAFriend &referral = ctx_.referral;
+    referral.ReferrerName = trimBlanks(txtName_->text());
+    referral.ReferrerEmail = trimBlanks(txtEmail_->text());
+    referral.ReferralMessage = trimBlanks(txtMessage_->toPlainText());
+    referral.FriendName = trimBlanks(txtFriendName_->text());
+    referral.FriendEmail = trimBlanks(txtFriendEmail_->text());
+
+    if (const auto problem = addressProblem(referral.ReferrerEmail, referral.FriendEmail)) {
+        ctx_.services.boxes.critical(*problem);
+        return;
+    }
+    referral.SubmitReferral(ctx_.services.boxes, ctx_.services.browser);
+}
+
+void FrmFarewell::visitForumClicked()
+{
+    // Setting the box back is not a click of its own; the guard keeps it so
+    // should the reset ever be reported as one.
+    if (resettingCheck_ || !check1_->isChecked())
+        return;
+    resettingCheck_ = true;
+    check1_->setChecked(false);
+    resettingCheck_ = false;
+    OpenSitePage(ctx_.services.browser, SitePage::home_page);
+}
+
+void FrmFarewell::closeEvent(QCloseEvent *event)
+{
+    handleClose(event);
+}
+
+void FrmFarewell::onUnload()
+{
+    ctx_.shutdown.EndApplication();
+}
+
+} // namespace cindrel

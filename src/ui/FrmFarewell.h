@@ -1,0 +1,58 @@
+#pragma once
+// The farewell window: the last window of every run. It shows one of four
+// support messages, a check box that opens the forum's home page, a
+// promotion panel, and a refer-a-friend panel whose button sends a referral.
+// However it is left, the program ends.
+
+#include <QHash>
+#include <QWidget>
+
+#include "ui/AppContext.h"
+#include "ui/Form.h"
+
+class QCheckBox;
+class QCloseEvent;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace cindrel {
+
+class FrmFarewell : public QWidget, public Form {
+    Q_OBJECT
+public:
+    /// Runs the load handling (title, icon, support message, topmost); the
+    /// caller calls show().
+    explicit FrmFarewell(AppContext &ctx, QWidget *parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void onUnload() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void arrangeTabOrder();
+    void centreOnScreen();
+
+    QString fieldText(QObject *field) const;
+    void setFieldText(QObject *field, const QString &text);
+
+    void submitClicked();
+    void visitForumClicked();
+
+    AppContext &ctx_;
+    QCheckBox *check1_ = nullptr;
+    QPushButton *cmdClose_ = nullptr;
+    QPushButton *cmdSubmit_ = nullptr;
+    QLineEdit *txtName_ = nullptr;
+    QLineEdit *txtEmail_ = nullptr;
+    QLineEdit *txtFriendName_ = nullptr;
+    QLineEdit *txtFriendEmail_ = nullptr;
+    QPlainTextEdit *txtMessage_ = nullptr;
+    /// Each referral field and the text it shows while nothing is entered.
+    QHash<QObject *, QString> placeholders_;
+    bool resettingCheck_ = false;
+};
+
+} // namespace cindrel
