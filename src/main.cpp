@@ -1,6 +1,71 @@
+// Cindrel: builds the real platform services and runs the start-up sequence.
+
 #include <QApplication>
+
+#include "app/FormRegistry.h"
+#include "app/Shutdown.h"
+#include "app/Startup.h"
+#include "farewell/modTellAFriend.h"
+#include "links/UpdateReminder.h"
+#include "platform/SystemSeams.h"
+#include "platform/WidgetSeams.h"
+#include "test/modNicotineDependancy.h"
+#include "ui/AppContext.h"
+#include "ui/AppIcon.h"
+#include "ui/FrmFarewell.h"
+#include "ui/FrmMain.h"
+
+using namespace cindrel;
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setOrganizationName(QStringLiteral("Cindrel"));
+    QApplication::setApplicationName(QStringLiteral("Cindrel"));
+    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("cindrel"));
+    // Only the shutdown procedure ends the program: closing the main window
+    // hands over to the farewell window instead.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(applicationIcon());
+
+    QtMessageBoxes boxes;
+    DesktopBrowser browser;
+    QtSettingsStore settings;
+    SystemClock clock;
+    ClockRandom random;
+    LockFileGuard guard;
+    ExitProcess process([&guard] { guard.release(); });
+    Services services{boxes, browser, settings, clock, random, guard, process};
+
+    FormRegistry forms;
+    Shutdown shutdown(forms, process);
+    modNicotineDependancy dependency;
+    modTellAFriend referral;
+    AppContext ctx{services, forms, shutdown, dependency, referral, {}};
+    ctx.showFarewell = [&ctx] {
+        auto *farewell = new FrmFarewell(ctx);
+        farewell->show();
+        return farewell->isVisible();
+    };
+
+    FrmMain *mainWindow = nullptr;
+    const StartupSteps steps{
+        [&] { ShowUpdateReminder(settings, clock, boxes, browser); },
+        [&] {
+            mainWindow = new FrmMain(ctx);
+            mainWindow->show();
+        },
+        [&] {
+            if (mainWindow)
+                mainWindow->CoBrand_Randomize();
+        },
+    };
+    StartApplication(services, shutdown, steps);
+
+    // Without any window the user could not reach the shutdown; end now
+    // rather than linger invisibly.
+    if (forms.forms().empty())
+        shutdown.EndApplication();
+    return QApplication::exec();
 }

@@ -1,0 +1,401 @@
+#include "FrmMain.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/MainWindowClosing.h"
+#include "links/CoBrand.h"
+#include "links/SitePages.h"
+#include "test/TestWizard.h"
+#include "ui/FrmAbout.h"
+#include "ui/Look.h"
+#include "ui/WizardBinding.h"
+
+namespace cindrel {
+
+namespace {
+
+const QColor kLightYellow(255, 255, 128);
+const QColor kYellow(255, 255, 0);
+const QColor kWhite(255, 255, 255);
+
+QLabel *makeLabel(const QString &name, const QString &text, const QFont &font,
+                  const QColor &color, Qt::Alignment alignment, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    setTextColor(label, color);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(verdana(8.25, true));
+    button->setAutoDefault(false);
+    button->setMinimumHeight(twips(375));
+    button->setMinimumWidth(button->sizeHint().width() + twips(480));
+    return button;
+}
+
+QFrame *makeStepPanel(int index, const QString &title, QWidget *parent)
+{
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(QStringLiteral("fraStep_%1").arg(index));
+    panel->setAccessibleName(title);
+    panel->setAutoFillBackground(true);
+    // The hidden panels keep their size, so the window does not change size
+    // from step to step.
+    QSizePolicy policy = panel->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    panel->setSizePolicy(policy);
+    return panel;
+}
+
+} // namespace
+
+FrmMain::FrmMain(AppContext &ctx, QWidget *parent)
+    : QMainWindow(parent), Form(ctx.forms, *this), ctx_(ctx)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Cindrel v1.15"));
+
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("frmMainClient"));
+    setBrownBackground(central);
+    setCentralWidget(central);
+
+    auto *outer = new QVBoxLayout(central);
+    outer->setContentsMargins(twips(240), twips(120), twips(240), twips(120));
+    outer->setSpacing(twips(120));
+
+    const QString forumCaption = QStringLiteral("The Most Popular Online Velmor Discussion Forum. Click Here To Visit ")
+                                 + forumAddress() + QStringLiteral(" Now.");
+    auto *label14 = new LinkLabel(QStringLiteral("Label14"), forumCaption, true, central);
+    // Narrow enough that the caption wraps over two lines.
+    const int captionWidth = QFontMetrics(label14->font()).horizontalAdvance(forumCaption);
+    label14->setMaximumWidth(captionWidth * 11 / 20);
+    label14->setMinimumWidth(captionWidth * 11 / 20);
+    connect(label14, &LinkLabel::clicked, this,
+            [this] { OpenSitePage(ctx_.services.browser, SitePage::home_page); });
+    outer->addWidget(label14, 0, Qt::AlignHCenter);
+
+    // The three step panels share one cell, so they lie on top of each other.
+    auto *stepsHost = new QWidget(central);
+    stepsHost->setObjectName(QStringLiteral("stepsHost"));
+    auto *stepsGrid = new QGridLayout(stepsHost);
+    stepsGrid->setContentsMargins(0, 0, 0, 0);
+    stepsHost->setMinimumWidth(twips(7500));
+    stepsGrid->addWidget(buildPersonalDetailsStep(stepsHost), 0, 0);
+    stepsGrid->addWidget(buildQuestionsStep(stepsHost), 0, 0);
+    stepsGrid->addWidget(buildResultStep(stepsHost), 0, 0);
+    outer->addWidget(stepsHost, 1);
+
+    outer->addWidget(buildBanner(central));
+    buildMenus();
+
+    WizardWidgets widgets;
+    widgets.txtName = txtName_;
+    widgets.txtAge = txtAge_;
+    widgets.cboSex = cboSex_;
+    widgets.cmdNext = cmdNext_;
+    widgets.lblQuestionNo = lblQuestionNo_;
+    widgets.lblQuestion = lblQuestion_;
+    widgets.cboAnswer_Option = cboAnswer_Option_;
+    widgets.cmdNextQuestion = cmdNextQuestion_;
+    widgets.lblResult0 = lblResult_[0];
+    widgets.lblResult1 = lblResult_[1];
+    widgets.cmdMain = cmdMain_;
+    for (int i = 0; i < 3; ++i)
+        widgets.steps[i] = fraStep_[i];
+    binding_ = std::make_unique<WizardBinding>(widgets, ctx_.services.boxes);
+    wizard_ = std::make_unique<TestWizard>(ctx_.dependency, *binding_);
+
+    connect(cmdNext_, &QPushButton::clicked, this, [this] { wizard_->StartTest(); });
+    connect(cmdNextQuestion_, &QPushButton::clicked, this, [this] { wizard_->NextQuestion(); });
+    connect(cmdMain_, &QPushButton::clicked, this, [this] { wizard_->MainScreen(); });
+    txtAge_->installEventFilter(this);
+
+    // Load handling.
+    wizard_->Load();
+    txtName_->setFocus(Qt::OtherFocusReason);
+}
+
+FrmMain::~FrmMain()
+{
+    if (txtAge_)
+        txtAge_->removeEventFilter(this);
+}
+
+QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
+{
+    QFrame *panel = makeStepPanel(0, QStringLiteral("Personal Details"), host);
+    fraStep_[0] = panel;
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(twips(120));
+
+    const QFont infoFont = verdana(8.25);
+    auto *caption0 = makeLabel(
+        QStringLiteral("lblCaption_0"),
+        QStringLiteral("Nicotine Dependency describes your \"craving\" for nicotine from smoking. "
+                       "Nicotine has very bad effects on the health of person affecting his / her "
+                       "heart, brain and other body functions."),
+        infoFont, kLightYellow, Qt::AlignLeft | Qt::AlignTop, panel);
+    caption0->setWordWrap(true);
+    auto *caption1 = makeLabel(
+        QStringLiteral("lblCaption_1"),
+        QStringLiteral("The decision to quit nicotine smoking has to be yours. This test can only "
+                       "act as a guideline in letting you understand your level of dependency."),
+        infoFont, kLightYellow, Qt::AlignLeft | Qt::AlignTop, panel);
+    caption1->setWordWrap(true);
+    layout->addWidget(caption0);
+    layout->addWidget(caption1);
+    layout->addSpacing(twips(120));
+
+    auto *rows = new QGridLayout;
+    rows->setHorizontalSpacing(twips(120));
+    rows->setVerticalSpacing(twips(120));
+    const QFont headingFont = verdana(8.25, true);
+    const Qt::Alignment headingAlign = Qt::AlignRight | Qt::AlignVCenter;
+
+    auto *nameHeading = makeLabel(QStringLiteral("lblLabel_2"), QStringLiteral("Enter Name"),
+                                  headingFont, kWhite, headingAlign, panel);
+    txtName_ = new QLineEdit(panel);
+    txtName_->setObjectName(QStringLiteral("txtName"));
+    txtName_->setFont(verdana(8.25));
+    nameHeading->setBuddy(txtName_);
+
+    auto *ageHeading = makeLabel(QStringLiteral("lblLabel_0"), QStringLiteral("Enter Age"),
+                                 headingFont, kWhite, headingAlign, panel);
+    txtAge_ = new QLineEdit(panel);
+    txtAge_->setObjectName(QStringLiteral("txtAge"));
+    txtAge_->setFont(verdana(8.25));
+    ageHeading->setBuddy(txtAge_);
+
+    auto *sexHeading = makeLabel(QStringLiteral("lblLabel_1"), QStringLiteral("Select Sex"),
+                                 headingFont, kWhite, headingAlign, panel);
+    cboSex_ = new QComboBox(panel);
+    cboSex_->setObjectName(QStringLiteral("cboSex"));
+    cboSex_->setEditable(false);
+    cboSex_->setFont(verdana(8.25));
+    sexHeading->setBuddy(cboSex_);
+
+    rows->addWidget(nameHeading, 0, 0);
+    rows->addWidget(txtName_, 0, 1);
+    rows->addWidget(ageHeading, 1, 0);
+    rows->addWidget(txtAge_, 1, 1);
+    rows->addWidget(sexHeading, 2, 0);
+    rows->addWidget(cboSex_, 2, 1);
+    rows->setColumnStretch(0, 2);
+    rows->setColumnStretch(1, 3);
+    layout->addLayout(rows);
+    layout->addStretch(1);
+
+    cmdNext_ = makeButton(QStringLiteral("cmdNext"), QStringLiteral("&Take the Nicotine Dependency Test"),
+                          panel);
+    layout->addWidget(cmdNext_, 0, Qt::AlignHCenter);
+
+    setTabOrder(txtName_, txtAge_);
+    setTabOrder(txtAge_, cboSex_);
+    setTabOrder(cboSex_, cmdNext_);
+    return panel;
+}
+
+QWidget *FrmMain::buildQuestionsStep(QWidget *host)
+{
+    QFrame *panel = makeStepPanel(1, QStringLiteral("Questions"), host);
+    fraStep_[1] = panel;
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(twips(180));
+
+    lblQuestionNo_ = makeLabel(QStringLiteral("lblQuestionNo"), QString(), verdana(9.75, true), kYellow,
+                               Qt::AlignCenter, panel);
+    lblQuestion_ = makeLabel(QStringLiteral("lblQuestion"), QString(), verdana(9.75, true), kWhite,
+                             Qt::AlignCenter, panel);
+    lblQuestion_->setWordWrap(true);
+    cboAnswer_Option_ = new QComboBox(panel);
+    cboAnswer_Option_->setObjectName(QStringLiteral("cboAnswer_Option"));
+    cboAnswer_Option_->setEditable(false);
+    cboAnswer_Option_->setFont(verdana(8.25));
+    // The longest choice decides the width, whatever question is shown.
+    cboAnswer_Option_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboAnswer_Option_->setMinimumContentsLength(20);
+    cmdNextQuestion_ = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next &Question"), panel);
+
+    layout->addStretch(1);
+    layout->addWidget(lblQuestionNo_);
+    layout->addWidget(lblQuestion_);
+    layout->addWidget(cboAnswer_Option_);
+    layout->addWidget(cmdNextQuestion_, 0, Qt::AlignHCenter);
+    layout->addStretch(1);
+    return panel;
+}
+
+QWidget *FrmMain::buildResultStep(QWidget *host)
+{
+    QFrame *panel = makeStepPanel(2, QStringLiteral("Result"), host);
+    fraStep_[2] = panel;
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(twips(180));
+
+    lblResult_[0] = makeLabel(QStringLiteral("lblResult_0"), QString(), verdana(12, true), kYellow,
+                              Qt::AlignCenter, panel);
+    lblResult_[1] = makeLabel(QStringLiteral("lblResult_1"), QString(), verdana(9.75, true), kWhite,
+                              Qt::AlignCenter, panel);
+    lblResult_[1]->setWordWrap(true);
+    cmdMain_ = makeButton(QStringLiteral("cmdMain"), QStringLiteral("&Main Screen"), panel);
+
+    layout->addStretch(1);
+    layout->addWidget(lblResult_[0]);
+    layout->addWidget(lblResult_[1]);
+    layout->addStretch(1);
+    layout->addWidget(cmdMain_, 0, Qt::AlignHCenter);
+    return panel;
+}
+
+QWidget *FrmMain::buildBanner(QWidget *host)
+{
+    auto *frame = new QFrame(host);
+    frame->setObjectName(QStringLiteral("fraFullBrand"));
+    auto *grid = new QGridLayout(frame);
+    grid->setContentsMargins(0, 0, 0, 0);
+
+    lblCobrand_ = new LinkLabel(
+        QStringLiteral("lblCobrand"),
+        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your "
+                       "site. Put your site's name &  link here. See \"Help\" for details.    Click "
+                       "Here for more info on co-branding."),
+        true, frame);
+    lblFullBrand_ = new LinkLabel(
+        QStringLiteral("lblFullBrand"),
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                       "online. Get this software fully branded for your website. Click here for "
+                       "more details."),
+        true, frame);
+    // Both labels fill the same cell and paint their own background, so the
+    // one in front hides the other completely and alone takes the clicks.
+    for (LinkLabel *label : {lblCobrand_, lblFullBrand_}) {
+        label->setAutoFillBackground(true);
+        grid->addWidget(label, 0, 0);
+    }
+    // Designed order: the full-brand label lies in front.
+    lblFullBrand_->raise();
+
+    connect(lblCobrand_, &LinkLabel::clicked, this,
+            [this] { OpenSitePage(ctx_.services.browser, SitePage::co_brand); });
+    connect(lblFullBrand_, &LinkLabel::clicked, this,
+            [this] { OpenSitePage(ctx_.services.browser, SitePage::fully_branded); });
+    return frame;
+}
+
+void FrmMain::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    QAction *exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+
+    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+    QAction *online = help->addAction(QStringLiteral("&Online Help"));
+    online->setObjectName(QStringLiteral("mnuOnline"));
+    QAction *visit = help->addAction(QStringLiteral("&Visit Us Online"));
+    visit->setObjectName(QStringLiteral("mnuVisit"));
+    help->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
+    QAction *update = help->addAction(QStringLiteral("Check for Software &Update"));
+    update->setObjectName(QStringLiteral("mnuUpdate"));
+    help->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    QAction *about = help->addAction(QStringLiteral("&About Software"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+
+    // Menu-bar entries without a drop-down act at once when clicked.
+    QAction *donate = bar->addAction(QStringLiteral("&Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    QAction *makeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
+    makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+    makeMoney->setVisible(false);
+
+    Browser &browser = ctx_.services.browser;
+    connect(online, &QAction::triggered, this, [&browser] { OpenSitePage(browser, SitePage::help_web_page); });
+    connect(visit, &QAction::triggered, this, [&browser] { OpenSitePage(browser, SitePage::home_page); });
+    connect(update, &QAction::triggered, this,
+            [&browser] { OpenSitePage(browser, SitePage::download_web_page); });
+    connect(about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    connect(donate, &QAction::triggered, this, [&browser] { OpenSitePage(browser, SitePage::donate); });
+    connect(makeMoney, &QAction::triggered, this,
+            [&browser] { OpenSitePage(browser, SitePage::fully_branded); });
+}
+
+void FrmMain::mnuExit_Click()
+{
+    unload();
+}
+
+void FrmMain::mnuAbout_Click()
+{
+    auto *about = new FrmAbout(ctx_);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->exec();
+}
+
+void FrmMain::CoBrand_Randomize()
+{
+    try {
+        const float r = ctx_.services.random.next();
+        const int n = coBrandNumber(r);
+        intCoBrandRandomNumber_ = static_cast<std::int16_t>(n);
+        if (fullBrandInFront(n))
+            lblFullBrand_->raise();
+        else
+            lblCobrand_->raise();
+    } catch (...) {
+        // The labels keep their designed order.
+    }
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    handleClose(event);
+}
+
+void FrmMain::onUnload()
+{
+    MainWindowUnloading(ctx_.showFarewell, ctx_.shutdown);
+}
+
+bool FrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtAge_ && event->type() == QEvent::KeyPress && wizard_) {
+        const auto code = typedCharacterCode(*static_cast<QKeyEvent *>(event));
+        if (code && !wizard_->AgeKeyFilter(*code))
+            return true; // swallowed: the text stays as it was
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace cindrel

@@ -1,0 +1,81 @@
+#pragma once
+// The main window: the three-step nicotine dependency test, the menu bar and
+// the promotional link labels. Its handlers only forward to the test wizard
+// and the site links; the rules live there.
+
+#include <QMainWindow>
+#include <cstdint>
+#include <memory>
+
+#include "ui/AppContext.h"
+#include "ui/Form.h"
+
+class QAction;
+class QCloseEvent;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace cindrel {
+
+class LinkLabel;
+class TestWizard;
+class WizardBinding;
+
+class FrmMain : public QMainWindow, public Form {
+    Q_OBJECT
+public:
+    /// Builds the window and runs its load handling: the sex list is filled
+    /// and the personal-details step is in front.
+    explicit FrmMain(AppContext &ctx, QWidget *parent = nullptr);
+    ~FrmMain() override;
+
+    /// Brings lblCobrand or lblFullBrand to the front from one draw of
+    /// ctx.services.random. A failure keeps the designed order (full brand in
+    /// front) without a message.
+    void CoBrand_Randomize();
+    /// The number drawn by CoBrand_Randomize (1 to 6), 0 until drawn.
+    int coBrandRandomNumber() const { return intCoBrandRandomNumber_; }
+
+protected:
+    /// Every close request unloads the window; it is never refused.
+    void closeEvent(QCloseEvent *event) override;
+    /// Hands over to the farewell window.
+    void onUnload() override;
+    /// The age box's key filter.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *buildPersonalDetailsStep(QWidget *host);
+    QWidget *buildQuestionsStep(QWidget *host);
+    QWidget *buildResultStep(QWidget *host);
+    QWidget *buildBanner(QWidget *host);
+    void buildMenus();
+
+    void mnuExit_Click();
+    void mnuAbout_Click();
+
+    AppContext &ctx_;
+    std::int16_t intCoBrandRandomNumber_ = 0;
+
+    QFrame *fraStep_[3] = {};
+    QLineEdit *txtName_ = nullptr;
+    QLineEdit *txtAge_ = nullptr;
+    QComboBox *cboSex_ = nullptr;
+    QPushButton *cmdNext_ = nullptr;
+    QLabel *lblQuestionNo_ = nullptr;
+    QLabel *lblQuestion_ = nullptr;
+    QComboBox *cboAnswer_Option_ = nullptr;
+    QPushButton *cmdNextQuestion_ = nullptr;
+    QLabel *lblResult_[2] = {};
+    QPushButton *cmdMain_ = nullptr;
+    LinkLabel *lblCobrand_ = nullptr;
+    LinkLabel *lblFullBrand_ = nullptr;
+
+    std::unique_ptr<WizardBinding> binding_;
+    std::unique_ptr<TestWizard> wizard_;
+};
+
+} // namespace cindrel

@@ -1,0 +1,181 @@
+#include "WizardBinding.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace cindrel {
+
+std::optional<int> typedCharacterCode(const QKeyEvent &event)
+{
+    const int key = event.key();
+    switch (key) {
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    // Keys that move the cursor, delete forwards or move the focus type
+    // nothing, though some keyboards attach a control character to them.
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Insert:
+        return std::nullopt;
+    default:
+        break;
+    }
+    // A Ctrl chord with a letter types its control character, whether the
+    // keyboard reports it as that character or as the plain letter.
+    const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
+    if (ctrl && key >= Qt::Key_A && key <= Qt::Key_Z)
+        return key - Qt::Key_A + 1;
+    const QString text = event.text();
+    if (text.isEmpty())
+        return std::nullopt;
+    return static_cast<int>(text.at(0).unicode());
+}
+
+QString displayCaption(const std::string &caption)
+{
+    QString shown = QString::fromStdString(caption);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+WizardBinding::WizardBinding(const WizardWidgets &widgets, MessageBoxes &boxes)
+    : w_(widgets), boxes_(boxes)
+{
+}
+
+QWidget *WizardBinding::widget(WizardControl control) const
+{
+    switch (control) {
+    case WizardControl::txtName:
+        return w_.txtName;
+    case WizardControl::txtAge:
+        return w_.txtAge;
+    case WizardControl::cboSex:
+        return w_.cboSex;
+    case WizardControl::cmdNext:
+        return w_.cmdNext;
+    case WizardControl::lblQuestionNo:
+        return w_.lblQuestionNo;
+    case WizardControl::lblQuestion:
+        return w_.lblQuestion;
+    case WizardControl::cboAnswer_Option:
+        return w_.cboAnswer_Option;
+    case WizardControl::cmdNextQuestion:
+        return w_.cmdNextQuestion;
+    case WizardControl::lblResult0:
+        return w_.lblResult0;
+    case WizardControl::lblResult1:
+        return w_.lblResult1;
+    case WizardControl::cmdMain:
+        return w_.cmdMain;
+    }
+    return nullptr;
+}
+
+QLabel *WizardBinding::label(WizardControl control) const
+{
+    return qobject_cast<QLabel *>(widget(control));
+}
+
+QLineEdit *WizardBinding::lineEdit(WizardControl control) const
+{
+    return qobject_cast<QLineEdit *>(widget(control));
+}
+
+QComboBox *WizardBinding::comboBox(WizardControl control) const
+{
+    return qobject_cast<QComboBox *>(widget(control));
+}
+
+void WizardBinding::setCaption(WizardControl control, const std::string &caption)
+{
+    if (QLabel *l = label(control))
+        l->setText(displayCaption(caption));
+}
+
+std::string WizardBinding::text(WizardControl box) const
+{
+    const QLineEdit *edit = lineEdit(box);
+    return edit ? edit->text().toStdString() : std::string();
+}
+
+void WizardBinding::setText(WizardControl box, const std::string &text)
+{
+    if (QLineEdit *edit = lineEdit(box))
+        edit->setText(QString::fromStdString(text));
+}
+
+void WizardBinding::setFocus(WizardControl control)
+{
+    if (QWidget *target = widget(control))
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+void WizardBinding::clearList(WizardControl list)
+{
+    if (QComboBox *combo = comboBox(list))
+        combo->clear();
+}
+
+void WizardBinding::addListItem(WizardControl list, const std::string &text)
+{
+    if (QComboBox *combo = comboBox(list))
+        combo->addItem(QString::fromStdString(text));
+}
+
+void WizardBinding::selectListIndex(WizardControl list, int index)
+{
+    QComboBox *combo = comboBox(list);
+    if (combo && index >= 0 && index < combo->count())
+        combo->setCurrentIndex(index);
+}
+
+std::string WizardBinding::selectedListText(WizardControl list) const
+{
+    const QComboBox *combo = comboBox(list);
+    return combo ? combo->currentText().toStdString() : std::string();
+}
+
+void WizardBinding::bringStepToFront(int step)
+{
+    if (step < 0 || step > 2 || !w_.steps[step])
+        return;
+    // Show and raise the front panel before hiding the others, so that a
+    // control focused on it keeps the focus.
+    w_.steps[step]->show();
+    w_.steps[step]->raise();
+    for (int i = 0; i < 3; ++i) {
+        if (i != step && w_.steps[i])
+            w_.steps[i]->hide();
+    }
+}
+
+void WizardBinding::pressButton(WizardControl button)
+{
+    // click() runs the button's click handler to its end before returning.
+    if (auto *b = qobject_cast<QAbstractButton *>(widget(button)))
+        b->click();
+}
+
+void WizardBinding::showCritical(const std::string &message)
+{
+    boxes_.critical(QString::fromStdString(message));
+}
+
+} // namespace cindrel
