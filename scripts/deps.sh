@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Installs everything that building, running and testing Cindrel need on a
+# Debian 12 machine. Quick when nothing is missing: apt is only called for the
+# packages that are not installed yet.
+set -euo pipefail
+
+# The one list of the project's packages. Add new needs here.
+PACKAGES=(
+  # Building the program and its tests
+  build-essential
+  cmake
+  ninja-build
+  qt6-base-dev
+  qt6-base-dev-tools
+  qt6-qpa-plugins
+  libgl-dev
+  # End-to-end tests: a virtual X server, a window manager, input and
+  # window tools, screenshots, fonts and a session bus
+  xvfb
+  xauth
+  x11-xkb-utils
+  xfonts-base
+  openbox
+  xdotool
+  wmctrl
+  x11-utils
+  imagemagick
+  fonts-dejavu-core
+  dbus-x11
+)
+
+missing=()
+for package in "${PACKAGES[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  if [[ $status != "install ok installed" ]]; then
+    missing+=("$package")
+  fi
+done
+
+if ((${#missing[@]} == 0)); then
+  echo "deps: all ${#PACKAGES[@]} packages are installed"
+  exit 0
+fi
+
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "deps: missing packages (${missing[*]}) and no sudo to install them; run this script as root" >&2
+    exit 1
+  fi
+  as_root=(sudo)
+fi
+
+echo "deps: installing ${missing[*]}"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y --no-install-recommends "${missing[@]}"
