@@ -22,6 +22,9 @@ QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString &text,
     QMessageBox box(icon, QString::fromLatin1(kApplicationTitle), displayText(text), buttons);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setTextFormat(Qt::PlainText);
+    // The farewell window stays above all others; a box in the normal layer
+    // would open hidden behind it and leave the program looking frozen.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 } // namespace
