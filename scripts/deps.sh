@@ -27,6 +27,19 @@ PACKAGES=(
   imagemagick
   fonts-dejavu-core
   dbus-x11
+  # The accessibility test: the AT-SPI bus and registry, their Python
+  # bindings, dbus-send to ask the bus, pgrep to find the bus's process
+  at-spi2-core
+  python3-pyatspi
+  dbus-bin
+  procps
+  # Hardening: sanitizers and libFuzzer come with clang
+  clang-14
+  libclang-rt-14-dev
+  # Packaging: the DEB package and the checks of its desktop files
+  dpkg-dev
+  desktop-file-utils
+  appstream
 )
 
 missing=()

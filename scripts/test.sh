@@ -1,14 +1,48 @@
 #!/usr/bin/env bash
-# Builds Cindrel with its tests and runs every test: unit tests, widget tests
-# on the offscreen platform and end-to-end tests under a private Xvfb.
-# Needs no terminal and no display; exits non-zero when any test fails.
+# Builds Cindrel and runs every test, in four stages:
+#   1. the normal build: unit tests, widget tests on the offscreen platform and
+#      end-to-end tests under a private Xvfb;
+#   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. the libFuzzer targets, each for a bounded time from its corpus (clang);
+#   4. the DEB package: built, checked, unpacked into a scratch root, and the
+#      installed binary driven through a whole test end to end.
+# Needs no terminal and no display; exits non-zero when any stage fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh
+
+stage() { printf '\n==== %s ====\n' "$*"; }
+
+# The end-to-end tests bring their own X server; make sure nothing they start
+# reaches the caller's display or session bus.
+run_ctest() {
+  env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS \
+    ctest --output-on-failure --no-tests=error "$@"
+}
+
+stage "build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
-# The end-to-end tests bring their own X server; make sure nothing they
-# start reaches the caller's display or session bus.
-env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS \
-  ctest --test-dir build --output-on-failure --no-tests=error
+run_ctest --test-dir build
+
+stage "build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCINDREL_SANITIZE=ON
+cmake --build build-asan
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  run_ctest --test-dir build-asan -LE e2e
+# The end-to-end tests run the sanitized binary too; it ends through _Exit,
+# so only errors (not leaks at exit) can fail it.
+ASAN_OPTIONS=abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  run_ctest --test-dir build-asan -L e2e
+
+stage "fuzz"
+CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCINDREL_FUZZ=ON -DCINDREL_BUILD_TESTS=OFF -DCINDREL_BUILD_BENCH=OFF
+cmake --build build-fuzz --target fuzz_scoring fuzz_referral_url
+run_ctest --test-dir build-fuzz -L fuzz
+
+stage "package, install into a scratch root and run the installed program"
+bash scripts/package-check.sh build

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds the DEB package from a configured build directory, checks its
+# metadata and desktop files, unpacks it into a scratch root and drives the
+# installed binary through the end-to-end wizard test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+
+(cd "$build" && cpack -G DEB)
+deb=$(ls -t "$build"/cindrel_*.deb | head -n 1)
+echo "package: $deb"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libc6 libstdc++6; do
+  if [[ $depends != *"$needed"* ]]; then
+    echo "package-check: the package does not depend on $needed" >&2
+    exit 1
+  fi
+done
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+
+expect_file() {
+  if [[ ! -s $root/$1 ]]; then
+    echo "package-check: missing $1" >&2
+    exit 1
+  fi
+}
+expect_file usr/bin/cindrel
+expect_file usr/share/applications/example.velmorsoftwares.Cindrel.desktop
+expect_file usr/share/metainfo/example.velmorsoftwares.Cindrel.metainfo.xml
+expect_file usr/share/icons/hicolor/scalable/apps/cindrel.svg
+for size in 16 22 24 32 48 64 128 256; do
+  expect_file "usr/share/icons/hicolor/${size}x${size}/apps/cindrel.png"
+done
+
+desktop-file-validate "$root/usr/share/applications/example.velmorsoftwares.Cindrel.desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/example.velmorsoftwares.Cindrel.metainfo.xml"
+
+CINDREL_E2E_ARTIFACTS=$PWD/$build/e2e-artifacts \
+CINDREL_E2E_SITE_BASE=http://www.velmorsoftwares.example/cindrel/ \
+  env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS \
+  bash tests/e2e/e2e_wizard.sh "$root/usr/bin/cindrel"
+echo "package-check: the installed program passed its end-to-end smoke test"
