@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "doubles/Doubles.h"
+#include "doubles/FakeProgram.h"
 #include "ui/FrmFarewell.h"
 #include "ui/FrmMain.h"
 
@@ -18,13 +18,7 @@ using namespace cindrel::testing;
 
 namespace {
 
-struct Program {
-    FakeServices fake;
-    FormRegistry forms;
-    Shutdown shutdown{forms, fake.process};
-    modNicotineDependancy dependency;
-    modTellAFriend referral;
-    AppContext ctx{fake.services, forms, shutdown, dependency, referral, {}};
+struct Program : FakeProgram {
     QPointer<FrmFarewell> farewell;
     QPointer<FrmMain> main;
 

@@ -10,7 +10,7 @@
 #include <QWindow>
 #include <memory>
 
-#include "doubles/Doubles.h"
+#include "doubles/FakeProgram.h"
 #include "links/SitePages.h"
 #include "ui/AppContext.h"
 #include "ui/AppIcon.h"
@@ -23,14 +23,7 @@ namespace {
 
 const QString kSiteBase = QStringLiteral("http://" CINDREL_SITE_HOST "/cindrel/ssd.php?page=");
 
-struct Program {
-    FakeServices fake;
-    FormRegistry forms;
-    Shutdown shutdown{forms, fake.process};
-    modNicotineDependancy dependency;
-    modTellAFriend referral;
-    AppContext ctx{fake.services, forms, shutdown, dependency, referral, [] { return false; }};
-};
+using Program = FakeProgram;
 
 /// Opens the window the way the main window does and runs `whileOpen` once it
 /// is on screen and active. A fail-safe closes it should the test not.

@@ -13,14 +13,14 @@
 #include <cmath>
 #include <memory>
 
-#include "doubles/Doubles.h"
+#include "doubles/FakeProgram.h"
 #include "farewell/SupportMessages.h"
 #include "links/SitePages.h"
 #include "ui/FrmFarewell.h"
 #include "ui/Look.h"
 
 using namespace cindrel;
-using cindrel::testing::FakeServices;
+using cindrel::testing::FakeProgram;
 using cindrel::testing::RecordedBox;
 
 namespace {
@@ -57,7 +57,7 @@ private:
     FormRegistry &registry_;
 };
 
-struct Fixture {
+struct Fixture : FakeProgram {
     explicit Fixture(float draw = 0.0f)
     {
         fake.random.draws = {draw};
@@ -98,12 +98,6 @@ struct Fixture {
     }
     QWidget *widget(const QString &name) const { return form->findChild<QWidget *>(name); }
 
-    FakeServices fake;
-    FormRegistry forms;
-    Shutdown shutdown{forms, fake.process};
-    modNicotineDependancy dependency;
-    modTellAFriend referral;
-    AppContext ctx{fake.services, forms, shutdown, dependency, referral, {}};
     int unloads = 0;
     QPointer<FrmFarewell> form;
 };

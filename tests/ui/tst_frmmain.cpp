@@ -20,7 +20,7 @@
 
 #include "app/FormRegistry.h"
 #include "app/Shutdown.h"
-#include "doubles/Doubles.h"
+#include "doubles/FakeProgram.h"
 #include "links/SitePages.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmMain.h"
@@ -28,6 +28,7 @@
 
 using namespace cindrel;
 using cindrel::testing::FakeServices;
+using cindrel::testing::FakeProgram;
 using cindrel::testing::RecordedBox;
 
 Q_DECLARE_METATYPE(cindrel::SitePage)
@@ -44,21 +45,19 @@ public:
 };
 
 /// One program's worth of state around a fresh, shown and active main window.
-struct Harness {
-    FakeServices fake;
-    FormRegistry forms;
-    Shutdown shutdown{forms, fake.process};
-    modNicotineDependancy dependency;
-    modTellAFriend referral;
+struct Harness : FakeProgram {
     int farewells = 0;
     bool farewellShown = true;
-    AppContext ctx{fake.services, forms, shutdown, dependency, referral, [this] {
-                       ++farewells;
-                       return farewellShown;
-                   }};
     QPointer<FrmMain> main;
 
-    Harness() { main = new FrmMain(ctx); }
+    Harness()
+    {
+        ctx.showFarewell = [this] {
+            ++farewells;
+            return farewellShown;
+        };
+        main = new FrmMain(ctx);
+    }
     ~Harness() { delete main.data(); }
 
     template <typename T> T *find(const QString &name) const { return main->findChild<T *>(name); }

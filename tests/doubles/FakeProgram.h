@@ -1,0 +1,24 @@
+#pragma once
+// One program's worth of state with every seam doubled: what a form needs to
+// be built in a test. Tests set ctx.showFarewell where the closing of the
+// main window matters.
+
+#include "app/FormRegistry.h"
+#include "app/Shutdown.h"
+#include "doubles/Doubles.h"
+#include "farewell/modTellAFriend.h"
+#include "test/modNicotineDependancy.h"
+#include "ui/AppContext.h"
+
+namespace cindrel::testing {
+
+struct FakeProgram {
+    FakeServices fake;
+    FormRegistry forms;
+    Shutdown shutdown{forms, fake.process};
+    modNicotineDependancy dependency;
+    modTellAFriend referral;
+    AppContext ctx{fake.services, forms, shutdown, dependency, referral, {}};
+};
+
+} // namespace cindrel::testing
