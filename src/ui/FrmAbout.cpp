@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "links/SitePages.h"
+#include "ui/Accessibility.h"
 #include "ui/AppIcon.h"
 #include "ui/Look.h"
 
@@ -103,6 +104,7 @@ FrmAbout::FrmAbout(AppContext &ctx, QWidget *parent)
       Form(ctx.forms, *this),
       ctx_(ctx)
 {
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Cindrel v1.15"));
     setWindowIcon(applicationIcon());
@@ -134,6 +136,7 @@ void FrmAbout::buildControls()
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setPixmap(applicationIconPixmap(devicePixelRatioF()));
     picIcon->setFrameShape(QFrame::NoFrame);
+    picIcon->setAccessibleName(QStringLiteral("Cindrel icon"));
 
     auto *label2 = plainLabel(this, QStringLiteral("Label2"), QStringLiteral("Cindrel v1.15"),
                               verdana(12, true), kCyan, false);
@@ -145,6 +148,7 @@ void FrmAbout::buildControls()
                                       this);
     lblHomePage->setWordWrap(false);
     lblHomePage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblHomePage->setAccessibleDescription(opensPageDescription(SitePage::home_page));
     connect(lblHomePage, &LinkLabel::clicked, this,
             [this] { OpenSitePage(ctx_.services.browser, SitePage::home_page); });
 
@@ -158,12 +162,14 @@ void FrmAbout::buildControls()
                                      QStringLiteral("Click here for more details."), false, this);
     lblCoBrand->setWordWrap(false);
     lblCoBrand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblCoBrand->setAccessibleDescription(opensPageDescription(SitePage::fully_branded));
     connect(lblCoBrand, &LinkLabel::clicked, this,
             [this] { OpenSitePage(ctx_.services.browser, SitePage::fully_branded); });
 
     auto *line2 = new QFrame(this);
     line2->setObjectName(QStringLiteral("Line2"));
     line2->setFrameShape(QFrame::NoFrame);
+    setAccessibleRole(line2, QAccessible::Separator);
     line2->setAutoFillBackground(true);
     QPalette linePalette = line2->palette();
     linePalette.setColor(QPalette::Window, kCyan);

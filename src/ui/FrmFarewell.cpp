@@ -16,6 +16,7 @@
 #include "farewell/ReferralChecks.h"
 #include "farewell/SupportMessages.h"
 #include "links/SitePages.h"
+#include "ui/Accessibility.h"
 #include "ui/AppIcon.h"
 #include "ui/Look.h"
 
@@ -61,6 +62,9 @@ FrmFarewell::FrmFarewell(AppContext &ctx, QWidget *parent)
                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       Form(ctx.forms, *this), ctx_(ctx)
 {
+    installAccessibleInterfaces();
+    // A plain top-level widget would be read as a filler, not as a window.
+    setAccessibleRole(this, QAccessible::Dialog);
     setObjectName(QStringLiteral("frmFarewell"));
     setFixedSize(twips(kClientWidth), twips(kClientHeight));
     setFont(verdana(8.25));
@@ -101,6 +105,7 @@ void FrmFarewell::buildControls()
     auto *picture = makeLabel(QStringLiteral("picFarewellIcon"), this);
     picture->setGeometry(twipsRect(360, 120, 540, 540));
     picture->setAlignment(Qt::AlignCenter);
+    picture->setAccessibleName(QStringLiteral("Cindrel icon"));
 
     auto *caption = makeLabel(QStringLiteral("lblFarewellCaption"), this);
     caption->setFont(verdana(12, true));
@@ -117,6 +122,7 @@ void FrmFarewell::buildControls()
     check1_->setGeometry(twipsRect(30, 2040, 7185, 555));
     check1_->setFont(verdana(8.25, true));
     check1_->setCursor(Qt::PointingHandCursor);
+    check1_->setAccessibleDescription(opensPageDescription(SitePage::home_page));
     connect(check1_, &QCheckBox::clicked, this, [this] { visitForumClicked(); });
 
     cmdClose_ = new QPushButton(QStringLiteral("E&xit"), this);
@@ -165,6 +171,11 @@ void FrmFarewell::buildControls()
     };
     for (QObject *field : placeholders_.keys())
         field->installEventFilter(this);
+    // The fields have no heading of their own and their text changes, so a
+    // screen reader names them by what their placeholders ask for (without
+    // a name they would all be read by the panel's title).
+    for (auto it = placeholders_.cbegin(); it != placeholders_.cend(); ++it)
+        static_cast<QWidget *>(it.key())->setAccessibleName(it.value());
 
     // The promotion panel, as tall as the window's contents.
     auto *promotion = new QGroupBox(QStringLiteral("Download Velmor Softwares"), this);
@@ -178,12 +189,12 @@ void FrmFarewell::buildControls()
     // The exact text holds a run of spaces meant to start the second
     // paragraph on a new line; the label shows a line break there.
     promoText->setText(promotionalTextForDisplay());
-    promoText->setAccessibleDescription(promotionalText());
 
     auto *goToHome = new LinkLabel(QStringLiteral("lblGoToHome"),
                                    QStringLiteral("Click Here To Visit Velmor Softwares"), true,
                                    promotion);
     goToHome->setGeometry(twipsRect(75, 4250 + kMessageRow, 3585, 210));
+    goToHome->setAccessibleDescription(opensPageDescription(SitePage::velmorsoftwares));
     connect(goToHome, &LinkLabel::clicked, this,
             [this] { OpenSitePage(ctx_.services.browser, SitePage::velmorsoftwares); });
 }

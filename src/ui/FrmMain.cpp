@@ -19,6 +19,7 @@
 #include "links/CoBrand.h"
 #include "links/SitePages.h"
 #include "test/TestWizard.h"
+#include "ui/Accessibility.h"
 #include "ui/FrmAbout.h"
 #include "ui/Look.h"
 #include "ui/WizardBinding.h"
@@ -58,6 +59,9 @@ QFrame *makeStepPanel(int index, const QString &title, QWidget *parent)
 {
     auto *panel = new QFrame(parent);
     panel->setObjectName(QStringLiteral("fraStep_%1").arg(index));
+    // Read as a named group of controls; only the panel in front is shown,
+    // so a screen reader finds only the current step.
+    setAccessibleRole(panel, QAccessible::Grouping);
     panel->setAccessibleName(title);
     panel->setAutoFillBackground(true);
     // The hidden panels keep their size, so the window does not change size
@@ -73,6 +77,7 @@ QFrame *makeStepPanel(int index, const QString &title, QWidget *parent)
 FrmMain::FrmMain(AppContext &ctx, QWidget *parent)
     : QMainWindow(parent), Form(ctx.forms, *this), ctx_(ctx)
 {
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Cindrel v1.15"));
 
@@ -92,6 +97,7 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent)
     const int captionWidth = QFontMetrics(label14->font()).horizontalAdvance(forumCaption);
     label14->setMaximumWidth(captionWidth * 11 / 20);
     label14->setMinimumWidth(captionWidth * 11 / 20);
+    label14->setAccessibleDescription(opensPageDescription(SitePage::home_page));
     connect(label14, &LinkLabel::clicked, this,
             [this] { OpenSitePage(ctx_.services.browser, SitePage::home_page); });
     outer->addWidget(label14, 0, Qt::AlignHCenter);
@@ -196,6 +202,7 @@ QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
     cboSex_->setEditable(false);
     cboSex_->setFont(verdana(8.25));
     sexHeading->setBuddy(cboSex_);
+    setDropDownListName(cboSex_, sexHeading->text());
 
     rows->addWidget(nameHeading, 0, 0);
     rows->addWidget(txtName_, 0, 1);
@@ -238,6 +245,10 @@ QWidget *FrmMain::buildQuestionsStep(QWidget *host)
     // The longest choice decides the width, whatever question is shown.
     cboAnswer_Option_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboAnswer_Option_->setMinimumContentsLength(20);
+    // Read as the answer to the question above it, which the wizard puts
+    // into the list's description as each question comes up.
+    lblQuestion_->setBuddy(cboAnswer_Option_);
+    setDropDownListName(cboAnswer_Option_, QStringLiteral("Answer"));
     cmdNextQuestion_ = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next &Question"), panel);
 
     layout->addStretch(1);
@@ -278,6 +289,7 @@ QWidget *FrmMain::buildBanner(QWidget *host)
     frame->setObjectName(QStringLiteral("fraFullBrand"));
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(0, 0, 0, 0);
+    setAccessibleRole(frame, QAccessible::Grouping);
 
     lblCobrand_ = new LinkLabel(
         QStringLiteral("lblCobrand"),
@@ -297,6 +309,8 @@ QWidget *FrmMain::buildBanner(QWidget *host)
         label->setAutoFillBackground(true);
         grid->addWidget(label, 0, 0);
     }
+    lblCobrand_->setAccessibleDescription(opensPageDescription(SitePage::co_brand));
+    lblFullBrand_->setAccessibleDescription(opensPageDescription(SitePage::fully_branded));
     // Designed order: the full-brand label lies in front.
     lblFullBrand_->raise();
 

@@ -105,8 +105,13 @@ QComboBox *WizardBinding::comboBox(WizardControl control) const
 
 void WizardBinding::setCaption(WizardControl control, const std::string &caption)
 {
-    if (QLabel *l = label(control))
-        l->setText(displayCaption(caption));
+    QLabel *l = label(control);
+    if (!l)
+        return;
+    l->setText(displayCaption(caption));
+    // The answer list is read together with the question it answers.
+    if (control == WizardControl::lblQuestion && w_.cboAnswer_Option)
+        w_.cboAnswer_Option->setAccessibleDescription(l->text());
 }
 
 std::string WizardBinding::text(WizardControl box) const

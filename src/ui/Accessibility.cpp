@@ -1,0 +1,215 @@
+#include "Accessibility.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QItemSelectionModel>
+#include <QVariant>
+#include <QWidget>
+
+#include "ui/Look.h"
+
+namespace cindrel {
+
+namespace {
+
+/// The dynamic property that carries a role chosen by setAccessibleRole.
+constexpr char kRoleProperty[] = "cindrelAccessibleRole";
+/// The dynamic property that marks a drop-down list named by its heading.
+constexpr char kNamedListProperty[] = "cindrelNamedList";
+
+/// A link label: read with its text and the role of a link, pressed through
+/// the accessibility action like a left click. A label covered by its
+/// sibling (the banner's label behind) is neither shown nor pressable, just
+/// as the mouse cannot reach it.
+class LinkLabelAccessible : public QAccessibleWidget {
+public:
+    explicit LinkLabelAccessible(LinkLabel *label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString result = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && result.isEmpty())
+            result = link()->text();
+        return result;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.linked = true;
+        if (isCoveredBySibling(widget())) {
+            s.invisible = true;
+            s.offscreen = true;
+        }
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        if (isCoveredBySibling(widget()) || !widget()->isEnabled())
+            return {};
+        return {pressAction()};
+    }
+
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() && actionNames().contains(name))
+            emit link()->clicked();
+    }
+
+private:
+    LinkLabel *link() const { return static_cast<LinkLabel *>(widget()); }
+};
+
+/// A drop-down list read by its own name, its selected entry as its value.
+/// Like Qt's own, it has one child, the list of entries, and opens or closes
+/// that list on its press and show-menu actions.
+class NamedDropDownAccessible : public QAccessibleWidget {
+public:
+    explicit NamedDropDownAccessible(QComboBox *list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value || (t == QAccessible::Name && widget()->accessibleName().isEmpty()))
+            return list()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+
+    int childCount() const override { return 1; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &name) override
+    {
+        if (name != showMenuAction() && name != pressAction()) {
+            QAccessibleWidget::doAction(name);
+            return;
+        }
+        if (list()->view()->isVisible())
+            list()->hidePopup();
+        else
+            list()->showPopup();
+    }
+
+private:
+    QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
+};
+
+QAccessibleInterface *programInterfaces(const QString &className, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    if (className == QLatin1String("cindrel::LinkLabel"))
+        return new LinkLabelAccessible(static_cast<LinkLabel *>(widget));
+    if (auto *list = qobject_cast<QComboBox *>(widget); list && list->property(kNamedListProperty).toBool())
+        return new NamedDropDownAccessible(list);
+    const QVariant role = widget->property(kRoleProperty);
+    if (role.isValid())
+        return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleInterfaces()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(programInterfaces);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void setAccessibleRole(QWidget *widget, QAccessible::Role role)
+{
+    if (widget)
+        widget->setProperty(kRoleProperty, static_cast<int>(role));
+}
+
+void setDropDownListName(QComboBox *list, const QString &name)
+{
+    if (!list)
+        return;
+    list->setProperty(kNamedListProperty, true);
+    list->setAccessibleName(name);
+    // With the name taken by the heading, the entry in use is found as the
+    // selected entry of the list. Qt selects it only while the list is
+    // open; keep it selected at all times.
+    const auto selectCurrent = [list] {
+        QItemSelectionModel *selection = list->view()->selectionModel();
+        const QModelIndex current = list->model()->index(list->currentIndex(), list->modelColumn(),
+                                                         list->rootModelIndex());
+        if (!selection)
+            return;
+        if (current.isValid())
+            selection->select(current, QItemSelectionModel::ClearAndSelect);
+        else
+            selection->clearSelection();
+    };
+    QObject::connect(list, &QComboBox::currentIndexChanged, list, selectCurrent);
+    selectCurrent();
+}
+
+QString opensPageDescription(SitePage page)
+{
+    QString what;
+    switch (page) {
+    case SitePage::velmorsoftwares:
+        what = QStringLiteral("the Velmor Softwares catalogue");
+        break;
+    case SitePage::donate:
+        what = QStringLiteral("the donation page");
+        break;
+    case SitePage::help_web_page:
+        what = QStringLiteral("the online help");
+        break;
+    case SitePage::fully_branded:
+        what = QStringLiteral("the page on fully branded software");
+        break;
+    case SitePage::co_brand:
+        what = QStringLiteral("the page on co-branding");
+        break;
+    case SitePage::home_page:
+        what = QStringLiteral("the forum's home page");
+        break;
+    case SitePage::download_web_page:
+        what = QStringLiteral("the download page");
+        break;
+    }
+    return QStringLiteral("Opens %1 in your web browser").arg(what);
+}
+
+bool isCoveredBySibling(const QWidget *widget)
+{
+    const QWidget *parent = widget ? widget->parentWidget() : nullptr;
+    if (!parent || widget->isWindow())
+        return false;
+    // A parent keeps its children in stacking order, the lowest first.
+    const QObjectList &siblings = parent->children();
+    const qsizetype own = siblings.indexOf(const_cast<QWidget *>(widget));
+    for (qsizetype i = own + 1; i < siblings.size(); ++i) {
+        if (!siblings.at(i)->isWidgetType())
+            continue;
+        const auto *above = static_cast<const QWidget *>(siblings.at(i));
+        const bool opaque = above->autoFillBackground() || above->testAttribute(Qt::WA_OpaquePaintEvent);
+        if (!above->isWindow() && !above->isHidden() && opaque
+            && above->geometry().contains(widget->geometry()))
+            return true;
+    }
+    return false;
+}
+
+} // namespace cindrel
