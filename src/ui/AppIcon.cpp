@@ -3,7 +3,10 @@
 namespace cindrel {
 
 namespace {
-constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+// The windows use the 32 by 32 image, and its 64 by 64 twin on screens of
+// twice the density. The larger sizes are installed with the desktop entry
+// for launchers; decoding them for every window would only slow the start.
+constexpr int kIconSizes[] = {32, 64};
 
 QString iconPath(int size)
 {

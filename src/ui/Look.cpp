@@ -1,13 +1,18 @@
 #include "Look.h"
 
+#include <QFontDatabase>
 #include <QMouseEvent>
 
 namespace cindrel {
 
 QFont verdana(qreal pointSize, bool bold, bool underline)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    // Asking fontconfig for a family it lacks makes it search for a
+    // substitute at every font; look Verdana up once instead.
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
+                                      ? QStringLiteral("Verdana")
+                                      : QStringLiteral("DejaVu Sans");
+    QFont font(family);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setUnderline(underline);

@@ -2,6 +2,7 @@
 // it closes, and its two links.
 
 #include <QtTest>
+#include <QFontDatabase>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
@@ -143,10 +144,8 @@ private slots:
         QCOMPARE(picIcon->frameShape(), QFrame::NoFrame);
         QVERIFY(!about.windowIcon().isNull());
 
-        // Every size is compiled in; a denser screen gets the larger image.
-        const QList<QSize> sizes = applicationIcon().availableSizes();
-        for (const int side : {16, 22, 24, 32, 48, 64, 128, 256})
-            QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
+        // Windows carry the 32 by 32 image, and a denser screen gets its twin.
+        QCOMPARE(applicationIcon().availableSizes(), (QList<QSize>{QSize(32, 32), QSize(64, 64)}));
         QCOMPARE(applicationIconPixmap().size(), QSize(32, 32));
         QCOMPARE(applicationIconPixmap(2.0).size(), QSize(64, 64));
     }
@@ -179,7 +178,11 @@ private slots:
 
         auto *label = child<QLabel>(&about, name.toLatin1().constData());
         QVERIFY(label);
-        QCOMPARE(label->font().families().value(0), QStringLiteral("Verdana"));
+        // Verdana where the machine has it, the close sans otherwise.
+        const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
+                                   ? QStringLiteral("Verdana")
+                                   : QStringLiteral("DejaVu Sans");
+        QCOMPARE(label->font().family(), family);
         QCOMPARE(label->font().pointSizeF(), points);
         QCOMPARE(label->font().bold(), bold);
         QCOMPARE(label->font().underline(), underline);
