@@ -372,7 +372,9 @@ void FrmMain::mnuExit_Click()
 
 void FrmMain::mnuAbout_Click()
 {
-    auto *about = new FrmAbout(ctx_);
+    // Transient for the main window, so that it gets no taskbar entry of its
+    // own; it still opens centred on the screen.
+    auto *about = new FrmAbout(ctx_, this);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->exec();
 }
