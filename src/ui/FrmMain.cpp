@@ -116,43 +116,29 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent)
     outer->addWidget(buildBanner(central));
     buildMenus();
 
-    WizardWidgets widgets;
-    widgets.txtName = txtName_;
-    widgets.txtAge = txtAge_;
-    widgets.cboSex = cboSex_;
-    widgets.cmdNext = cmdNext_;
-    widgets.lblQuestionNo = lblQuestionNo_;
-    widgets.lblQuestion = lblQuestion_;
-    widgets.cboAnswer_Option = cboAnswer_Option_;
-    widgets.cmdNextQuestion = cmdNextQuestion_;
-    widgets.lblResult0 = lblResult_[0];
-    widgets.lblResult1 = lblResult_[1];
-    widgets.cmdMain = cmdMain_;
-    for (int i = 0; i < 3; ++i)
-        widgets.steps[i] = fraStep_[i];
-    binding_ = std::make_unique<WizardBinding>(widgets, ctx_.services.boxes);
+    binding_ = std::make_unique<WizardBinding>(w_, ctx_.services.boxes);
     wizard_ = std::make_unique<TestWizard>(ctx_.dependency, *binding_);
 
-    connect(cmdNext_, &QPushButton::clicked, this, [this] { wizard_->StartTest(); });
-    connect(cmdNextQuestion_, &QPushButton::clicked, this, [this] { wizard_->NextQuestion(); });
-    connect(cmdMain_, &QPushButton::clicked, this, [this] { wizard_->MainScreen(); });
-    txtAge_->installEventFilter(this);
+    connect(w_.cmdNext, &QAbstractButton::clicked, this, [this] { wizard_->StartTest(); });
+    connect(w_.cmdNextQuestion, &QAbstractButton::clicked, this, [this] { wizard_->NextQuestion(); });
+    connect(w_.cmdMain, &QAbstractButton::clicked, this, [this] { wizard_->MainScreen(); });
+    w_.txtAge->installEventFilter(this);
 
     // Load handling.
     wizard_->Load();
-    txtName_->setFocus(Qt::OtherFocusReason);
+    w_.txtName->setFocus(Qt::OtherFocusReason);
 }
 
 FrmMain::~FrmMain()
 {
-    if (txtAge_)
-        txtAge_->removeEventFilter(this);
+    if (w_.txtAge)
+        w_.txtAge->removeEventFilter(this);
 }
 
 QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
 {
     QFrame *panel = makeStepPanel(0, QStringLiteral("Personal Details"), host);
-    fraStep_[0] = panel;
+    w_.steps[0] = panel;
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(twips(120));
@@ -183,79 +169,79 @@ QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
 
     auto *nameHeading = makeLabel(QStringLiteral("lblLabel_2"), QStringLiteral("Enter Name"),
                                   headingFont, kWhite, headingAlign, panel);
-    txtName_ = new QLineEdit(panel);
-    txtName_->setObjectName(QStringLiteral("txtName"));
-    txtName_->setFont(verdana(8.25));
-    nameHeading->setBuddy(txtName_);
+    w_.txtName = new QLineEdit(panel);
+    w_.txtName->setObjectName(QStringLiteral("txtName"));
+    w_.txtName->setFont(verdana(8.25));
+    nameHeading->setBuddy(w_.txtName);
 
     auto *ageHeading = makeLabel(QStringLiteral("lblLabel_0"), QStringLiteral("Enter Age"),
                                  headingFont, kWhite, headingAlign, panel);
-    txtAge_ = new QLineEdit(panel);
-    txtAge_->setObjectName(QStringLiteral("txtAge"));
-    txtAge_->setFont(verdana(8.25));
-    ageHeading->setBuddy(txtAge_);
+    w_.txtAge = new QLineEdit(panel);
+    w_.txtAge->setObjectName(QStringLiteral("txtAge"));
+    w_.txtAge->setFont(verdana(8.25));
+    ageHeading->setBuddy(w_.txtAge);
 
     auto *sexHeading = makeLabel(QStringLiteral("lblLabel_1"), QStringLiteral("Select Sex"),
                                  headingFont, kWhite, headingAlign, panel);
-    cboSex_ = new QComboBox(panel);
-    cboSex_->setObjectName(QStringLiteral("cboSex"));
-    cboSex_->setEditable(false);
-    cboSex_->setFont(verdana(8.25));
-    sexHeading->setBuddy(cboSex_);
-    setDropDownListName(cboSex_, sexHeading->text());
+    w_.cboSex = new QComboBox(panel);
+    w_.cboSex->setObjectName(QStringLiteral("cboSex"));
+    w_.cboSex->setEditable(false);
+    w_.cboSex->setFont(verdana(8.25));
+    sexHeading->setBuddy(w_.cboSex);
+    setDropDownListName(w_.cboSex, sexHeading->text());
 
     rows->addWidget(nameHeading, 0, 0);
-    rows->addWidget(txtName_, 0, 1);
+    rows->addWidget(w_.txtName, 0, 1);
     rows->addWidget(ageHeading, 1, 0);
-    rows->addWidget(txtAge_, 1, 1);
+    rows->addWidget(w_.txtAge, 1, 1);
     rows->addWidget(sexHeading, 2, 0);
-    rows->addWidget(cboSex_, 2, 1);
+    rows->addWidget(w_.cboSex, 2, 1);
     rows->setColumnStretch(0, 2);
     rows->setColumnStretch(1, 3);
     layout->addLayout(rows);
     layout->addStretch(1);
 
-    cmdNext_ = makeButton(QStringLiteral("cmdNext"), QStringLiteral("&Take the Nicotine Dependency Test"),
+    w_.cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("&Take the Nicotine Dependency Test"),
                           panel);
-    layout->addWidget(cmdNext_, 0, Qt::AlignHCenter);
+    layout->addWidget(w_.cmdNext, 0, Qt::AlignHCenter);
 
-    setTabOrder(txtName_, txtAge_);
-    setTabOrder(txtAge_, cboSex_);
-    setTabOrder(cboSex_, cmdNext_);
+    setTabOrder(w_.txtName, w_.txtAge);
+    setTabOrder(w_.txtAge, w_.cboSex);
+    setTabOrder(w_.cboSex, w_.cmdNext);
     return panel;
 }
 
 QWidget *FrmMain::buildQuestionsStep(QWidget *host)
 {
     QFrame *panel = makeStepPanel(1, QStringLiteral("Questions"), host);
-    fraStep_[1] = panel;
+    w_.steps[1] = panel;
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(twips(180));
 
-    lblQuestionNo_ = makeLabel(QStringLiteral("lblQuestionNo"), QString(), verdana(9.75, true), kYellow,
+    w_.lblQuestionNo = makeLabel(QStringLiteral("lblQuestionNo"), QString(), verdana(9.75, true), kYellow,
                                Qt::AlignCenter, panel);
-    lblQuestion_ = makeLabel(QStringLiteral("lblQuestion"), QString(), verdana(9.75, true), kWhite,
+    w_.lblQuestion = makeLabel(QStringLiteral("lblQuestion"), QString(), verdana(9.75, true), kWhite,
                              Qt::AlignCenter, panel);
-    lblQuestion_->setWordWrap(true);
-    cboAnswer_Option_ = new QComboBox(panel);
-    cboAnswer_Option_->setObjectName(QStringLiteral("cboAnswer_Option"));
-    cboAnswer_Option_->setEditable(false);
-    cboAnswer_Option_->setFont(verdana(8.25));
+    w_.lblQuestion->setWordWrap(true);
+    w_.cboAnswer_Option = new QComboBox(panel);
+    w_.cboAnswer_Option->setObjectName(QStringLiteral("cboAnswer_Option"));
+    w_.cboAnswer_Option->setEditable(false);
+    w_.cboAnswer_Option->setFont(verdana(8.25));
     // The longest choice decides the width, whatever question is shown.
-    cboAnswer_Option_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cboAnswer_Option_->setMinimumContentsLength(20);
+    w_.cboAnswer_Option->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    w_.cboAnswer_Option->setMinimumContentsLength(20);
     // Read as the answer to the question above it, which the wizard puts
     // into the list's description as each question comes up.
-    lblQuestion_->setBuddy(cboAnswer_Option_);
-    setDropDownListName(cboAnswer_Option_, QStringLiteral("Answer"));
-    cmdNextQuestion_ = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next &Question"), panel);
+    w_.lblQuestion->setBuddy(w_.cboAnswer_Option);
+    setDropDownListName(w_.cboAnswer_Option, QStringLiteral("Answer"));
+    w_.cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next &Question"), panel);
 
     layout->addStretch(1);
-    layout->addWidget(lblQuestionNo_);
-    layout->addWidget(lblQuestion_);
-    layout->addWidget(cboAnswer_Option_);
-    layout->addWidget(cmdNextQuestion_, 0, Qt::AlignHCenter);
+    layout->addWidget(w_.lblQuestionNo);
+    layout->addWidget(w_.lblQuestion);
+    layout->addWidget(w_.cboAnswer_Option);
+    layout->addWidget(w_.cmdNextQuestion, 0, Qt::AlignHCenter);
     layout->addStretch(1);
     return panel;
 }
@@ -263,23 +249,23 @@ QWidget *FrmMain::buildQuestionsStep(QWidget *host)
 QWidget *FrmMain::buildResultStep(QWidget *host)
 {
     QFrame *panel = makeStepPanel(2, QStringLiteral("Result"), host);
-    fraStep_[2] = panel;
+    w_.steps[2] = panel;
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(twips(180));
 
-    lblResult_[0] = makeLabel(QStringLiteral("lblResult_0"), QString(), verdana(12, true), kYellow,
+    w_.lblResult0 = makeLabel(QStringLiteral("lblResult_0"), QString(), verdana(12, true), kYellow,
                               Qt::AlignCenter, panel);
-    lblResult_[1] = makeLabel(QStringLiteral("lblResult_1"), QString(), verdana(9.75, true), kWhite,
+    w_.lblResult1 = makeLabel(QStringLiteral("lblResult_1"), QString(), verdana(9.75, true), kWhite,
                               Qt::AlignCenter, panel);
-    lblResult_[1]->setWordWrap(true);
-    cmdMain_ = makeButton(QStringLiteral("cmdMain"), QStringLiteral("&Main Screen"), panel);
+    w_.lblResult1->setWordWrap(true);
+    w_.cmdMain = makeButton(QStringLiteral("cmdMain"), QStringLiteral("&Main Screen"), panel);
 
     layout->addStretch(1);
-    layout->addWidget(lblResult_[0]);
-    layout->addWidget(lblResult_[1]);
+    layout->addWidget(w_.lblResult0);
+    layout->addWidget(w_.lblResult1);
     layout->addStretch(1);
-    layout->addWidget(cmdMain_, 0, Qt::AlignHCenter);
+    layout->addWidget(w_.cmdMain, 0, Qt::AlignHCenter);
     return panel;
 }
 
@@ -406,7 +392,7 @@ void FrmMain::onUnload()
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == txtAge_ && event->type() == QEvent::KeyPress && wizard_) {
+    if (watched == w_.txtAge && event->type() == QEvent::KeyPress && wizard_) {
         const auto code = typedCharacterCode(*static_cast<QKeyEvent *>(event));
         if (code && !wizard_->AgeKeyFilter(*code))
             return true; // swallowed: the text stays as it was

@@ -9,6 +9,7 @@
 
 #include "ui/AppContext.h"
 #include "ui/Form.h"
+#include "ui/WizardBinding.h"
 
 class QAction;
 class QCloseEvent;
@@ -22,7 +23,6 @@ namespace cindrel {
 
 class LinkLabel;
 class TestWizard;
-class WizardBinding;
 
 class FrmMain : public QMainWindow, public Form {
     Q_OBJECT
@@ -60,17 +60,8 @@ private:
     AppContext &ctx_;
     std::int16_t intCoBrandRandomNumber_ = 0;
 
-    QFrame *fraStep_[3] = {};
-    QLineEdit *txtName_ = nullptr;
-    QLineEdit *txtAge_ = nullptr;
-    QComboBox *cboSex_ = nullptr;
-    QPushButton *cmdNext_ = nullptr;
-    QLabel *lblQuestionNo_ = nullptr;
-    QLabel *lblQuestion_ = nullptr;
-    QComboBox *cboAnswer_Option_ = nullptr;
-    QPushButton *cmdNextQuestion_ = nullptr;
-    QLabel *lblResult_[2] = {};
-    QPushButton *cmdMain_ = nullptr;
+    /// The controls the test wizard reads and writes.
+    WizardWidgets w_;
     LinkLabel *lblCobrand_ = nullptr;
     LinkLabel *lblFullBrand_ = nullptr;
 
