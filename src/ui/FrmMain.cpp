@@ -202,7 +202,7 @@ QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
     layout->addStretch(1);
 
     w_.cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("&Take the Nicotine Dependency Test"),
-                          panel);
+                            panel);
     layout->addWidget(w_.cmdNext, 0, Qt::AlignHCenter);
 
     setTabOrder(w_.txtName, w_.txtAge);
@@ -220,9 +220,9 @@ QWidget *FrmMain::buildQuestionsStep(QWidget *host)
     layout->setSpacing(twips(180));
 
     w_.lblQuestionNo = makeLabel(QStringLiteral("lblQuestionNo"), QString(), verdana(9.75, true), kYellow,
-                               Qt::AlignCenter, panel);
+                                 Qt::AlignCenter, panel);
     w_.lblQuestion = makeLabel(QStringLiteral("lblQuestion"), QString(), verdana(9.75, true), kWhite,
-                             Qt::AlignCenter, panel);
+                               Qt::AlignCenter, panel);
     w_.lblQuestion->setWordWrap(true);
     w_.cboAnswer_Option = new QComboBox(panel);
     w_.cboAnswer_Option->setObjectName(QStringLiteral("cboAnswer_Option"));
