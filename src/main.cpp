@@ -14,6 +14,7 @@
 #include "ui/AppIcon.h"
 #include "ui/FrmFarewell.h"
 #include "ui/FrmMain.h"
+#include "ui/LightStyle.h"
 
 using namespace cindrel;
 
@@ -27,6 +28,7 @@ int main(int argc, char **argv)
     // Only the shutdown procedure ends the program: closing the main window
     // hands over to the farewell window instead.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(new LightStyle);
     QApplication::setWindowIcon(applicationIcon());
 
     QtMessageBoxes boxes;

@@ -1,5 +1,7 @@
 #include "AppIcon.h"
 
+#include <QImageReader>
+
 namespace cindrel {
 
 namespace {
@@ -12,20 +14,33 @@ QString iconPath(int size)
 {
     return QStringLiteral(":/icons/cindrel-%1.png").arg(size);
 }
+
+// Read as PNG outright. Left to guess the format, the image reader first
+// loads every image-format plugin to ask whether it knows the file, which
+// costs the start several libraries it never uses.
+QPixmap readPng(int size)
+{
+    QImageReader reader(iconPath(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 } // namespace
 
 QIcon applicationIcon()
 {
-    QIcon icon;
-    for (const int size : kIconSizes)
-        icon.addFile(iconPath(size), QSize(size, size));
+    static const QIcon icon = [] {
+        QIcon result;
+        for (const int size : kIconSizes)
+            result.addPixmap(readPng(size));
+        return result;
+    }();
     return icon;
 }
 
 QPixmap applicationIconPixmap(qreal devicePixelRatio)
 {
     if (devicePixelRatio <= 1.0)
-        return QPixmap(iconPath(32));
+        return readPng(32);
     return applicationIcon().pixmap(QSize(32, 32), devicePixelRatio);
 }
 
