@@ -5,10 +5,11 @@
 namespace cindrel {
 
 namespace {
-// The windows use the 32 by 32 image, and its 64 by 64 twin on screens of
-// twice the density. The larger sizes are installed with the desktop entry
-// for launchers; decoding them for every window would only slow the start.
-constexpr int kIconSizes[] = {32, 64};
+// The windows carry the 32 by 32 image. The picture boxes take its 64 by 64
+// twin on screens of twice the density, read only when such a box is shown;
+// the larger sizes are installed with the desktop entry for launchers.
+constexpr int kWindowIconSize = 32;
+constexpr int kDenseIconSize = 64;
 
 QString iconPath(int size)
 {
@@ -28,20 +29,16 @@ QPixmap readPng(int size)
 
 QIcon applicationIcon()
 {
-    static const QIcon icon = [] {
-        QIcon result;
-        for (const int size : kIconSizes)
-            result.addPixmap(readPng(size));
-        return result;
-    }();
-    return icon;
+    return QIcon(readPng(kWindowIconSize));
 }
 
 QPixmap applicationIconPixmap(qreal devicePixelRatio)
 {
     if (devicePixelRatio <= 1.0)
-        return readPng(32);
-    return applicationIcon().pixmap(QSize(32, 32), devicePixelRatio);
+        return readPng(kWindowIconSize);
+    QPixmap dense = readPng(kDenseIconSize);
+    dense.setDevicePixelRatio(qreal(kDenseIconSize) / kWindowIconSize);
+    return dense;
 }
 
 } // namespace cindrel

@@ -86,8 +86,7 @@ FrmFarewell::FrmFarewell(AppContext &ctx, QWidget *parent)
     // The application icon, in the window's title bar and its picture box.
     setWindowIcon(applicationIcon());
     auto *picture = findChild<QLabel *>(QStringLiteral("picFarewellIcon"));
-    QPixmap pixmap = applicationIcon().pixmap(QSize(32, 32), devicePixelRatioF());
-    picture->setPixmap(pixmap.isNull() ? applicationIconPixmap() : pixmap);
+    picture->setPixmap(applicationIconPixmap(devicePixelRatioF()));
 
     // A fresh support message on every load.
     ctx_.services.random.seedFromClock();

@@ -144,8 +144,10 @@ private slots:
         QCOMPARE(picIcon->frameShape(), QFrame::NoFrame);
         QVERIFY(!about.windowIcon().isNull());
 
-        // Windows carry the 32 by 32 image, and a denser screen gets its twin.
-        QCOMPARE(applicationIcon().availableSizes(), (QList<QSize>{QSize(32, 32), QSize(64, 64)}));
+        // Windows carry the 32 by 32 image; a picture on a denser screen gets
+        // its 64 by 64 twin, drawn at the same logical size.
+        QCOMPARE(applicationIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+        QCOMPARE(applicationIconPixmap(2.0).deviceIndependentSize(), QSizeF(32, 32));
         QCOMPARE(applicationIconPixmap().size(), QSize(32, 32));
         QCOMPARE(applicationIconPixmap(2.0).size(), QSize(64, 64));
     }
