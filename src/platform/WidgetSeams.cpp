@@ -6,20 +6,18 @@
 
 namespace cindrel {
 
-namespace {
-// A lone CR (as in the update reminder) would show as a stray glyph or not
-// break at all; the box shows it as the line break it stands for.
-QString displayText(QString text)
+QString displayLineBreaks(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
 }
 
+namespace {
 QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString &text,
                                     QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(icon, QString::fromLatin1(kApplicationTitle), displayText(text), buttons);
+    QMessageBox box(icon, QString::fromLatin1(kApplicationTitle), displayLineBreaks(text), buttons);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setTextFormat(Qt::PlainText);
     // The farewell window stays above all others; a box in the normal layer

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "platform/WidgetSeams.h"
+
 namespace cindrel {
 
 std::optional<int> typedCharacterCode(const QKeyEvent &event)
@@ -48,10 +50,7 @@ std::optional<int> typedCharacterCode(const QKeyEvent &event)
 
 QString displayCaption(const std::string &caption)
 {
-    QString shown = QString::fromStdString(caption);
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
+    return displayLineBreaks(QString::fromStdString(caption));
 }
 
 WizardBinding::WizardBinding(const WizardWidgets &widgets, MessageBoxes &boxes)
