@@ -46,6 +46,9 @@ done
 [[ -d $build ]] || die "no build directory $build (build first, see README.md)"
 build=$(cd "$build" && pwd)
 program=$build/src/cindrel
+[[ -f $build/identity.sh ]] || die "missing $build/identity.sh; configure the build with cmake first"
+# shellcheck source=scripts/identity.sh.in
+source "$build/identity.sh"
 reference=$build/bench/cindrel_bench_minimal
 probe=$build/bench/cindrel_bench_probe
 for binary in "$program" "$reference" "$probe"; do
@@ -118,7 +121,7 @@ measure()
   local name=$1 binary title
   shift
   case $name in
-    cindrel) binary=$program title='Cindrel v1.15' ;;
+    cindrel) binary=$program title=$CINDREL_WINDOW_TITLE ;;
     minimal) binary=$reference title='Minimal window' ;;
   esac
   runs=$((runs + 1))

@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+# shellcheck source=scripts/identity.sh.in
+source "$build/identity.sh"
 
 (cd "$build" && cpack -G DEB)
 deb=$(ls -t "$build"/cindrel_*.deb | head -n 1)
@@ -30,18 +32,20 @@ expect_file() {
   fi
 }
 expect_file usr/bin/cindrel
-expect_file usr/share/applications/example.velmorsoftwares.Cindrel.desktop
-expect_file usr/share/metainfo/example.velmorsoftwares.Cindrel.metainfo.xml
+desktop_file=usr/share/applications/$CINDREL_DESKTOP_ID.desktop
+metainfo_file=usr/share/metainfo/$CINDREL_DESKTOP_ID.metainfo.xml
+expect_file "$desktop_file"
+expect_file "$metainfo_file"
 expect_file usr/share/icons/hicolor/scalable/apps/cindrel.svg
 for size in 16 22 24 32 48 64 128 256; do
   expect_file "usr/share/icons/hicolor/${size}x${size}/apps/cindrel.png"
 done
 
-desktop-file-validate "$root/usr/share/applications/example.velmorsoftwares.Cindrel.desktop"
-appstreamcli validate --no-net "$root/usr/share/metainfo/example.velmorsoftwares.Cindrel.metainfo.xml"
+desktop-file-validate "$root/$desktop_file"
+appstreamcli validate --no-net "$root/$metainfo_file"
 
 CINDREL_E2E_ARTIFACTS=$PWD/$build/e2e-artifacts \
-CINDREL_E2E_SITE_BASE=http://www.velmorsoftwares.example/cindrel/ \
+CINDREL_IDENTITY=$PWD/$build/identity.sh \
   env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS \
   bash tests/e2e/e2e_wizard.sh "$root/usr/bin/cindrel"
 echo "package-check: the installed program passed its end-to-end smoke test"

@@ -12,6 +12,10 @@ cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh
 
+# CINDREL_WERROR=ON (as CI sets it) makes every warning in the program's own
+# code an error.
+werror=-DCINDREL_WERROR=${CINDREL_WERROR:-OFF}
+
 stage() { printf '\n==== %s ====\n' "$*"; }
 
 # The end-to-end tests bring their own X server; make sure nothing they start
@@ -22,12 +26,12 @@ run_ctest() {
 }
 
 stage "build and test"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$werror"
 cmake --build build
 run_ctest --test-dir build
 
 stage "build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCINDREL_SANITIZE=ON
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCINDREL_SANITIZE=ON "$werror"
 cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0 \
@@ -40,7 +44,7 @@ ASAN_OPTIONS=abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 
 stage "fuzz"
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCINDREL_FUZZ=ON -DCINDREL_BUILD_TESTS=OFF -DCINDREL_BUILD_BENCH=OFF
+  -DCINDREL_FUZZ=ON -DCINDREL_BUILD_TESTS=OFF -DCINDREL_BUILD_BENCH=OFF "$werror"
 cmake --build build-fuzz --target fuzz_scoring fuzz_referral_url
 run_ctest --test-dir build-fuzz -L fuzz
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "Identity.h"
 #include "app/FormRegistry.h"
 #include "app/Shutdown.h"
 #include "app/Startup.h"
@@ -9,8 +10,8 @@
 #include "links/UpdateReminder.h"
 #include "platform/SystemSeams.h"
 #include "platform/WidgetSeams.h"
-#include "test/modNicotineDependancy.h"
-#include "ui/AppContext.h"
+#include "dependency/modNicotineDependancy.h"
+#include "app/AppContext.h"
 #include "ui/AppIcon.h"
 #include "ui/FrmFarewell.h"
 #include "ui/FrmMain.h"
@@ -21,9 +22,9 @@ using namespace cindrel;
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Cindrel"));
-    QApplication::setApplicationName(QStringLiteral("Cindrel"));
-    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setOrganizationName(applicationTitle());
+    QApplication::setApplicationName(applicationTitle());
+    QApplication::setApplicationVersion(applicationVersion());
     QGuiApplication::setDesktopFileName(QStringLiteral("cindrel"));
     // Only the shutdown procedure ends the program: closing the main window
     // hands over to the farewell window instead.

@@ -27,7 +27,7 @@ bool StartApplication(Services &services, Shutdown &shutdown, const StartupSteps
     bool anotherCopy = false;
     passOverFailure([&] { anotherCopy = services.guard.anotherCopyRunning(); });
     if (anotherCopy) {
-        passOverFailure([&] { services.boxes.information("Application is already running"); });
+        passOverFailure([&] { services.boxes.information(QStringLiteral("Application is already running")); });
         shutdown.EndApplication();
         return false;
     }

@@ -1,15 +1,17 @@
 #include "SitePages.h"
 
+#include "Config.h"
+
 namespace cindrel {
 
 QString siteBaseUrl()
 {
-    return QStringLiteral("http://") + QStringLiteral(CINDREL_SITE_HOST) + QStringLiteral("/cindrel/");
+    return QStringLiteral("http://") + QLatin1String(config::kSiteHost) + QStringLiteral("/cindrel/");
 }
 
 QString forumAddress()
 {
-    return QStringLiteral(CINDREL_FORUM_ADDRESS);
+    return QLatin1String(config::kForumAddress);
 }
 
 QString pageKey(SitePage page)

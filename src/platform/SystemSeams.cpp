@@ -8,13 +8,15 @@
 #include <cstdlib>
 #include <unistd.h>
 
+#include "Identity.h"
+
 namespace cindrel {
 
 namespace {
 std::unique_ptr<QSettings> openSettings()
 {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Cindrel"), QStringLiteral("Cindrel"));
+                                       applicationTitle(), applicationTitle());
 }
 } // namespace
 

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "Identity.h"
+
 namespace cindrel {
 
 QString displayLineBreaks(QString text)
@@ -17,7 +19,7 @@ namespace {
 QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString &text,
                                     QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(icon, QString::fromLatin1(kApplicationTitle), displayLineBreaks(text), buttons);
+    QMessageBox box(icon, applicationTitle(), displayLineBreaks(text), buttons);
     box.setObjectName(QStringLiteral("messageBox"));
     box.setTextFormat(Qt::PlainText);
     // The farewell window stays above all others; a box in the normal layer

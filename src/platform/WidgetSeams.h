@@ -5,14 +5,11 @@
 
 namespace cindrel {
 
-/// The application title every message box carries.
-inline constexpr char kApplicationTitle[] = "Cindrel";
-
 /// Text as a widget shows it: CR LF, or a lone CR (as in the update
 /// reminder), becomes a line break instead of a stray glyph.
 QString displayLineBreaks(QString text);
 
-/// QMessageBox, captioned "Cindrel", with no parent window.
+/// QMessageBox, captioned with the application title, with no parent window.
 class QtMessageBoxes : public MessageBoxes {
 public:
     void critical(const QString &text) override;

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <vector>
 
+#include "Identity.h"
 #include "links/SitePages.h"
 #include "ui/Accessibility.h"
 #include "ui/AppIcon.h"
@@ -106,7 +107,7 @@ FrmAbout::FrmAbout(AppContext &ctx, QWidget *parent)
 {
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Cindrel v1.15"));
+    setWindowTitle(programWindowTitle());
     setWindowIcon(applicationIcon());
     setSizeGripEnabled(false);
     setBrownBackground(this);
@@ -138,7 +139,7 @@ void FrmAbout::buildControls()
     picIcon->setFrameShape(QFrame::NoFrame);
     picIcon->setAccessibleName(QStringLiteral("Cindrel icon"));
 
-    auto *label2 = plainLabel(this, QStringLiteral("Label2"), QStringLiteral("Cindrel v1.15"),
+    auto *label2 = plainLabel(this, QStringLiteral("Label2"), programWindowTitle(),
                               verdana(12, true), kCyan, false);
     auto *label1 = plainLabel(this, QStringLiteral("Label1"), descriptionText(), verdana(8.25),
                               kLightYellow, true);

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "ui/AppContext.h"
+#include "app/AppContext.h"
 #include "ui/Form.h"
 
 class QCloseEvent;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "Identity.h"
 #include "farewell/Placeholders.h"
 #include "farewell/ReferralChecks.h"
 #include "farewell/SupportMessages.h"
@@ -23,8 +24,6 @@
 namespace cindrel {
 
 namespace {
-
-const QString kTitle = QStringLiteral("Cindrel v1.15");
 
 // The message field sits in its own row below the referral button, so the
 // referral panel, the promotion panel beside it and the window grow by one
@@ -78,9 +77,9 @@ FrmFarewell::FrmFarewell(AppContext &ctx, QWidget *parent)
     arrangeTabOrder();
 
     // Load handling. Title and caption line.
-    setWindowTitle(kTitle);
+    setWindowTitle(programWindowTitle());
     auto *caption = findChild<QLabel *>(QStringLiteral("lblFarewellCaption"));
-    caption->setText(kTitle);
+    caption->setText(programWindowTitle());
     caption->adjustSize();
 
     // The application icon, in the window's title bar and its picture box.

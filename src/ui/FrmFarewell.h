@@ -7,7 +7,7 @@
 #include <QHash>
 #include <QWidget>
 
-#include "ui/AppContext.h"
+#include "app/AppContext.h"
 #include "ui/Form.h"
 
 class QCheckBox;

@@ -15,10 +15,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "Identity.h"
 #include "app/MainWindowClosing.h"
 #include "links/CoBrand.h"
 #include "links/SitePages.h"
-#include "test/TestWizard.h"
+#include "dependency/TestWizard.h"
 #include "ui/Accessibility.h"
 #include "ui/FrmAbout.h"
 #include "ui/Look.h"
@@ -79,7 +80,7 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent)
 {
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Cindrel v1.15"));
+    setWindowTitle(programWindowTitle());
 
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("frmMainClient"));

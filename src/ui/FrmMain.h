@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "ui/AppContext.h"
+#include "app/AppContext.h"
 #include "ui/Form.h"
 #include "ui/WizardBinding.h"
 

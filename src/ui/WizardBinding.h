@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "platform/Seams.h"
-#include "test/WizardView.h"
+#include "dependency/WizardView.h"
 
 class QAbstractButton;
 class QComboBox;

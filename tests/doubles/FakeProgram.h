@@ -7,8 +7,8 @@
 #include "app/Shutdown.h"
 #include "doubles/Doubles.h"
 #include "farewell/modTellAFriend.h"
-#include "test/modNicotineDependancy.h"
-#include "ui/AppContext.h"
+#include "dependency/modNicotineDependancy.h"
+#include "app/AppContext.h"
 
 namespace cindrel::testing {
 

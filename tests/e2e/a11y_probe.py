@@ -7,7 +7,7 @@ CHECK is one of:
   main            the main window on its first step: named fields, list and
                   button, exactly one step panel and one banner link shown
   press NAME      presses the shown push button NAME through its action
-  alert TEXT      an alert titled "Cindrel" that reads TEXT is on screen
+  alert TEXT      an alert titled with the program's name reads TEXT
   focused NAME    the shown text box NAME has the keyboard focus
   no-alert        no alert of the program is on screen
   farewell        the farewell window with its named fields and Exit button
@@ -23,7 +23,9 @@ import time
 import pyatspi
 
 WAIT = float(os.environ.get("WAIT", "15"))
-MAIN_TITLE = "Cindrel v1.15"
+# The program's name and window title, from the build (see lib.sh).
+APP_NAME = os.environ["CINDREL_NAME"]
+MAIN_TITLE = os.environ["CINDREL_WINDOW_TITLE"]
 STEP_PANELS = ("Personal Details", "Questions", "Result")
 FAREWELL_FIELDS = ("Your Name", "Your Email Address", "Friend's Name",
                    "Friend's Email Address", "Your Message")
@@ -170,13 +172,13 @@ def check_alert(app, text):
     if len(alerts) != 1:
         raise Mismatch("expected one alert, found %d" % len(alerts))
     alert = alerts[0]
-    if alert.name != "Cindrel":
+    if alert.name != APP_NAME:
         raise Mismatch("the alert is titled %r" % alert.name)
     texts = [text_of(a) for a in walk(alert) if role(a) == "label" and showing(a)]
     if text not in texts:
         raise Mismatch("the alert reads %r" % texts)
     find(alert, ("push button",), "OK")
-    return "alert 'Cindrel' reads %r" % text
+    return "alert %r reads %r" % (APP_NAME, text)
 
 
 def check_no_alert(app):

@@ -7,7 +7,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
-site_base=${CINDREL_E2E_SITE_BASE:-http://www.velmorsoftwares.example/cindrel/}
+site_base=$CINDREL_SITE_BASE
 
 # e2e_urlencode TEXT : TEXT as UTF-8 with every byte outside the unreserved
 # characters (letters, digits, "-._~") written as %XX.
@@ -47,7 +47,7 @@ e2e_expect_ended_cleanly()
   status=$(e2e_wait_exit "$app")
   e2e_expect "exit status" "$status" 0
   [[ -z $(e2e_all_windows . "$app") ]] || e2e_fail "windows of the ended program remain"
-  e2e_has_window "Cindrel" && e2e_fail "a Cindrel window is still on screen"
+  e2e_has_window "$CINDREL_NAME" && e2e_fail "a window of the program is still on screen"
   return 0
 }
 

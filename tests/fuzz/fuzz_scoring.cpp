@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "test/modNicotineDependancy.h"
+#include "dependency/modNicotineDependancy.h"
 
 using namespace cindrel;
 

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "Config.h"
+#include "Identity.h"
 #include "doubles/Doubles.h"
 #include "links/CoBrand.h"
 #include "links/SitePages.h"
@@ -35,7 +37,8 @@ private slots:
         QFETCH(SitePage, page);
         QFETCH(QString, key);
         // Plain HTTP, the product path, the page script, the key, and nothing after it.
-        const QString expected = QStringLiteral("http://" CINDREL_SITE_HOST "/cindrel/ssd.php?page=") + key;
+        const QString expected = QStringLiteral("http://") + QLatin1String(config::kSiteHost)
+                                 + QStringLiteral("/cindrel/ssd.php?page=") + key;
         QCOMPARE(pageKey(page), key);
         QCOMPARE(pageUrl(page), expected);
         QCOMPARE(pageUrlForKey(key), expected);
@@ -49,8 +52,16 @@ private slots:
 
     void forumAddressHasNoScheme()
     {
-        QCOMPARE(forumAddress(), QStringLiteral(CINDREL_FORUM_ADDRESS));
+        QCOMPARE(forumAddress(), QLatin1String(config::kForumAddress));
         QVERIFY(!forumAddress().contains(QLatin1Char('/')));
+    }
+
+    void windowTitleIsNameAndVersion()
+    {
+        QCOMPARE(applicationTitle(), QStringLiteral("Cindrel"));
+        QVERIFY2(QRegularExpression(QStringLiteral("^[0-9]+\\.[0-9]+$")).match(applicationVersion()).hasMatch(),
+                 qPrintable(applicationVersion()));
+        QCOMPARE(programWindowTitle(), QStringLiteral("Cindrel v") + applicationVersion());
     }
 
     void coBrandNumber_data()

@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include "Config.h"
 #include "doubles/Doubles.h"
 #include "links/UpdateReminder.h"
 
@@ -13,7 +14,7 @@ namespace {
 const QString kReminderText = QStringLiteral(
     "There maybe an update to this software available\rDo you want to check for an update?");
 const QString kDownloadUrl =
-    QStringLiteral("http://" CINDREL_SITE_HOST "/cindrel/ssd.php?page=download-web-page");
+    QStringLiteral("http://") + QLatin1String(config::kSiteHost) + QStringLiteral("/cindrel/ssd.php?page=download-web-page");
 
 /// One start of the program, today being 2026-12-07 unless a test says otherwise.
 struct Start {

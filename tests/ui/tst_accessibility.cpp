@@ -15,6 +15,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "Identity.h"
 #include "doubles/Doubles.h"
 #include "links/SitePages.h"
 #include "ui/Accessibility.h"
@@ -117,12 +118,12 @@ private slots:
         row("main: step 0", "main", "fraStep_0", QAccessible::Grouping, "Personal Details");
         row("main: step 1", "main", "fraStep_1", QAccessible::Grouping, "Questions");
         row("main: step 2", "main", "fraStep_2", QAccessible::Grouping, "Result");
-        row("main: window", "main", "", QAccessible::Window, "Cindrel v1.15");
-        row("about: window", "about", "", QAccessible::Dialog, "Cindrel v1.15");
+        row("main: window", "main", "", QAccessible::Window, programWindowTitle());
+        row("about: window", "about", "", QAccessible::Dialog, programWindowTitle());
         row("about: OK", "about", "cmdOK", QAccessible::Button, "OK");
         row("about: rule", "about", "Line2", QAccessible::Separator, "");
         // The farewell fields by what they ask for, whatever they hold.
-        row("farewell: window", "farewell", "", QAccessible::Dialog, "Cindrel v1.15");
+        row("farewell: window", "farewell", "", QAccessible::Dialog, programWindowTitle());
         row("farewell: name", "farewell", "txtName", QAccessible::EditableText, "Your Name");
         row("farewell: e-mail", "farewell", "txtEmail", QAccessible::EditableText, "Your Email Address");
         row("farewell: friend", "farewell", "txtFriendName", QAccessible::EditableText, "Friend's Name");

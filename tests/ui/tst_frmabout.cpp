@@ -11,9 +11,11 @@
 #include <QWindow>
 #include <memory>
 
+#include "Config.h"
+#include "Identity.h"
 #include "doubles/FakeProgram.h"
 #include "links/SitePages.h"
-#include "ui/AppContext.h"
+#include "app/AppContext.h"
 #include "ui/AppIcon.h"
 #include "ui/FrmAbout.h"
 
@@ -22,7 +24,7 @@ using namespace cindrel::testing;
 
 namespace {
 
-const QString kSiteBase = QStringLiteral("http://" CINDREL_SITE_HOST "/cindrel/ssd.php?page=");
+const QString kSiteBase = (QStringLiteral("http://") + QLatin1String(config::kSiteHost) + QStringLiteral("/cindrel/ssd.php?page="));
 
 using Program = FakeProgram;
 
@@ -88,7 +90,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Label2") << "Label2" << "Cindrel v1.15";
+        QTest::newRow("Label2") << "Label2" << programWindowTitle();
         QTest::newRow("lblHomePage") << "lblHomePage"
                                      << QStringLiteral("Click here to visit ") + forumAddress();
         QTest::newRow("Label3") << "Label3"
@@ -106,7 +108,7 @@ private slots:
         Program program;
         FrmAbout about(program.ctx);
         QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
-        QCOMPARE(about.windowTitle(), QStringLiteral("Cindrel v1.15"));
+        QCOMPARE(about.windowTitle(), programWindowTitle());
         QWidget *control = child(&about, name.toLatin1().constData());
         QVERIFY2(control, qPrintable(name));
         if (auto *label = qobject_cast<QLabel *>(control)) {

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <memory>
 
+#include "Identity.h"
 #include "doubles/FakeProgram.h"
 #include "farewell/SupportMessages.h"
 #include "links/SitePages.h"
@@ -176,8 +177,8 @@ void TstFrmFarewell::openingState()
     QCOMPARE(f.fake.random.seeds, 1);
     QCOMPARE(f.fake.random.drawCount, 1);
     QCOMPARE(f.form->objectName(), QStringLiteral("frmFarewell"));
-    QCOMPARE(f.form->windowTitle(), QStringLiteral("Cindrel v1.15"));
-    QCOMPARE(f.child<QLabel>("lblFarewellCaption")->text(), QStringLiteral("Cindrel v1.15"));
+    QCOMPARE(f.form->windowTitle(), programWindowTitle());
+    QCOMPARE(f.child<QLabel>("lblFarewellCaption")->text(), programWindowTitle());
     QVERIFY(!f.form->windowIcon().isNull());
     QVERIFY(!f.child<QLabel>("picFarewellIcon")->pixmap().isNull());
     const QString shown = f.child<QLabel>("Label2")->text();

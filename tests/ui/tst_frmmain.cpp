@@ -18,6 +18,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "Identity.h"
 #include "app/FormRegistry.h"
 #include "app/Shutdown.h"
 #include "doubles/FakeProgram.h"
@@ -117,7 +118,7 @@ private slots:
 
     void loadsOnPersonalDetails()
     {
-        QCOMPARE(h->main->windowTitle(), QStringLiteral("Cindrel v1.15"));
+        QCOMPARE(h->main->windowTitle(), programWindowTitle());
         QCOMPARE(h->visibleSteps(), QList<int>{0});
         QComboBox *sex = h->combo("cboSex");
         QCOMPARE(sex->count(), 2);

@@ -9,7 +9,7 @@
 #include "app/Shutdown.h"
 #include "farewell/modTellAFriend.h"
 #include "platform/Seams.h"
-#include "test/modNicotineDependancy.h"
+#include "dependency/modNicotineDependancy.h"
 
 namespace cindrel {
 

@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <map>
 
-#include "test/TestWizard.h"
+#include "dependency/TestWizard.h"
 
 using namespace cindrel;
 

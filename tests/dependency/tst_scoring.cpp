@@ -3,7 +3,7 @@
 
 #include <QtTest>
 
-#include "test/modNicotineDependancy.h"
+#include "dependency/modNicotineDependancy.h"
 
 using namespace cindrel;
 using Answers = std::array<std::string, kQuestionCount>;

@@ -1,0 +1,19 @@
+#pragma once
+// The program's identity as text: the values generated into Config.h, read
+// through these accessors so that no other file spells them out.
+
+#include <QString>
+
+namespace cindrel {
+
+/// "Cindrel": the caption of every message box, and the organisation and
+/// application name under which the settings are kept.
+QString applicationTitle();
+/// The version, e.g. "1.15".
+QString applicationVersion();
+/// "Cindrel v" and the version: the caption of every window of the program.
+QString programWindowTitle();
+/// The desktop entry's name without ".desktop" (also the AppStream id).
+QString desktopId();
+
+} // namespace cindrel
