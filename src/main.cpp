@@ -32,7 +32,7 @@ void nameTheProgram()
     QCoreApplication::setOrganizationName(applicationTitle());
     QCoreApplication::setApplicationName(applicationTitle());
     QCoreApplication::setApplicationVersion(applicationVersion());
-    QGuiApplication::setDesktopFileName(QStringLiteral("cindrel"));
+    QGuiApplication::setDesktopFileName(desktopId());
 }
 
 /// Answers --help, --version or a command line the program does not
