@@ -9,7 +9,8 @@ namespace cindrel {
 /// reminder), becomes a line break instead of a stray glyph.
 QString displayLineBreaks(QString text);
 
-/// QMessageBox, captioned with the application title, with no parent window.
+/// QMessageBox, captioned with the application title, transient for the
+/// program's window in use (none before the first window is shown).
 class QtMessageBoxes : public MessageBoxes {
 public:
     void critical(const QString &text) override;
