@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# shellcheck disable=SC2317  # the passes' functions are called as ${pass}_...
 # Screenshots of every window of the program, to look for clipped,
 # overlapping or unreadable text and blurred icons:
 #   scripts/screenshots.sh [BUILD-DIRECTORY] [OUTPUT-DIRECTORY]
@@ -146,8 +147,7 @@ wayland_steps()
   e2e_probe set-text "Enter Age" 42
   e2e_probe press "Take the Nicotine Dependency Test"
   shoot "main-2-question-1-$1"
-  local question
-  for question in 1 2 3 4 5; do
+  for _ in 1 2 3 4 5; do
     e2e_probe press "Next Question"
   done
   shoot "main-2-question-6-$1"

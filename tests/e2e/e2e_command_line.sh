@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# shellcheck disable=SC2034  # want_out and want_err are read through ${!want}
 # The real program's command line with no display at all, as in a terminal
 # over ssh: --help and --version answer on standard output, a bad command
 # line is refused on standard error with status 2 (a QApplication would

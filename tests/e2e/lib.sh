@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Harness of the end-to-end tests: the real program on a private Xvfb with
 # the openbox window manager, a private home, settings and runtime directory,
 # a private session bus, and a stand-in xdg-open that records every URL the

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Harness of the end-to-end tests under Wayland: lib.sh with a headless
 # weston (pixman renderer, no input devices) in place of Xvfb and openbox.
 # The program runs on Qt's Wayland platform plugin. X input tools do not
