@@ -2,6 +2,7 @@
 
 #include <QUrl>
 
+#include "PassOverFailure.h"
 #include "Placeholders.h"
 #include "links/SitePages.h"
 
@@ -45,10 +46,7 @@ void modTellAFriend::SubmitReferral(MessageBoxes &boxes, Browser &browser)
 void modTellAFriend::OpenReferralUrl(Browser &browser) const
 {
     // Whether the browser starts is never examined or reported.
-    try {
-        browser.openUrl(ReferralUrl);
-    } catch (...) {
-    }
+    passOverFailure([&] { browser.openUrl(ReferralUrl); });
 }
 
 QString buildReferralUrl(const QString &referrerName, const QString &referrerEmail,

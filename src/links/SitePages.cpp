@@ -1,6 +1,7 @@
 #include "SitePages.h"
 
 #include "Config.h"
+#include "PassOverFailure.h"
 
 namespace cindrel {
 
@@ -52,10 +53,7 @@ void OpenSitePage(Browser &browser, SitePage page)
     if (key.isEmpty())
         return;
     // The outcome is never examined: a page that cannot open is passed over.
-    try {
-        browser.openUrl(pageUrlForKey(key));
-    } catch (...) {
-    }
+    passOverFailure([&] { browser.openUrl(pageUrlForKey(key)); });
 }
 
 } // namespace cindrel

@@ -77,10 +77,10 @@ QWidget *WizardBinding::widget(WizardControl control) const
         return w_.cboAnswer_Option;
     case WizardControl::cmdNextQuestion:
         return w_.cmdNextQuestion;
-    case WizardControl::lblResult0:
-        return w_.lblResult0;
-    case WizardControl::lblResult1:
-        return w_.lblResult1;
+    case WizardControl::lblResult_0:
+        return w_.lblResult_0;
+    case WizardControl::lblResult_1:
+        return w_.lblResult_1;
     case WizardControl::cmdMain:
         return w_.cmdMain;
     }

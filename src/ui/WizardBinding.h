@@ -38,8 +38,8 @@ struct WizardWidgets {
     QLabel *lblQuestion = nullptr;
     QComboBox *cboAnswer_Option = nullptr;
     QAbstractButton *cmdNextQuestion = nullptr;
-    QLabel *lblResult0 = nullptr;
-    QLabel *lblResult1 = nullptr;
+    QLabel *lblResult_0 = nullptr;
+    QLabel *lblResult_1 = nullptr;
     QAbstractButton *cmdMain = nullptr;
     /// The three step panels, at the same place.
     QWidget *steps[3] = {};
