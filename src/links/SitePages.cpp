@@ -49,11 +49,10 @@ QString pageUrl(SitePage page)
 
 void OpenSitePage(Browser &browser, SitePage page)
 {
-    const QString key = pageKey(page);
-    if (key.isEmpty())
+    if (pageKey(page).isEmpty())
         return;
     // The outcome is never examined: a page that cannot open is passed over.
-    passOverFailure([&] { browser.openUrl(pageUrlForKey(key)); });
+    passOverFailure([&] { browser.openUrl(pageUrl(page)); });
 }
 
 } // namespace cindrel
