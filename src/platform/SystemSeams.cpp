@@ -1,44 +1,127 @@
 #include "SystemSeams.h"
 
 #include <QDir>
-#include <QSettings>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "Identity.h"
+#include "platform/SettingsFile.h"
 
 namespace cindrel {
 
 namespace {
-std::unique_ptr<QSettings> openSettings()
+
+/// A settings file as found on disk.
+struct FoundFile {
+    enum State { Absent, Regular, Unusable } state = Unusable;
+    QByteArray bytes;
+};
+
+/// Reads the file at path without ever blocking or reading without end:
+/// only a regular file (directly or through symbolic links) is read, and
+/// only up to one byte more than a settings file may hold. A path that does
+/// not exist is Absent; a FIFO, a device, a directory, a dangling link or a
+/// file that cannot be opened is Unusable.
+FoundFile readRegularFile(const QString &path)
 {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       applicationTitle(), applicationTitle());
+    const QByteArray native = QFile::encodeName(path);
+    struct stat entry {};
+    if (::lstat(native.constData(), &entry) != 0)
+        return {errno == ENOENT ? FoundFile::Absent : FoundFile::Unusable, {}};
+    // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return {};
+    FoundFile found;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        found.state = FoundFile::Regular;
+        char buffer[4096];
+        while (found.bytes.size() <= kMaxSettingsFileSize) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                found.state = FoundFile::Unusable;
+            if (n <= 0)
+                break;
+            found.bytes.append(buffer, n);
+        }
+    }
+    ::close(fd);
+    return found;
 }
+
+/// "Settings/LastReminderDate" as its group and name.
+std::pair<QString, QString> groupAndName(const QString &key)
+{
+    const qsizetype slash = key.indexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return {QStringLiteral("General"), key};
+    return {key.left(slash), key.mid(slash + 1)};
+}
+
 } // namespace
 
-QString QtSettingsStore::read(const QString &key)
+IniSettingsStore::IniSettingsStore(QString path) : path_(std::move(path))
 {
-    const auto settings = openSettings();
-    if (settings->status() != QSettings::NoError)
-        return {};
-    const QVariant value = settings->value(key);
-    if (!value.isValid())
-        return {};
-    return value.toString();
+    if (path_.isEmpty()) {
+        path_ = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
+                + applicationTitle() + QLatin1Char('/') + applicationTitle() + QStringLiteral(".conf");
+    }
 }
 
-bool QtSettingsStore::write(const QString &key, const QString &value)
+QString IniSettingsStore::read(const QString &key)
 {
-    const auto settings = openSettings();
-    if (settings->status() != QSettings::NoError)
+    const FoundFile file = readRegularFile(path_);
+    if (file.state != FoundFile::Regular)
+        return {};
+    const auto [group, name] = groupAndName(key);
+    const SettingsText text = readSettingsText(file.bytes, group, name);
+    return text.value.value_or(QString());
+}
+
+bool IniSettingsStore::write(const QString &key, const QString &value)
+{
+    const FoundFile file = readRegularFile(path_);
+    if (file.state == FoundFile::Unusable)
         return false;
-    settings->setValue(key, value);
-    settings->sync();
-    return settings->status() == QSettings::NoError;
+    const auto [group, name] = groupAndName(key);
+    const std::optional<QByteArray> bytes = withSettingsValue(file.bytes, group, name, value);
+    if (!bytes)
+        return false; // not the program's file: left exactly as it is
+    if (*bytes == file.bytes)
+        return true;
+
+    QString target = path_;
+    if (file.state == FoundFile::Absent) {
+        if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
+            return false;
+    } else {
+        // Through a symbolic link, the file it points to is updated and the
+        // link stays a link.
+        target = QFileInfo(path_).canonicalFilePath();
+        if (target.isEmpty())
+            return false;
+    }
+    // The new text replaces the old in one step, so a crash or a full disk
+    // leaves either the old file or the new one, never half of one.
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    if (out.write(*bytes) != bytes->size()) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
 }
 
 QDate SystemClock::today()
