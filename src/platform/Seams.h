@@ -1,8 +1,8 @@
 #pragma once
 // The platform services the program's rules depend on. Each has a real
 // implementation (SystemSeams.h, WidgetSeams.h) and a test double
-// (tests/doubles), so every rule
-// can run in a test without a screen, a browser or the user's own settings.
+// (tests/doubles), so every rule can run in a test without a screen, a
+// browser or the user's own settings.
 
 #include <QDate>
 #include <QString>
