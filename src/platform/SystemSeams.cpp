@@ -1,14 +1,17 @@
 #include "SystemSeams.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -164,34 +167,91 @@ LockFileGuard::LockFileGuard(QString lockPath) : path_(std::move(lockPath))
     }
 }
 
+LockFileGuard::~LockFileGuard()
+{
+    release();
+}
+
+namespace {
+/// Opens the lock file without following a link and without waiting, for
+/// writing where allowed and else for reading (a read-only file can still
+/// be locked). Closed across exec, so that no program this copy starts,
+/// such as the browser, keeps holding the lock after it ends.
+int openLockFile(const QByteArray &path)
+{
+    constexpr int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
+    int fd = ::open(path.constData(), O_RDWR | O_CREAT | flags, 0600);
+    if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
+        fd = ::open(path.constData(), O_RDONLY | flags);
+    return fd;
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+/// Writes who holds the lock, for people who look (QLockFile's layout:
+/// process id, program, host). The lock itself is the kernel's.
+void describeHolder(int fd)
+{
+    const QByteArray text = QByteArray::number(QCoreApplication::applicationPid()) + '\n'
+                            + QCoreApplication::applicationName().toUtf8() + '\n'
+                            + QSysInfo::machineHostName().toUtf8() + '\n';
+    // Best effort: a lock file opened for reading only keeps its old text.
+    if (::ftruncate(fd, 0) != 0)
+        return;
+    [[maybe_unused]] const ssize_t written = ::pwrite(fd, text.constData(), size_t(text.size()), 0);
+}
+} // namespace
+
 bool LockFileGuard::anotherCopyRunning()
 {
-    lock_ = std::make_unique<QLockFile>(path_);
-    // Never treat a lock as stale by its age: a long-running copy keeps it.
-    // A lock whose process is gone is stale whatever its age, and QLockFile
-    // takes it over.
-    lock_->setStaleLockTime(0);
-    if (lock_->tryLock(0))
-        return false;
-    if (lock_->error() != QLockFile::LockFailedError) {
-        // The lock cannot be made at all (no runtime directory, no rights):
-        // that is no proof of another copy, so the start goes on.
-        lock_.reset();
-        return false;
+    if (fd_ >= 0)
+        return false; // this copy holds the lock already
+    const QByteArray path = QFile::encodeName(path_);
+    // A copy that ends removes its file before it lets go of the lock, so a
+    // lock taken on a file that is no longer at the path guards nothing:
+    // try again on the file that is there now.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int fd = openLockFile(path);
+        if (fd < 0)
+            return false;
+        struct stat locked {};
+        if (::fstat(fd, &locked) != 0 || !S_ISREG(locked.st_mode)) {
+            ::close(fd);
+            return false;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(fd);
+            // Held by a live process: another copy runs. Any other failure
+            // proves nothing.
+            return error == EWOULDBLOCK;
+        }
+        struct stat now {};
+        if (::stat(path.constData(), &now) == 0 && sameFile(now, locked)) {
+            fd_ = fd;
+            describeHolder(fd_);
+            return false;
+        }
+        ::close(fd);
     }
-    qint64 pid = 0;
-    QString host, app;
-    if (lock_->getLockInfo(&pid, &host, &app) && pid == ::getpid())
-        return false;
-    lock_.reset();
-    return true;
+    return false;
 }
 
 void LockFileGuard::release()
 {
-    if (lock_)
-        lock_->unlock();
-    lock_.reset();
+    if (fd_ < 0)
+        return;
+    // Remove the file while still holding the lock (see anotherCopyRunning),
+    // and only if it is still this copy's file.
+    const QByteArray path = QFile::encodeName(path_);
+    struct stat locked {}, now {};
+    if (::fstat(fd_, &locked) == 0 && ::stat(path.constData(), &now) == 0 && sameFile(locked, now))
+        ::unlink(path.constData());
+    ::close(fd_);
+    fd_ = -1;
 }
 
 ExitProcess::ExitProcess(std::function<void()> beforeExit) : beforeExit_(std::move(beforeExit)) {}
