@@ -28,12 +28,6 @@ bool FormRegistry::beginUnload(LoadedForm *form)
     return false;
 }
 
-bool FormRegistry::isUnloading(const LoadedForm *form) const
-{
-    return std::any_of(entries_.begin(), entries_.end(),
-                       [form](const Entry &e) { return e.form == form && e.unloading; });
-}
-
 bool FormRegistry::contains(const LoadedForm *form) const
 {
     return std::any_of(entries_.begin(), entries_.end(),

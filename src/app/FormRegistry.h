@@ -26,7 +26,6 @@ public:
     /// Marks the unload of form as under way. Returns false when it already
     /// is (or the form is not loaded), so that no unload handling runs twice.
     bool beginUnload(LoadedForm *form);
-    bool isUnloading(const LoadedForm *form) const;
     bool contains(const LoadedForm *form) const;
 
     /// Unloads form unless its unload is already under way.

@@ -1,15 +1,13 @@
 #include "MainWindowClosing.h"
 
+#include "PassOverFailure.h"
+
 namespace cindrel {
 
 void MainWindowUnloading(const std::function<bool()> &showFarewell, Shutdown &shutdown)
 {
     bool shown = false;
-    try {
-        shown = showFarewell && showFarewell();
-    } catch (...) {
-        shown = false;
-    }
+    passOverFailure([&] { shown = showFarewell && showFarewell(); });
     if (!shown)
         shutdown.EndApplication();
 }

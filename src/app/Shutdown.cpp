@@ -1,5 +1,7 @@
 #include "Shutdown.h"
 
+#include "PassOverFailure.h"
+
 namespace cindrel {
 
 Shutdown::Shutdown(FormRegistry &forms, Process &process) : forms_(forms), process_(process) {}
@@ -12,11 +14,7 @@ void Shutdown::EndApplication()
     for (LoadedForm *form : forms_.forms()) {
         // Forms already destroyed, or whose unload is under way, are passed over.
         if (forms_.contains(form)) {
-            try {
-                forms_.unload(form);
-            } catch (...) {
-                // A failed unload does not stop the shutdown.
-            }
+            passOverFailure([&] { forms_.unload(form); });
         }
         // A nested call from that unload handling may have finished the job.
         if (ended_)

@@ -1,18 +1,10 @@
 #include "Startup.h"
 
+#include "PassOverFailure.h"
+
 namespace cindrel {
 
 namespace {
-
-// Each step stands by itself: a failure is passed over without a message.
-template <typename Step>
-void passOverFailure(Step &&step)
-{
-    try {
-        step();
-    } catch (...) {
-    }
-}
 
 void runStep(const std::function<void()> &step)
 {

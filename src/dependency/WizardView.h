@@ -18,8 +18,8 @@ enum class WizardControl {
     lblQuestion,
     cboAnswer_Option,
     cmdNextQuestion,
-    lblResult0,
-    lblResult1,
+    lblResult_0,
+    lblResult_1,
     cmdMain,
 };
 
@@ -47,7 +47,7 @@ public:
     /// The scoring's two result lines go to the result labels.
     void setResultCaption(int index, const std::string &caption) override
     {
-        setCaption(index == 0 ? WizardControl::lblResult0 : WizardControl::lblResult1, caption);
+        setCaption(index == 0 ? WizardControl::lblResult_0 : WizardControl::lblResult_1, caption);
     }
 };
 

@@ -84,38 +84,38 @@ void modNicotineDependancy::FillQuestionBank()
     if (bankFilled_)
         return;
     for (int q = 0; q < kQuestionCount; ++q) {
-        Questions[q] = std::string(kQuestionTexts[q]);
-        Choices[q].clear();
+        questions_[q] = std::string(kQuestionTexts[q]);
+        choices_[q].clear();
         for (const Choice &choice : kChoiceTable[q])
-            Choices[q].emplace_back(choice.text);
+            choices_[q].emplace_back(choice.text);
     }
     bankFilled_ = true;
 }
 
 const std::string &modNicotineDependancy::question(int k) const
 {
-    return validQuestion(k) ? Questions[k - 1] : kEmpty;
+    return validQuestion(k) ? questions_[k - 1] : kEmpty;
 }
 
 const std::vector<std::string> &modNicotineDependancy::choices(int k) const
 {
-    return validQuestion(k) ? Choices[k - 1] : kNoChoices;
+    return validQuestion(k) ? choices_[k - 1] : kNoChoices;
 }
 
 void modNicotineDependancy::setAnswer(int k, const std::string &text)
 {
     if (validQuestion(k))
-        Answers[k - 1] = text;
+        answers_[k - 1] = text;
 }
 
 const std::string &modNicotineDependancy::answer(int k) const
 {
-    return validQuestion(k) ? Answers[k - 1] : kEmpty;
+    return validQuestion(k) ? answers_[k - 1] : kEmpty;
 }
 
 void modNicotineDependancy::CalculateDependency(ResultSink &sink)
 {
-    TotalScore = scoreAnswers(Answers);
+    TotalScore = scoreAnswers(answers_);
     DependencyLevel = std::string(verdictFor(TotalScore));
     sink.setResultCaption(0, scoreLine(TotalScore));
     sink.setResultCaption(1, levelLine(DependencyLevel));

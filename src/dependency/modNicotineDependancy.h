@@ -66,16 +66,16 @@ public:
     /// Stores answer k (1 to 6); any other k is ignored.
     void setAnswer(int k, const std::string &text);
     const std::string &answer(int k) const;
-    const std::array<std::string, kQuestionCount> &answers() const { return Answers; }
+    const std::array<std::string, kQuestionCount> &answers() const { return answers_; }
 
     /// Scores the six answers, stores score and verdict, and writes the score
     /// line to result label 0 and then the level line to result label 1.
     void CalculateDependency(ResultSink &sink);
 
 private:
-    std::array<std::string, kQuestionCount> Questions;
-    std::array<std::vector<std::string>, kQuestionCount> Choices;
-    std::array<std::string, kQuestionCount> Answers;
+    std::array<std::string, kQuestionCount> questions_;
+    std::array<std::vector<std::string>, kQuestionCount> choices_;
+    std::array<std::string, kQuestionCount> answers_;
     bool bankFilled_ = false;
 };
 

@@ -85,7 +85,9 @@ QString promotionalText()
 
 QString promotionalTextForDisplay()
 {
-    return firstParagraph() + QLatin1Char('\n') + secondParagraph();
+    QString text = promotionalText();
+    text.replace(QString(kParagraphSpaces, QLatin1Char(' ')), QStringLiteral("\n"));
+    return text;
 }
 
 } // namespace cindrel

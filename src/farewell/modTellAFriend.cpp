@@ -2,6 +2,7 @@
 
 #include <QUrl>
 
+#include "PassOverFailure.h"
 #include "Placeholders.h"
 #include "links/SitePages.h"
 
@@ -37,18 +38,22 @@ void modTellAFriend::SubmitReferral(MessageBoxes &boxes, Browser &browser)
             return;
         }
     }
-    ReferralUrl = buildReferralUrl(ReferrerName, ReferrerEmail, ReferralMessage, FriendName,
-                                   FriendEmail);
+    const QString url = buildReferralUrl(ReferrerName, ReferrerEmail, ReferralMessage, FriendName,
+                                         FriendEmail);
+    // The farewell window's bounds keep every referral below the limit;
+    // anything longer would open nothing and say nothing.
+    if (url.size() > kMaxReferralUrlLength) {
+        boxes.critical(QStringLiteral("Your Referral Is Too Long To Send"));
+        return;
+    }
+    ReferralUrl = url;
     OpenReferralUrl(browser);
 }
 
 void modTellAFriend::OpenReferralUrl(Browser &browser) const
 {
     // Whether the browser starts is never examined or reported.
-    try {
-        browser.openUrl(ReferralUrl);
-    } catch (...) {
-    }
+    passOverFailure([&] { browser.openUrl(ReferralUrl); });
 }
 
 QString buildReferralUrl(const QString &referrerName, const QString &referrerEmail,

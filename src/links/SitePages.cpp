@@ -1,6 +1,7 @@
 #include "SitePages.h"
 
 #include "Config.h"
+#include "PassOverFailure.h"
 
 namespace cindrel {
 
@@ -48,14 +49,10 @@ QString pageUrl(SitePage page)
 
 void OpenSitePage(Browser &browser, SitePage page)
 {
-    const QString key = pageKey(page);
-    if (key.isEmpty())
+    if (pageKey(page).isEmpty())
         return;
     // The outcome is never examined: a page that cannot open is passed over.
-    try {
-        browser.openUrl(pageUrlForKey(key));
-    } catch (...) {
-    }
+    passOverFailure([&] { browser.openUrl(pageUrl(page)); });
 }
 
 } // namespace cindrel

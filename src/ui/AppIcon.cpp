@@ -1,7 +1,11 @@
 #include "AppIcon.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
+#include <QLabel>
 #include <iterator>
+
+#include "Identity.h"
 
 namespace cindrel {
 
@@ -50,6 +54,18 @@ QPixmap applicationIconPixmap(qreal devicePixelRatio)
     }
     QPixmap picture = readPng(size);
     picture.setDevicePixelRatio(qreal(size) / kWindowIconSize);
+    return picture;
+}
+
+QLabel *makeIconPicture(QWidget *parent, const QString &name)
+{
+    auto *picture = new QLabel(parent);
+    picture->setObjectName(name);
+    picture->setPixmap(applicationIconPixmap(parent->devicePixelRatioF()));
+    picture->setFrameShape(QFrame::NoFrame);
+    picture->setAlignment(Qt::AlignCenter);
+    //: The accessible name of the picture box showing the program's icon; %1 is the program's name.
+    picture->setAccessibleName(QCoreApplication::translate("cindrel::AppIcon", "%1 icon").arg(applicationTitle()));
     return picture;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 
+#include "PassOverFailure.h"
+
 namespace cindrel {
 
 Form::Form(FormRegistry &registry, QWidget &widget) : registry_(registry), widget_(widget)
@@ -16,11 +18,8 @@ Form::~Form()
 
 void Form::runUnload()
 {
-    try {
-        onUnload();
-    } catch (...) {
-        // Unloading goes on whatever the handling did.
-    }
+    // Unloading goes on whatever the handling did.
+    passOverFailure([this] { onUnload(); });
     registry_.remove(this);
     widget_.hide();
     widget_.deleteLater();

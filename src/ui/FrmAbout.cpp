@@ -2,10 +2,8 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <vector>
 
 #include "Identity.h"
@@ -18,30 +16,9 @@ namespace cindrel {
 
 namespace {
 
-const QColor kLightYellow(255, 255, 128);
-const QColor kYellow(255, 255, 0);
-
 /// The client area as designed, in twips.
 constexpr int kClientWidth = 7035;
 constexpr int kClientHeight = 3015;
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twips(left), twips(top), twips(width), twips(height));
-}
-
-QLabel *plainLabel(QWidget *parent, const QString &name, const QString &text, const QFont &font,
-                   const QColor &color, bool wrap)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    setTextColor(label, color);
-    label->setWordWrap(wrap);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
 
 /// A control and the place it was designed at.
 struct Placement {
@@ -112,7 +89,7 @@ FrmAbout::FrmAbout(AppContext &ctx, QWidget *parent)
     setSizeGripEnabled(false);
     setBrownBackground(this);
     buildControls();
-    centreOnScreen();
+    centreOnMainWindowScreen(this);
 }
 
 QString FrmAbout::descriptionText()
@@ -127,22 +104,19 @@ void FrmAbout::buildControls()
     // The OK button comes first, so it is first in the tab order and holds
     // the focus when the window opens; it is both the default button (Enter)
     // and, through QDialog, the cancel button (Escape).
-    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdOK->setAutoDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setDefault(true);
+    cmdOK_->setAutoDefault(true);
+    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto *picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setPixmap(applicationIconPixmap(devicePixelRatioF()));
-    picIcon->setFrameShape(QFrame::NoFrame);
-    picIcon->setAccessibleName(QStringLiteral("Cindrel icon"));
+    QLabel *picIcon = makeIconPicture(this, QStringLiteral("picIcon"));
 
-    auto *label2 = plainLabel(this, QStringLiteral("Label2"), programWindowTitle(),
-                              verdana(12, true), kCyan, false);
-    auto *label1 = plainLabel(this, QStringLiteral("Label1"), descriptionText(), verdana(8.25),
-                              kLightYellow, true);
+    const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
+    QLabel *title = styleLabel(makeLabel(this, QStringLiteral("Label2"), programWindowTitle()),
+                               verdana(12, true), kCyan, topLeft);
+    QLabel *description = styleLabel(makeLabel(this, QStringLiteral("Label1"), descriptionText()),
+                                     verdana(8.25), kLightYellow, topLeft, true);
 
     auto *lblHomePage = new LinkLabel(QStringLiteral("lblHomePage"),
                                       QStringLiteral("Click here to visit ") + forumAddress(), false,
@@ -153,11 +127,11 @@ void FrmAbout::buildControls()
     connect(lblHomePage, &LinkLabel::clicked, this,
             [this] { OpenSitePage(ctx_.services.browser, SitePage::home_page); });
 
-    auto *label3 = plainLabel(this, QStringLiteral("Label3"),
+    QLabel *offer = makeLabel(this, QStringLiteral("Label3"),
                               QStringLiteral("Home Business Opportunity. Start your own Internet "
                                              "business and make money online. Get this software "
-                                             "fully branded for your website."),
-                              verdana(8.25, true), kYellow, true);
+                                             "fully branded for your website."));
+    styleLabel(offer, verdana(8.25, true), kYellow, topLeft, true);
 
     auto *lblCoBrand = new LinkLabel(QStringLiteral("lblCoBrand"),
                                      QStringLiteral("Click here for more details."), false, this);
@@ -167,14 +141,14 @@ void FrmAbout::buildControls()
     connect(lblCoBrand, &LinkLabel::clicked, this,
             [this] { OpenSitePage(ctx_.services.browser, SitePage::fully_branded); });
 
-    auto *line2 = new QFrame(this);
-    line2->setObjectName(QStringLiteral("Line2"));
-    line2->setFrameShape(QFrame::NoFrame);
-    setAccessibleRole(line2, QAccessible::Separator);
-    line2->setAutoFillBackground(true);
-    QPalette linePalette = line2->palette();
-    linePalette.setColor(QPalette::Window, kCyan);
-    line2->setPalette(linePalette);
+    auto *rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("Line2"));
+    rule->setFrameShape(QFrame::NoFrame);
+    setAccessibleRole(rule, QAccessible::Separator);
+    rule->setAutoFillBackground(true);
+    QPalette rulePalette = rule->palette();
+    rulePalette.setColor(QPalette::Window, kCyan);
+    rule->setPalette(rulePalette);
 
     const int clientWidth = twips(kClientWidth);
     // The rule runs past both edges, 2 pixels thick, centred on its line.
@@ -182,31 +156,21 @@ void FrmAbout::buildControls()
 
     std::vector<Placement> controls{
         {picIcon, twipsRect(120, 150, 480, 480)},
-        {label2, twipsRect(720, 360, 5445, 270)},
-        {label1, twipsRect(120, 750, 6885, 615)},
+        {title, twipsRect(720, 360, 5445, 270)},
+        {description, twipsRect(120, 750, 6885, 615)},
         {lblHomePage, twipsRect(2955, 1365, 4050, 195), true},
-        {label3, twipsRect(120, 1680, 6885, 435)},
+        {offer, twipsRect(120, 1680, 6885, 435)},
         {lblCoBrand, twipsRect(4650, 2115, 2355, 195), true},
-        {line2, lineRect},
-        {cmdOK, twipsRect(5745, 2640, 1260, 345)},
+        {rule, lineRect},
+        {cmdOK_, twipsRect(5745, 2640, 1260, 345)},
     };
     const int extraHeight = place(controls, clientWidth);
 
     setFixedSize(clientWidth, twips(kClientHeight) + extraHeight);
-    cmdOK->setFocus(Qt::OtherFocusReason);
+    cmdOK_->setFocus(Qt::OtherFocusReason);
 
     // Closing by OK, Enter or Escape unloads the window like the close box.
     connect(this, &QDialog::finished, this, [this] { unload(); });
-}
-
-void FrmAbout::centreOnScreen()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = rect();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
 }
 
 void FrmAbout::closeEvent(QCloseEvent *event)
@@ -218,8 +182,7 @@ void FrmAbout::closeEvent(QCloseEvent *event)
 void FrmAbout::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (auto *ok = findChild<QPushButton *>(QStringLiteral("cmdOK")))
-        ok->setFocus(Qt::OtherFocusReason);
+    cmdOK_->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace cindrel

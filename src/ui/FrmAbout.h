@@ -9,6 +9,7 @@
 #include "ui/Form.h"
 
 class QCloseEvent;
+class QPushButton;
 
 namespace cindrel {
 
@@ -28,9 +29,9 @@ protected:
 
 private:
     void buildControls();
-    void centreOnScreen();
 
     AppContext &ctx_;
+    QPushButton *cmdOK_ = nullptr;
 };
 
 } // namespace cindrel

@@ -3,14 +3,12 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
-#include <QGuiApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include "Identity.h"
 #include "farewell/Placeholders.h"
@@ -19,6 +17,7 @@
 #include "links/SitePages.h"
 #include "ui/Accessibility.h"
 #include "ui/AppIcon.h"
+#include "ui/BoundedTextEdit.h"
 #include "ui/Look.h"
 
 namespace cindrel {
@@ -33,25 +32,12 @@ constexpr int kMessageRow = 720;
 constexpr int kClientWidth = 11115;
 constexpr int kClientHeight = 4725 + kMessageRow;
 
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twips(left), twips(top), twips(width), twips(height));
-}
-
 QLineEdit *makeField(const QString &name, const QString &text, const QRect &place, QWidget *parent)
 {
     auto *field = new QLineEdit(text, parent);
     field->setObjectName(name);
     field->setGeometry(place);
     return field;
-}
-
-QLabel *makeLabel(const QString &name, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
 }
 
 } // namespace
@@ -78,42 +64,36 @@ FrmFarewell::FrmFarewell(AppContext &ctx, QWidget *parent)
 
     // Load handling. Title and caption line.
     setWindowTitle(programWindowTitle());
-    auto *caption = findChild<QLabel *>(QStringLiteral("lblFarewellCaption"));
-    caption->setText(programWindowTitle());
-    caption->adjustSize();
+    lblFarewellCaption_->setText(programWindowTitle());
+    lblFarewellCaption_->adjustSize();
 
-    // The application icon, in the window's title bar and its picture box.
+    // The application icon, in the window's title bar and its picture box
+    // (which makeIconPicture has filled).
     setWindowIcon(applicationIcon());
-    auto *picture = findChild<QLabel *>(QStringLiteral("picFarewellIcon"));
-    picture->setPixmap(applicationIconPixmap(devicePixelRatioF()));
 
     // A fresh support message on every load.
     ctx_.services.random.seedFromClock();
     const int index = supportMessageIndex(ctx_.services.random.next());
-    findChild<QLabel *>(QStringLiteral("Label2"))->setText(supportMessage(index));
+    label2_->setText(supportMessage(index));
 
     // Topmost is a window flag, set above before the window is shown, so it
     // neither moves nor resizes the window and takes no focus by itself.
     cmdClose_->setFocus(Qt::OtherFocusReason);
-    centreOnScreen();
+    centreOnMainWindowScreen(this);
 }
 
 void FrmFarewell::buildControls()
 {
-    auto *picture = makeLabel(QStringLiteral("picFarewellIcon"), this);
+    QLabel *picture = makeIconPicture(this, QStringLiteral("picFarewellIcon"));
     picture->setGeometry(twipsRect(360, 120, 540, 540));
-    picture->setAlignment(Qt::AlignCenter);
-    picture->setAccessibleName(QStringLiteral("Cindrel icon"));
 
-    auto *caption = makeLabel(QStringLiteral("lblFarewellCaption"), this);
-    caption->setFont(verdana(12, true));
-    caption->move(twips(1080), twips(240));
+    lblFarewellCaption_ = makeLabel(this, QStringLiteral("lblFarewellCaption"));
+    lblFarewellCaption_->setFont(verdana(12, true));
+    lblFarewellCaption_->move(twips(1080), twips(240));
 
-    auto *message = makeLabel(QStringLiteral("Label2"), this);
-    message->setGeometry(twipsRect(120, 840, 6975, 1095));
-    message->setWordWrap(true);
-    message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    message->setFont(verdana(8.25, true));
+    label2_ = styleLabel(makeLabel(this, QStringLiteral("Label2")), verdana(8.25, true), kWhite,
+                         Qt::AlignLeft | Qt::AlignVCenter, true);
+    label2_->setGeometry(twipsRect(120, 840, 6975, 1095));
 
     check1_ = new QCheckBox(visitForumCaption(), this);
     check1_->setObjectName(QStringLiteral("Check1"));
@@ -152,7 +132,12 @@ void FrmFarewell::buildControls()
     // The message spans the panel below the button. It starts at its plain
     // placeholder, so the placeholder rules and the missing-message check
     // treat it like the other fields.
-    txtMessage_ = new QPlainTextEdit(placeholderFor(ReferralField::ReferralMessage), refer);
+    auto *message = new BoundedPlainTextEdit(placeholderFor(ReferralField::ReferralMessage),
+                                             maxLength(ReferralField::ReferralMessage), refer);
+    connect(message, &BoundedPlainTextEdit::inputRejected, this,
+            [this] { ctx_.services.boxes.critical(fieldTooLongMessage(ReferralField::ReferralMessage)); },
+            Qt::QueuedConnection);
+    txtMessage_ = message;
     txtMessage_->setObjectName(QStringLiteral("txtMessage"));
     txtMessage_->setGeometry(twipsRect(85, 1440, 6890, 615));
     txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -169,6 +154,16 @@ void FrmFarewell::buildControls()
     };
     for (QObject *field : placeholders_.keys())
         field->installEventFilter(this);
+    const std::pair<QLineEdit *, ReferralField> lines[] = {
+        {txtName_, ReferralField::ReferrerName},
+        {txtEmail_, ReferralField::ReferrerEmail},
+        {txtFriendName_, ReferralField::FriendName},
+        {txtFriendEmail_, ReferralField::FriendEmail},
+    };
+    for (const auto &[edit, field] : lines) {
+        boundLength(edit, maxLength(field),
+                    [this, kind = field] { ctx_.services.boxes.critical(fieldTooLongMessage(kind)); });
+    }
     // The fields have no heading of their own and their text changes, so a
     // screen reader names them by what their placeholders ask for (without
     // a name they would all be read by the panel's title).
@@ -180,7 +175,7 @@ void FrmFarewell::buildControls()
     promotion->setObjectName(QStringLiteral("Frame6"));
     promotion->setGeometry(twipsRect(7320, 120, 3735, 4575 + kMessageRow));
 
-    auto *promoText = makeLabel(QStringLiteral("Label3"), promotion);
+    QLabel *promoText = makeLabel(promotion, QStringLiteral("Label3"));
     promoText->setGeometry(twipsRect(120, 360, 3495, 3855 + kMessageRow));
     promoText->setWordWrap(true);
     promoText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -203,16 +198,6 @@ void FrmFarewell::arrangeTabOrder()
                               txtEmail_, txtFriendEmail_, txtFriendName_, txtMessage_};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
-void FrmFarewell::centreOnScreen()
-{
-    const QScreen *where = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!where)
-        return;
-    QRect place(QPoint(), size());
-    place.moveCenter(where->availableGeometry().center());
-    move(place.topLeft());
 }
 
 QString FrmFarewell::fieldText(QObject *field) const

@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QCloseEvent;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -33,7 +34,6 @@ protected:
 private:
     void buildControls();
     void arrangeTabOrder();
-    void centreOnScreen();
 
     QString fieldText(QObject *field) const;
     void setFieldText(QObject *field, const QString &text);
@@ -42,6 +42,8 @@ private:
     void visitForumClicked();
 
     AppContext &ctx_;
+    QLabel *lblFarewellCaption_ = nullptr;
+    QLabel *label2_ = nullptr;
     QCheckBox *check1_ = nullptr;
     QPushButton *cmdClose_ = nullptr;
     QPushButton *cmdSubmit_ = nullptr;

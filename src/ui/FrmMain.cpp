@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "Identity.h"
+#include "PassOverFailure.h"
 #include "app/MainWindowClosing.h"
 #include "links/CoBrand.h"
 #include "links/SitePages.h"
@@ -28,22 +29,6 @@
 namespace cindrel {
 
 namespace {
-
-const QColor kLightYellow(255, 255, 128);
-const QColor kYellow(255, 255, 0);
-const QColor kWhite(255, 255, 255);
-
-QLabel *makeLabel(const QString &name, const QString &text, const QFont &font,
-                  const QColor &color, Qt::Alignment alignment, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    setTextColor(label, color);
-    label->setAlignment(alignment);
-    return label;
-}
 
 QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
 {
@@ -93,15 +78,15 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent)
 
     const QString forumCaption = QStringLiteral("The Most Popular Online Velmor Discussion Forum. Click Here To Visit ")
                                  + forumAddress() + QStringLiteral(" Now.");
-    auto *label14 = new LinkLabel(QStringLiteral("Label14"), forumCaption, true, central);
+    auto *forumLink = new LinkLabel(QStringLiteral("Label14"), forumCaption, true, central);
     // Narrow enough that the caption wraps over two lines.
-    const int captionWidth = QFontMetrics(label14->font()).horizontalAdvance(forumCaption);
-    label14->setMaximumWidth(captionWidth * 11 / 20);
-    label14->setMinimumWidth(captionWidth * 11 / 20);
-    label14->setAccessibleDescription(opensPageDescription(SitePage::home_page));
-    connect(label14, &LinkLabel::clicked, this,
+    const int captionWidth = QFontMetrics(forumLink->font()).horizontalAdvance(forumCaption);
+    forumLink->setMaximumWidth(captionWidth * 11 / 20);
+    forumLink->setMinimumWidth(captionWidth * 11 / 20);
+    forumLink->setAccessibleDescription(opensPageDescription(SitePage::home_page));
+    connect(forumLink, &LinkLabel::clicked, this,
             [this] { OpenSitePage(ctx_.services.browser, SitePage::home_page); });
-    outer->addWidget(label14, 0, Qt::AlignHCenter);
+    outer->addWidget(forumLink, 0, Qt::AlignHCenter);
 
     // The three step panels share one cell, so they lie on top of each other.
     auto *stepsHost = new QWidget(central);
@@ -124,6 +109,8 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent)
     connect(w_.cmdNextQuestion, &QAbstractButton::clicked, this, [this] { wizard_->NextQuestion(); });
     connect(w_.cmdMain, &QAbstractButton::clicked, this, [this] { wizard_->MainScreen(); });
     w_.txtAge->installEventFilter(this);
+    boundLength(w_.txtName, kMaxTakerNameLength, [this] { wizard_->TextTooLong(WizardControl::txtName); });
+    boundLength(w_.txtAge, kMaxAgeTextLength, [this] { wizard_->TextTooLong(WizardControl::txtAge); });
 
     // Load handling.
     wizard_->Load();
@@ -145,19 +132,18 @@ QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
     layout->setSpacing(twips(120));
 
     const QFont infoFont = verdana(8.25);
+    const Qt::Alignment infoAlign = Qt::AlignLeft | Qt::AlignTop;
     auto *caption0 = makeLabel(
-        QStringLiteral("lblCaption_0"),
+        panel, QStringLiteral("lblCaption_0"),
         QStringLiteral("Nicotine Dependency describes your \"craving\" for nicotine from smoking. "
                        "Nicotine has very bad effects on the health of person affecting his / her "
-                       "heart, brain and other body functions."),
-        infoFont, kLightYellow, Qt::AlignLeft | Qt::AlignTop, panel);
-    caption0->setWordWrap(true);
+                       "heart, brain and other body functions."));
+    styleLabel(caption0, infoFont, kLightYellow, infoAlign, true);
     auto *caption1 = makeLabel(
-        QStringLiteral("lblCaption_1"),
+        panel, QStringLiteral("lblCaption_1"),
         QStringLiteral("The decision to quit nicotine smoking has to be yours. This test can only "
-                       "act as a guideline in letting you understand your level of dependency."),
-        infoFont, kLightYellow, Qt::AlignLeft | Qt::AlignTop, panel);
-    caption1->setWordWrap(true);
+                       "act as a guideline in letting you understand your level of dependency."));
+    styleLabel(caption1, infoFont, kLightYellow, infoAlign, true);
     layout->addWidget(caption0);
     layout->addWidget(caption1);
     layout->addSpacing(twips(120));
@@ -168,22 +154,22 @@ QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
     const QFont headingFont = verdana(8.25, true);
     const Qt::Alignment headingAlign = Qt::AlignRight | Qt::AlignVCenter;
 
-    auto *nameHeading = makeLabel(QStringLiteral("lblLabel_2"), QStringLiteral("Enter Name"),
-                                  headingFont, kWhite, headingAlign, panel);
+    auto *nameHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_2"), QStringLiteral("Enter Name")),
+                                   headingFont, kWhite, headingAlign);
     w_.txtName = new QLineEdit(panel);
     w_.txtName->setObjectName(QStringLiteral("txtName"));
     w_.txtName->setFont(verdana(8.25));
     nameHeading->setBuddy(w_.txtName);
 
-    auto *ageHeading = makeLabel(QStringLiteral("lblLabel_0"), QStringLiteral("Enter Age"),
-                                 headingFont, kWhite, headingAlign, panel);
+    auto *ageHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_0"), QStringLiteral("Enter Age")),
+                                  headingFont, kWhite, headingAlign);
     w_.txtAge = new QLineEdit(panel);
     w_.txtAge->setObjectName(QStringLiteral("txtAge"));
     w_.txtAge->setFont(verdana(8.25));
     ageHeading->setBuddy(w_.txtAge);
 
-    auto *sexHeading = makeLabel(QStringLiteral("lblLabel_1"), QStringLiteral("Select Sex"),
-                                 headingFont, kWhite, headingAlign, panel);
+    auto *sexHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_1"), QStringLiteral("Select Sex")),
+                                  headingFont, kWhite, headingAlign);
     w_.cboSex = new QComboBox(panel);
     w_.cboSex->setObjectName(QStringLiteral("cboSex"));
     w_.cboSex->setEditable(false);
@@ -220,11 +206,10 @@ QWidget *FrmMain::buildQuestionsStep(QWidget *host)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(twips(180));
 
-    w_.lblQuestionNo = makeLabel(QStringLiteral("lblQuestionNo"), QString(), verdana(9.75, true), kYellow,
-                                 Qt::AlignCenter, panel);
-    w_.lblQuestion = makeLabel(QStringLiteral("lblQuestion"), QString(), verdana(9.75, true), kWhite,
-                               Qt::AlignCenter, panel);
-    w_.lblQuestion->setWordWrap(true);
+    w_.lblQuestionNo = styleLabel(makeLabel(panel, QStringLiteral("lblQuestionNo")), verdana(9.75, true),
+                                  kYellow, Qt::AlignCenter);
+    w_.lblQuestion = styleLabel(makeLabel(panel, QStringLiteral("lblQuestion")), verdana(9.75, true), kWhite,
+                                Qt::AlignCenter, true);
     w_.cboAnswer_Option = new QComboBox(panel);
     w_.cboAnswer_Option->setObjectName(QStringLiteral("cboAnswer_Option"));
     w_.cboAnswer_Option->setEditable(false);
@@ -255,16 +240,15 @@ QWidget *FrmMain::buildResultStep(QWidget *host)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(twips(180));
 
-    w_.lblResult0 = makeLabel(QStringLiteral("lblResult_0"), QString(), verdana(12, true), kYellow,
-                              Qt::AlignCenter, panel);
-    w_.lblResult1 = makeLabel(QStringLiteral("lblResult_1"), QString(), verdana(9.75, true), kWhite,
-                              Qt::AlignCenter, panel);
-    w_.lblResult1->setWordWrap(true);
+    w_.lblResult_0 = styleLabel(makeLabel(panel, QStringLiteral("lblResult_0")), verdana(12, true), kYellow,
+                                Qt::AlignCenter);
+    w_.lblResult_1 = styleLabel(makeLabel(panel, QStringLiteral("lblResult_1")), verdana(9.75, true), kWhite,
+                                Qt::AlignCenter, true);
     w_.cmdMain = makeButton(QStringLiteral("cmdMain"), QStringLiteral("&Main Screen"), panel);
 
     layout->addStretch(1);
-    layout->addWidget(w_.lblResult0);
-    layout->addWidget(w_.lblResult1);
+    layout->addWidget(w_.lblResult_0);
+    layout->addWidget(w_.lblResult_1);
     layout->addStretch(1);
     layout->addWidget(w_.cmdMain, 0, Qt::AlignHCenter);
     return panel;
@@ -318,7 +302,7 @@ void FrmMain::buildMenus()
     file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
     QAction *exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(exit, &QAction::triggered, this, [this] { exitTriggered(); });
 
     QMenu *help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -346,18 +330,18 @@ void FrmMain::buildMenus()
     connect(visit, &QAction::triggered, this, [&browser] { OpenSitePage(browser, SitePage::home_page); });
     connect(update, &QAction::triggered, this,
             [&browser] { OpenSitePage(browser, SitePage::download_web_page); });
-    connect(about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    connect(about, &QAction::triggered, this, [this] { aboutTriggered(); });
     connect(donate, &QAction::triggered, this, [&browser] { OpenSitePage(browser, SitePage::donate); });
     connect(makeMoney, &QAction::triggered, this,
             [&browser] { OpenSitePage(browser, SitePage::fully_branded); });
 }
 
-void FrmMain::mnuExit_Click()
+void FrmMain::exitTriggered()
 {
     unload();
 }
 
-void FrmMain::mnuAbout_Click()
+void FrmMain::aboutTriggered()
 {
     // Transient for the main window, so that it gets no taskbar entry of its
     // own; it still opens centred on the screen.
@@ -368,17 +352,15 @@ void FrmMain::mnuAbout_Click()
 
 void FrmMain::CoBrand_Randomize()
 {
-    try {
-        const float r = ctx_.services.random.next();
-        const int n = coBrandNumber(r);
-        intCoBrandRandomNumber_ = static_cast<std::int16_t>(n);
+    // When the draw fails, the labels keep their designed order.
+    passOverFailure([this] {
+        const int n = coBrandNumber(ctx_.services.random.next());
+        coBrandRandomNumber_ = static_cast<std::int16_t>(n);
         if (fullBrandInFront(n))
             lblFullBrand_->raise();
         else
             lblCobrand_->raise();
-    } catch (...) {
-        // The labels keep their designed order.
-    }
+    });
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)
@@ -394,7 +376,10 @@ void FrmMain::onUnload()
 bool FrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == w_.txtAge && event->type() == QEvent::KeyPress && wizard_) {
-        const auto code = typedCharacterCode(*static_cast<QKeyEvent *>(event));
+        const auto &press = *static_cast<QKeyEvent *>(event);
+        if (isCommandChord(press))
+            return true; // swallowed silently: a chord is no character
+        const auto code = typedCharacterCode(press);
         if (code && !wizard_->AgeKeyFilter(*code))
             return true; // swallowed: the text stays as it was
     }

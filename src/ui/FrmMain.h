@@ -37,7 +37,7 @@ public:
     /// front) without a message.
     void CoBrand_Randomize();
     /// The number drawn by CoBrand_Randomize (1 to 6), 0 until drawn.
-    int coBrandRandomNumber() const { return intCoBrandRandomNumber_; }
+    int coBrandRandomNumber() const { return coBrandRandomNumber_; }
 
 protected:
     /// Every close request unloads the window; it is never refused.
@@ -54,11 +54,11 @@ private:
     QWidget *buildBanner(QWidget *host);
     void buildMenus();
 
-    void mnuExit_Click();
-    void mnuAbout_Click();
+    void exitTriggered();
+    void aboutTriggered();
 
     AppContext &ctx_;
-    std::int16_t intCoBrandRandomNumber_ = 0;
+    std::int16_t coBrandRandomNumber_ = 0;
 
     /// The controls the test wizard reads and writes.
     WizardWidgets w_;

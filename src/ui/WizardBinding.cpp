@@ -48,6 +48,12 @@ std::optional<int> typedCharacterCode(const QKeyEvent &event)
     return static_cast<int>(text.at(0).unicode());
 }
 
+bool isCommandChord(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier);
+}
+
 QString displayCaption(const std::string &caption)
 {
     return displayLineBreaks(QString::fromStdString(caption));
@@ -77,10 +83,10 @@ QWidget *WizardBinding::widget(WizardControl control) const
         return w_.cboAnswer_Option;
     case WizardControl::cmdNextQuestion:
         return w_.cmdNextQuestion;
-    case WizardControl::lblResult0:
-        return w_.lblResult0;
-    case WizardControl::lblResult1:
-        return w_.lblResult1;
+    case WizardControl::lblResult_0:
+        return w_.lblResult_0;
+    case WizardControl::lblResult_1:
+        return w_.lblResult_1;
     case WizardControl::cmdMain:
         return w_.cmdMain;
     }

@@ -24,6 +24,12 @@ namespace cindrel {
 /// Home, End, Tab, a lone modifier), which are left alone.
 std::optional<int> typedCharacterCode(const QKeyEvent &event);
 
+/// True for a chord with Alt or Meta (and no Ctrl): it asks for a command,
+/// such as an access key, not for a character. A line edit still types the
+/// letter of such a chord that nothing else takes, so the age box swallows
+/// it, without a message, as it types nothing the user meant to type.
+bool isCommandChord(const QKeyEvent &event);
+
 /// A label caption as the screen shows it: CR LF (or a lone CR) becomes a
 /// line break, so no stray glyph appears.
 QString displayCaption(const std::string &caption);
@@ -38,8 +44,8 @@ struct WizardWidgets {
     QLabel *lblQuestion = nullptr;
     QComboBox *cboAnswer_Option = nullptr;
     QAbstractButton *cmdNextQuestion = nullptr;
-    QLabel *lblResult0 = nullptr;
-    QLabel *lblResult1 = nullptr;
+    QLabel *lblResult_0 = nullptr;
+    QLabel *lblResult_1 = nullptr;
     QAbstractButton *cmdMain = nullptr;
     /// The three step panels, at the same place.
     QWidget *steps[3] = {};

@@ -225,8 +225,8 @@ private slots:
         QCOMPARE(rig.state.answer(1), std::string("More than 30"));
         QCOMPARE(rig.state.answer(6), std::string("Yes"));
         QCOMPARE(int(rig.state.TotalScore), 10);
-        QCOMPARE(rig.view.captions[WizardControl::lblResult0], std::string("Your Score is: 10"));
-        QCOMPARE(rig.view.captions[WizardControl::lblResult1],
+        QCOMPARE(rig.view.captions[WizardControl::lblResult_0], std::string("Your Score is: 10"));
+        QCOMPARE(rig.view.captions[WizardControl::lblResult_1],
                  std::string("Your Level of Nicotine Dependency is: \r\nYou are very highly addicted to nicotine"));
         QCOMPARE(int(rig.view.focus), int(WizardControl::cmdMain));
         QCOMPARE(rig.view.front, 2);
@@ -244,7 +244,7 @@ private slots:
         rig.wizard.NextQuestion();
         QCOMPARE(int(rig.state.QuestionNo), 6);
         QCOMPARE(int(rig.state.TotalScore), 7);
-        QCOMPARE(rig.view.captions[WizardControl::lblResult0], std::string("Your Score is: 7"));
+        QCOMPARE(rig.view.captions[WizardControl::lblResult_0], std::string("Your Score is: 7"));
         QCOMPARE(rig.view.front, 2);
     }
 
