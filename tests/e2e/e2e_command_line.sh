@@ -43,14 +43,8 @@ while IFS='|' read -r args want_status want_out want_err; do
   echo "ok: $what"
 done <<EOF
 --version|0|$CINDREL_NAME $CINDREL_VERSION|
--v|0|$CINDREL_NAME $CINDREL_VERSION|
 --help|0|-v, --version|
--h|0|-platform NAME|
 --bogus|2||unknown option '--bogus'
---bogus|2||Try 'cindrel --help' for more information.
--platform|2||option '-platform' needs a value
---platform=offscreen|2||option '--platform' takes its value as the next argument
-results.txt|2||unexpected argument 'results.txt'
 -platform offscreen --version|0|$CINDREL_VERSION|
 -platform offscreen -style Fusion -reverse|124||*
 --platform offscreen|124||*
