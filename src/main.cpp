@@ -1,7 +1,6 @@
 // Cindrel: builds the real platform services and runs the start-up sequence.
 
 #include <QApplication>
-#include <QStyle>
 #include <cstdio>
 
 #include "Identity.h"
@@ -69,9 +68,9 @@ int main(int argc, char **argv)
     // Only the shutdown procedure ends the program: closing the main window
     // hands over to the farewell window instead.
     QApplication::setQuitOnLastWindowClosed(false);
-    // Built on the style Qt chose, so that -style and QT_STYLE_OVERRIDE
-    // still decide the look.
-    QApplication::setStyle(new LightStyle(QApplication::style()->name()));
+    // A proxy of the style -style or QT_STYLE_OVERRIDE names, else of the
+    // desktop's style.
+    QApplication::setStyle(new LightStyle);
     QApplication::setWindowIcon(applicationIcon());
 
     QtMessageBoxes boxes;
