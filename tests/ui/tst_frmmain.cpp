@@ -486,7 +486,7 @@ private slots:
     {
         FailingRandom failing;
         FakeServices &f = h->fake;
-        Services services{f.boxes, f.browser, f.settings, f.clock, failing, f.guard, f.process};
+        Services services{f.boxes, f.browser, f.settings, f.clock, failing, f.guard, f.process, f.printouts};
         AppContext ctx{services, h->forms, h->shutdown, h->dependency, h->referral, h->ctx.showFarewell};
         FrmMain other(ctx);
         other.CoBrand_Randomize();
