@@ -119,6 +119,8 @@ private slots:
         row("main: step 1", "main", "fraStep_1", QAccessible::Grouping, "Questions");
         row("main: step 2", "main", "fraStep_2", QAccessible::Grouping, "Result");
         row("main: window", "main", "", QAccessible::Window, programWindowTitle());
+        // The scale by the score it marks and its level.
+        row("main: scale", "main", "picScale", QAccessible::Graphic, "Score 0 of 10: 0 to 2, very slightly dependent");
         row("about: window", "about", "", QAccessible::Dialog, programWindowTitle());
         row("about: OK", "about", "cmdOK", QAccessible::Button, "OK");
         row("about: rule", "about", "Line2", QAccessible::Separator, "");
