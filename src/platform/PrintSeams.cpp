@@ -16,8 +16,9 @@ namespace cindrel {
 
 namespace {
 
-/// Margins of a saved page, in millimetres.
-constexpr qreal kPdfMarginMm = 18;
+/// Margins of a saved or printed page, in millimetres: Qt's own default for
+/// printing is almost none, too close to the edge for most printers.
+const QMarginsF kPageMarginsMm(18, 18, 18, 18);
 
 } // namespace
 
@@ -49,8 +50,7 @@ OutputOutcome QtPrintouts::writePdf(const QString &path, const QSizeF &paperMm, 
     {
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(paperMm, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch));
-        writer.setPageMargins(QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
-                              QPageLayout::Millimeter);
+        writer.setPageMargins(kPageMarginsMm, QPageLayout::Millimeter);
         writer.setTitle(QFileInfo(path).completeBaseName());
         writer.setCreator(programWindowTitle());
         painted = paint(writer);
@@ -69,6 +69,7 @@ OutputOutcome QtPrintouts::print(const QString &documentName, const PagePainter 
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(documentName);
     printer.setCreator(programWindowTitle());
+    printer.setPageMargins(kPageMarginsMm, QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     dialog.setObjectName(QStringLiteral("dlgPrint"));
     dialog.setWindowTitle(QCoreApplication::translate("Printouts", "Print Result"));

@@ -67,7 +67,7 @@ public:
             const QString shown = QFontMetricsF(body, device_)
                                       .elidedText(value, Qt::ElideRight, valueWidth * kMaxDetailLines * 0.95);
             text(bodyBold, kInk, 0, headingWidth, heading);
-            y_ += text(body, kInk, headingWidth, valueWidth, shown, Qt::TextWrapAnywhere);
+            y_ += text(body, kInk, headingWidth, valueWidth, shown);
         }
         y_ += lineGap;
 
@@ -91,12 +91,17 @@ public:
     }
 
 private:
-    /// Word-wrapped text at (x, y_) in a column `w` wide; its height.
+    /// Word-wrapped text at (x, y_) in a column `w` wide; its height. A word
+    /// wider than the column is broken where it has to be.
     qreal text(const QFont &font, const QColor &colour, qreal x, qreal w, const QString &s,
-               int wrap = Qt::TextWordWrap, int align = Qt::AlignLeft)
+               int align = Qt::AlignLeft)
     {
-        const int flags = align | Qt::AlignTop | wrap;
-        const QRectF bounds = QFontMetricsF(font, device_).boundingRect(QRectF(x, y_, w, 1e9), flags, s);
+        const QFontMetricsF metrics(font, device_);
+        const QStringList words = s.split(QLatin1Char(' '));
+        const bool wordTooWide = std::any_of(words.begin(), words.end(),
+                                             [&](const QString &word) { return metrics.horizontalAdvance(word) > w; });
+        const int flags = align | Qt::AlignTop | (wordTooWide ? Qt::TextWrapAnywhere : Qt::TextWordWrap);
+        const QRectF bounds = metrics.boundingRect(QRectF(x, y_, w, 1e9), flags, s);
         if (p_) {
             p_->setFont(font);
             p_->setPen(colour);
@@ -142,7 +147,7 @@ private:
             y_ += pad;
             text(font, kInk, pad, questionWidth - 2 * pad, question);
             text(font, kInk, answerX + pad, answerWidth - 2 * pad, answer);
-            text(font, kInk, pointsX, pointsWidth - pad, points, Qt::TextWordWrap, Qt::AlignRight);
+            text(font, kInk, pointsX, pointsWidth - pad, points, Qt::AlignRight);
             y_ += high + pad;
         };
 
