@@ -223,51 +223,60 @@ private slots:
     {
         QTest::addColumn<int>("nextPresses"); // -1: no test started
         QTest::addColumn<bool>("backToMain");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("at start") << -1 << false << false;
-        QTest::newRow("question 6") << 5 << false << false;
-        QTest::newRow("result") << 6 << false << true;
-        QTest::newRow("main screen again") << 6 << true << false;
+        QTest::newRow("at start") << -1 << false;
+        QTest::newRow("question 6") << 5 << false;
+        QTest::newRow("result") << 6 << false;
+        QTest::newRow("main screen again") << 6 << true;
     }
     void resultEntriesFollowTheStep()
     {
         QFETCH(int, nextPresses);
         QFETCH(bool, backToMain);
-        QFETCH(bool, enabled);
         if (nextPresses >= 0)
             h->startTest(QStringLiteral("Ann"), QStringLiteral("40"));
         for (int i = 0; i < nextPresses; ++i)
             h->button("cmdNextQuestion")->click();
         if (backToMain)
             h->button("cmdMain")->click();
+        // Showing a result writes nothing and asks for nothing.
+        auto &printouts = h->fake.printouts;
+        QCOMPARE(h->fake.settings.writes, 0);
+        QVERIFY(printouts.suggestedPaths.isEmpty() && printouts.writes.empty() && printouts.printedNames.isEmpty());
+
+        const bool enabled = h->visibleSteps() == QList<int>{2};
+        QCOMPARE(enabled, nextPresses == 6 && !backToMain);
         QCOMPARE(h->find<QAction>(QStringLiteral("mnuPrint"))->isEnabled(), enabled);
         QCOMPARE(h->find<QAction>(QStringLiteral("mnuSaveAsPdf"))->isEnabled(), enabled);
-
         QTest::keyClick(h->main, Qt::Key_S, Qt::ControlModifier);
         QTest::keyClick(h->main, Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(h->fake.printouts.suggestedPaths.size(), enabled ? 1 : 0);
-        QCOMPARE(h->fake.printouts.printedNames.size(), enabled ? 1 : 0);
+        QCOMPARE(printouts.suggestedPaths.size(), enabled ? 1 : 0);
+        QCOMPARE(printouts.printedNames.size(), enabled ? 1 : 0);
     }
 
     void saveAndPrint_data()
     {
         QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("chosen"); // the save dialog's answer; empty: cancelled
         QTest::addColumn<OutputOutcome::Status>("status");
         QTest::addColumn<QString>("message");
-        QTest::newRow("save") << "mnuSaveAsPdf" << OutputOutcome::Done << "";
-        QTest::newRow("save fails") << "mnuSaveAsPdf" << OutputOutcome::Failed
+        const auto done = OutputOutcome::Done, failed = OutputOutcome::Failed;
+        QTest::newRow("save") << "mnuSaveAsPdf" << "/home/ann/r.pdf" << done << "";
+        QTest::newRow("save cancelled") << "mnuSaveAsPdf" << "" << done << "";
+        QTest::newRow("save fails") << "mnuSaveAsPdf" << "/nowhere/r.pdf" << failed
                                     << "The result could not be saved as /nowhere/r.pdf: No such file or directory";
-        QTest::newRow("print") << "mnuPrint" << OutputOutcome::Done << "";
-        QTest::newRow("print fails") << "mnuPrint" << OutputOutcome::Failed
+        QTest::newRow("print") << "mnuPrint" << "" << done << "";
+        QTest::newRow("print cancelled") << "mnuPrint" << "" << OutputOutcome::Cancelled << "";
+        QTest::newRow("print fails") << "mnuPrint" << "" << failed
                                      << "The result could not be printed: No such file or directory";
     }
     void saveAndPrint()
     {
         QFETCH(QString, entry);
+        QFETCH(QString, chosen);
         QFETCH(OutputOutcome::Status, status);
         QFETCH(QString, message);
         auto &printouts = h->fake.printouts;
-        printouts.chosenPath = QStringLiteral("/nowhere/r.pdf");
+        printouts.chosenPath = chosen;
         printouts.writeOutcome = printouts.printOutcome = {status, QStringLiteral("No such file or directory")};
         h->startTest(QStringLiteral("Ann Lee"), QStringLiteral("40"));
         for (int k = 1; k <= 6; ++k)
@@ -275,37 +284,27 @@ private slots:
         h->find<QAction>(entry)->trigger();
 
         const QString name = applicationTitle() + QStringLiteral(" result 2026-12-07");
-        if (entry == QLatin1String("mnuPrint")) {
-            QCOMPARE(printouts.printedNames, QStringList{name});
-        } else {
-            QCOMPARE(printouts.suggestedPaths.size(), 1);
+        const bool save = entry == QLatin1String("mnuSaveAsPdf");
+        QCOMPARE(printouts.printedNames, save ? QStringList() : QStringList{name});
+        QCOMPARE(printouts.suggestedPaths.size(), save ? 1 : 0);
+        QCOMPARE(printouts.writes.size(), save && !chosen.isEmpty() ? 1u : 0u);
+        if (!printouts.writes.empty()) {
             QVERIFY(printouts.suggestedPaths[0].endsWith("/" + name + ".pdf"));
-            QCOMPARE(printouts.writes.size(), 1u);
+            QCOMPARE(printouts.writes[0].path, chosen);
             QCOMPARE(printouts.writes[0].paperMm, localePaperSize());
         }
         QCOMPARE(h->fake.boxes.texts(), message.isEmpty() ? QStringList() : QStringList{message});
-        // What would go to the printer or the file: one page of the result.
+        QCOMPARE(h->visibleSteps(), QList<int>{2});
+        if (!printouts.lastPainter)
+            return;
+        // What goes to the printer or the file: one page of the result.
         QBuffer pdf;
         QVERIFY(pdf.open(QIODevice::WriteOnly));
         {
             QPdfWriter writer(&pdf);
             QVERIFY(printouts.lastPainter(writer));
         }
-        QVERIFY(pdf.data().startsWith("%PDF"));
-        QVERIFY(pdf.data().contains("/Count 1"));
-        QCOMPARE(h->visibleSteps(), QList<int>{2});
-    }
-
-    void showingAResultWritesNothing()
-    {
-        h->startTest(QStringLiteral("Ann"), QStringLiteral("40"));
-        for (int k = 1; k <= 6; ++k)
-            h->button("cmdNextQuestion")->click();
-        QCOMPARE(h->visibleSteps(), QList<int>{2});
-        QCOMPARE(h->fake.settings.writes, 0);
-        QVERIFY(h->fake.printouts.suggestedPaths.isEmpty());
-        QVERIFY(h->fake.printouts.writes.empty());
-        QVERIFY(h->fake.printouts.printedNames.isEmpty());
+        QVERIFY(pdf.data().startsWith("%PDF") && pdf.data().contains("/Count 1"));
     }
 
     void questionLists()
