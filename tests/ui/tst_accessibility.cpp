@@ -119,8 +119,6 @@ private slots:
         row("main: step 1", "main", "fraStep_1", QAccessible::Grouping, "Questions");
         row("main: step 2", "main", "fraStep_2", QAccessible::Grouping, "Result");
         row("main: window", "main", "", QAccessible::Window, programWindowTitle());
-        // The scale by the score it marks and its level.
-        row("main: scale", "main", "picScale", QAccessible::Graphic, "Score 0 of 10: 0 to 2, very slightly dependent");
         row("about: window", "about", "", QAccessible::Dialog, programWindowTitle());
         row("about: OK", "about", "cmdOK", QAccessible::Button, "OK");
         row("about: rule", "about", "Line2", QAccessible::Separator, "");
@@ -188,6 +186,25 @@ private slots:
             // What lies on a hidden panel is hidden with it.
             QCOMPARE(shown(program.iface(QLatin1String(buttons[step]))), step == front);
         }
+    }
+
+    void scaleIsReadByScoreAndLevels()
+    {
+        Program program(QStringLiteral("main"));
+        QVERIFY(QTest::qWaitForWindowExposed(program.window));
+        QAccessibleInterface *scale = program.iface(QStringLiteral("picScale"));
+        QVERIFY(!shown(scale));
+        program.startTest();
+        for (int k = 1; k <= 6; ++k)
+            program.click("cmdNextQuestion");
+
+        QVERIFY(shown(scale));
+        QCOMPARE(scale->role(), QAccessible::Graphic);
+        QCOMPARE(scale->text(QAccessible::Name), QStringLiteral("Score 7 of 10: 6 to 7, highly addicted"));
+        QCOMPARE(scale->text(QAccessible::Description),
+                 QStringLiteral("Scale from 0 to 10 in five levels: 0 to 2, very slightly dependent; 3 to 4, "
+                                "slightly dependent; 5, moderately dependent; 6 to 7, highly addicted; 8 to 10, "
+                                "very highly addicted"));
     }
 
     void bannerLabelBehindIsNeitherShownNorPressable_data()
