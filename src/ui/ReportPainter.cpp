@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
+#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 
@@ -155,7 +156,7 @@ private:
         fill(QRectF(0, y_, width_, rule), kRule);
         for (int i = 0; i < kQuestionCount; ++i) {
             const ReportRow &q = r_.rows[i];
-            row(body, q.question, q.answer, QString::number(q.points), i % 2 == 1);
+            row(body, q.question, q.answer, QLocale().toString(q.points), i % 2 == 1);
         }
         fill(QRectF(0, y_, width_, rule), kRule);
         row(bold, r_.totalHeading, QString(), r_.total, false);
