@@ -67,12 +67,26 @@ bool TestWizard::ValidatePersonalDetails()
     // Text pasted into the box bypasses the key filter, and a long run of
     // digits does not fit the age; both are refused rather than converted.
     if (!parseAge(age)) {
-        view_.showCritical("Please enter your age in years, from " + std::to_string(kMinAge)
-                           + " to " + std::to_string(kMaxAge));
+        view_.showCritical(ageRangeMessage());
         view_.setFocus(WizardControl::txtAge);
         return false;
     }
     return true;
+}
+
+std::string TestWizard::ageRangeMessage()
+{
+    return "Please enter your age in years, from " + std::to_string(kMinAge) + " to "
+           + std::to_string(kMaxAge);
+}
+
+void TestWizard::TextTooLong(WizardControl box)
+{
+    if (box == WizardControl::txtAge)
+        view_.showCritical(ageRangeMessage());
+    else if (box == WizardControl::txtName)
+        view_.showCritical("Please enter a name of at most " + std::to_string(kMaxTakerNameLength)
+                           + " characters");
 }
 
 void TestWizard::StartTest()

@@ -4,6 +4,26 @@
 
 namespace cindrel {
 
+int maxLength(ReferralField field)
+{
+    switch (field) {
+    case ReferralField::ReferrerEmail:
+    case ReferralField::FriendEmail:
+        return kMaxEmailLength;
+    case ReferralField::ReferralMessage:
+        return kMaxMessageLength;
+    case ReferralField::ReferrerName:
+    case ReferralField::FriendName:
+        break;
+    }
+    return kMaxReferralNameLength;
+}
+
+QString fieldTooLongMessage(ReferralField field)
+{
+    return QStringLiteral("Please Enter At Most %1 Characters").arg(maxLength(field));
+}
+
 QString emailSpaceMessage()
 {
     return QStringLiteral("Email Address Cannot Contain Space");
