@@ -7,6 +7,8 @@
 # on it,
 #   OUTPUT-DIRECTORY/100, /150, /200   under X11 at 100%, 150% and 200% scale
 #   OUTPUT-DIRECTORY/wayland-100       under Wayland at 100%
+#   OUTPUT-DIRECTORY/results           under X11, the result step with a
+#                                      score in each level at each scale
 # and the whole screens beside them in OUTPUT-DIRECTORY/screens. It runs on
 # the end-to-end harness (tests/e2e/lib.sh and wayland.sh): a private Xvfb
 # with openbox, driven by keys, then a headless weston, driven over the
@@ -46,12 +48,13 @@ fi
 e2e_init "$build/src/cindrel"
 e2e_start_a11y
 
-# shoot NAME : the screen as <dir>/NAME.png, trimmed to the windows on it.
+# shoot NAME [DIRECTORY] : the screen as DIRECTORY/NAME.png (default the
+# scale's), trimmed to the windows on it.
 shoot()
 {
   sleep 0.6
   e2e_screenshot "$scale-$1"
-  convert "$E2E_ARTIFACTS/$E2E_NAME-$scale-$1.png" -trim +repage "$dir/$1.png"
+  convert "$E2E_ARTIFACTS/$E2E_NAME-$scale-$1.png" -trim +repage "${2:-$dir}/$1.png"
 }
 
 # plant_reminder : a reminder date 15 days back brings the update reminder.
@@ -136,6 +139,30 @@ x11_pass()
   x11_end farewell
 }
 
+# x11_results : the result step for a score in each level. Per question, how
+# many times Down moves off the preselected answer (starting the test leaves
+# the focus in the list).
+x11_results()
+{
+  local -A picks=([0]="0 3 1 1 1 1" [3]="3 3 1 1 1 1" [5]="2 2 0 1 0 1" [7]="0 0 0 0 0 0"
+                  [10]="3 0 0 0 0 0")
+  local score downs i
+  for score in 0 3 5 7 10; do
+    e2e_start_app
+    e2e_activate "$(x11_main)"
+    e2e_type "Ann Example"
+    e2e_keys Tab
+    e2e_type 42
+    e2e_keys alt+t
+    for downs in ${picks[$score]}; do
+      for ((i = 0; i < downs; i++)); do e2e_keys Down; done
+      e2e_keys alt+q
+    done
+    shoot "result-$score-at-$scale" "$out/results"
+    x11_end
+  done
+}
+
 # --- Wayland: the accessibility bus --------------------------------------------
 
 # wayland_steps LABEL : as x11_steps.
@@ -195,6 +222,8 @@ if [[ $pass == wayland ]]; then
   scales=(1)
 else
   scales=(1 1.5 2)
+  mkdir -p "$out/results"
+  rm -f "$out/results"/*.png
 fi
 for factor in "${scales[@]}"; do
   scale=$(awk -v f="$factor" 'BEGIN { printf "%d", f * 100 }')
@@ -217,5 +246,6 @@ for factor in "${scales[@]}"; do
     fi
     "${pass}_end"
   done
+  [[ $pass == wayland ]] || x11_results
 done
 e2e_pass

@@ -40,6 +40,9 @@ std::string scoreLine(std::int16_t score);
 /// The verdict heading, CR LF, then the verdict.
 std::string levelLine(std::string_view verdict);
 
+/// The text of question k (1 to 6) with its "k. " prefix; empty for any other k.
+std::string_view questionText(int k);
+
 /// The choices of question k (1 to 6) in display order, with their points.
 const std::vector<Choice> &choicesWithPoints(int k);
 
