@@ -18,13 +18,7 @@ QString displayLineBreaks(QString text)
     return text;
 }
 
-namespace {
-
-/// The window a message box belongs to: the modal window in use, else the
-/// active window, else (no window of the program has the focus, as under a
-/// compositor without a keyboard) the program's window shown last. Null
-/// before any window is on screen.
-QWidget *boxOwner()
+QWidget *windowInUse()
 {
     if (QWidget *modal = QApplication::activeModalWidget())
         return modal;
@@ -44,6 +38,8 @@ QWidget *boxOwner()
     return nullptr;
 }
 
+namespace {
+
 QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString &text,
                                     QMessageBox::StandardButtons buttons)
 {
@@ -51,7 +47,7 @@ QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString &text,
     // compositor, which lets no program keep a window on top, keeps the box
     // above that window; Qt opens it centred over the window.
     QPointer<QMessageBox> box = new QMessageBox(icon, applicationTitle(), displayLineBreaks(text),
-                                                buttons, boxOwner());
+                                                buttons, windowInUse());
     box->setObjectName(QStringLiteral("messageBox"));
     box->setTextFormat(Qt::PlainText);
     // Under X11 the farewell window stays above all others; a box in the
