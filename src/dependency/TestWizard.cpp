@@ -2,6 +2,19 @@
 
 namespace cindrel {
 
+namespace {
+/// A text of the wizard itself, translated in its own context.
+Phrase wizardText(std::string_view source, std::vector<Phrase> arguments = {})
+{
+    return Phrase::translatable("cindrel::TestWizard", source, std::move(arguments));
+}
+
+Phrase number(int value)
+{
+    return Phrase::literal(std::to_string(value));
+}
+} // namespace
+
 std::optional<std::int16_t> parseAge(const std::string &text)
 {
     if (text.empty())
@@ -36,8 +49,10 @@ TestWizard::TestWizard(modNicotineDependancy &state, WizardView &view)
 void TestWizard::Load()
 {
     view_.clearList(WizardControl::cboSex);
-    view_.addListItem(WizardControl::cboSex, "Male");
-    view_.addListItem(WizardControl::cboSex, "Female");
+    //: An entry of the sex list.
+    view_.addListItem(WizardControl::cboSex, wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Male")));
+    //: An entry of the sex list.
+    view_.addListItem(WizardControl::cboSex, wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Female")));
     view_.selectListIndex(WizardControl::cboSex, 0);
     view_.bringStepToFront(0);
 }
@@ -47,28 +62,30 @@ bool TestWizard::AgeKeyFilter(int keyAscii)
     constexpr int kBackspace = 8;
     if ((keyAscii >= '0' && keyAscii <= '9') || keyAscii == kBackspace)
         return true;
-    view_.showCritical("Only numbers are accepted");
+    view_.showCritical(wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Only numbers are accepted")));
     return false;
 }
 
 bool TestWizard::ValidatePersonalDetails()
 {
     if (view_.text(WizardControl::txtName).empty()) {
-        view_.showCritical("Please enter your name");
+        view_.showCritical(wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Please enter your name")));
         view_.setFocus(WizardControl::txtName);
         return false;
     }
     const std::string age = view_.text(WizardControl::txtAge);
     if (age.empty()) {
-        view_.showCritical("Please enter your age");
+        view_.showCritical(wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Please enter your age")));
         view_.setFocus(WizardControl::txtAge);
         return false;
     }
     // Text pasted into the box bypasses the key filter, and a long run of
     // digits does not fit the age; both are refused rather than converted.
     if (!parseAge(age)) {
-        view_.showCritical("Please enter your age in years, from " + std::to_string(kMinAge)
-                           + " to " + std::to_string(kMaxAge));
+        //: %1 and %2 are the youngest and the oldest age accepted.
+        view_.showCritical(wizardText(
+            CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Please enter your age in years, from %1 to %2"),
+            {number(kMinAge), number(kMaxAge)}));
         view_.setFocus(WizardControl::txtAge);
         return false;
     }
@@ -96,12 +113,14 @@ void TestWizard::NextQuestion()
         if (k >= 1)
             state_.setAnswer(k, view_.selectedListText(WizardControl::cboAnswer_Option));
         const int next = k + 1;
+        //: The question counter; %1 is the number of the question shown, %2 the number of questions.
         view_.setCaption(WizardControl::lblQuestionNo,
-                         "Question " + std::to_string(next) + " of " + std::to_string(kQuestionCount));
-        view_.setCaption(WizardControl::lblQuestion, state_.question(next));
+                         wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Question %1 of %2"),
+                                    {number(next), number(kQuestionCount)}));
+        view_.setCaption(WizardControl::lblQuestion, questionBankText(state_.question(next)));
         view_.clearList(WizardControl::cboAnswer_Option);
         for (const std::string &choice : state_.choices(next))
-            view_.addListItem(WizardControl::cboAnswer_Option, choice);
+            view_.addListItem(WizardControl::cboAnswer_Option, questionBankText(choice));
         view_.selectListIndex(WizardControl::cboAnswer_Option, 0);
         state_.QuestionNo = static_cast<std::int16_t>(next);
         return;
@@ -116,7 +135,7 @@ void TestWizard::NextQuestion()
 
 void TestWizard::MainScreen()
 {
-    view_.setText(WizardControl::txtAge, "");
+    view_.setText(WizardControl::txtAge, std::string());
     view_.setFocus(WizardControl::txtAge);
     view_.selectListIndex(WizardControl::cboSex, 0);
     view_.bringStepToFront(0);

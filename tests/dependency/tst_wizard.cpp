@@ -21,9 +21,9 @@ public:
     std::vector<std::string> messages;
     QStringList log;
 
-    void setCaption(WizardControl label, const std::string &caption) override
+    void setCaption(WizardControl label, const Phrase &caption) override
     {
-        captions[label] = caption;
+        captions[label] = caption.english();
     }
     std::string text(WizardControl box) const override
     {
@@ -37,7 +37,10 @@ public:
         lists[list].clear();
         selected[list] = -1;
     }
-    void addListItem(WizardControl list, const std::string &text) override { lists[list].push_back(text); }
+    void addListItem(WizardControl list, const Phrase &entry) override
+    {
+        lists[list].push_back(entry.english());
+    }
     void selectListIndex(WizardControl list, int index) override { selected[list] = index; }
     std::string selectedListText(WizardControl list) const override
     {
@@ -57,7 +60,7 @@ public:
             wizard->NextQuestion();
         log << QStringLiteral("pressed");
     }
-    void showCritical(const std::string &message) override { messages.push_back(message); }
+    void showCritical(const Phrase &message) override { messages.push_back(message.english()); }
 
     std::string selectedAnswer() const { return selectedListText(WizardControl::cboAnswer_Option); }
 };
