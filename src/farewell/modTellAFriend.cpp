@@ -33,7 +33,7 @@ void modTellAFriend::SubmitReferral(MessageBoxes &boxes, Browser &browser)
         {FriendEmail, ReferralField::FriendEmail},
     };
     for (const auto &check : checks) {
-        if (isMissing(check.value, placeholderFor(check.field))) {
+        if (isMissing(check.value, placeholderTextsFor(check.field))) {
             boxes.critical(missingValueMessage(check.field));
             return;
         }
