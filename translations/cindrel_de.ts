@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>Click Here To Visit Velmor Softwares</source>
-        <translation>Hier klicken, um Velmor Softwares zu besuchen</translation>
+        <translation>Velmor Softwares besuchen</translation>
     </message>
 </context>
 <context>
@@ -402,7 +402,7 @@
     <message>
         <source>Click here to visit our forum at %1 now</source>
         <extracomment>The caption of the check box that opens the forum; %1 is the forum&apos;s web address.</extracomment>
-        <translation>Klicken Sie hier, um jetzt unser Forum unter %1 zu besuchen</translation>
+        <translation>Besuchen Sie jetzt unser Forum unter %1</translation>
     </message>
 </context>
 <context>

@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>Click Here To Visit Velmor Softwares</source>
-        <translation>Haga clic aquí para visitar Velmor Softwares</translation>
+        <translation>Visite Velmor Softwares</translation>
     </message>
 </context>
 <context>
@@ -402,7 +402,7 @@
     <message>
         <source>Click here to visit our forum at %1 now</source>
         <extracomment>The caption of the check box that opens the forum; %1 is the forum&apos;s web address.</extracomment>
-        <translation>Haga clic aquí para visitar ahora nuestro foro en %1</translation>
+        <translation>Visite ahora nuestro foro en %1</translation>
     </message>
 </context>
 <context>

@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>Click Here To Visit Velmor Softwares</source>
-        <translation>Cliquez ici pour visiter Velmor Softwares</translation>
+        <translation>Visitez Velmor Softwares</translation>
     </message>
 </context>
 <context>
@@ -402,7 +402,7 @@
     <message>
         <source>Click here to visit our forum at %1 now</source>
         <extracomment>The caption of the check box that opens the forum; %1 is the forum&apos;s web address.</extracomment>
-        <translation>Cliquez ici pour visiter dès maintenant notre forum sur %1</translation>
+        <translation>Visitez dès maintenant notre forum %1</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Identity.h"
 #include "PassOverFailure.h"
@@ -56,6 +59,21 @@ QFrame *makeStepPanel(int index, const QString &title, QWidget *parent)
     policy.setRetainSizeWhenHidden(true);
     panel->setSizePolicy(policy);
     return panel;
+}
+
+/// The width a drop-down list needs to show the longest choice of the
+/// question bank as the user reads it.
+int widestChoiceWidth(const QComboBox *list)
+{
+    const QFontMetrics metrics = list->fontMetrics();
+    int widest = 0;
+    for (int k = 1; k <= kQuestionCount; ++k) {
+        for (const Choice &choice : choicesWithPoints(k))
+            widest = std::max(widest, metrics.horizontalAdvance(shownText(questionBankText(choice.text))));
+    }
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    return list->style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, metrics.height()), list).width();
 }
 
 } // namespace
@@ -213,9 +231,12 @@ QWidget *FrmMain::buildQuestionsStep(QWidget *host)
     w_.cboAnswer_Option->setObjectName(QStringLiteral("cboAnswer_Option"));
     w_.cboAnswer_Option->setEditable(false);
     w_.cboAnswer_Option->setFont(verdana(8.25));
-    // The longest choice decides the width, whatever question is shown.
+    // The longest choice of any question, in the user's language, decides
+    // the width, so that the window keeps its size from question to question
+    // and no choice is cut off.
     w_.cboAnswer_Option->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     w_.cboAnswer_Option->setMinimumContentsLength(20);
+    w_.cboAnswer_Option->setMinimumWidth(widestChoiceWidth(w_.cboAnswer_Option));
     // Read as the answer to the question above it, which the wizard puts
     // into the list's description as each question comes up.
     w_.lblQuestion->setBuddy(w_.cboAnswer_Option);

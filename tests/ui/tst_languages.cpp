@@ -1,0 +1,173 @@
+// The program in every shipped language: all 256 answer sets give the score
+// and verdict of the English scoring of the same choices, and every window
+// shows its texts whole, at the scale the test runs at (the suite runs it at
+// 100% and at 200%).
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <array>
+#include <memory>
+
+#include "doubles/FakeProgram.h"
+#include "doubles/WindowTexts.h"
+#include "platform/WidgetSeams.h"
+#include "ui/FrmAbout.h"
+#include "ui/FrmFarewell.h"
+#include "ui/FrmMain.h"
+#include "ui/Translations.h"
+#include "ui/WizardBinding.h"
+
+using namespace cindrel;
+using cindrel::testing::FakeProgram;
+
+namespace {
+
+using Picks = std::array<int, kQuestionCount>;
+
+/// The choice indexes of answer set 0 to 255: questions 1 and 2 take two
+/// bits each, questions 3 to 6 one bit each.
+Picks picksOf(int set)
+{
+    return {set % 4, (set / 4) % 4, (set >> 4) & 1, (set >> 5) & 1, (set >> 6) & 1, (set >> 7) & 1};
+}
+
+/// The main window with its wizard controls at hand.
+struct MainWindow : FakeProgram {
+    std::unique_ptr<FrmMain> main;
+    MainWindow()
+    {
+        ctx.showFarewell = [] { return true; };
+        main = std::make_unique<FrmMain>(ctx);
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+    }
+    template <typename T> T *find(const char *name) const { return main->findChild<T *>(QLatin1String(name)); }
+
+    /// Starts a test and answers it with the given choice indexes.
+    void take(const Picks &picks)
+    {
+        find<QLineEdit>("txtName")->setText(QStringLiteral("Ann"));
+        find<QLineEdit>("txtAge")->setText(QStringLiteral("40"));
+        find<QPushButton>("cmdNext")->click();
+        auto *answers = find<QComboBox>("cboAnswer_Option");
+        auto *next = find<QPushButton>("cmdNextQuestion");
+        for (int pick : picks) {
+            answers->setCurrentIndex(pick);
+            next->click();
+        }
+    }
+};
+
+} // namespace
+
+class TstLanguages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanupTestCase() { installTranslations(QLocale(QLocale::English)); }
+
+    void languages_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"en", "de", "fr", "es"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    void installsTheLanguage_data() { languages_data(); }
+    void installsTheLanguage()
+    {
+        QFETCH(QString, language);
+        const QString installed = installTranslations(QLocale(language));
+        // English has no translation: every text stays as written.
+        QCOMPARE(installed.left(2), language == QLatin1String("en") ? QString() : language);
+        const QString yes = QCoreApplication::translate("QuestionBank", "Yes");
+        QCOMPARE(yes == QLatin1String("Yes"), language == QLatin1String("en"));
+    }
+
+    void scoresEveryAnswerSet_data() { languages_data(); }
+    void scoresEveryAnswerSet()
+    {
+        QFETCH(QString, language);
+        installTranslations(QLocale(language));
+        MainWindow w;
+        auto *answers = w.find<QComboBox>("cboAnswer_Option");
+        for (int set = 0; set < 256; ++set) {
+            const Picks picks = picksOf(set);
+            w.take(picks);
+
+            // The English scoring of the same choices.
+            std::array<std::string, kQuestionCount> english;
+            for (int k = 1; k <= kQuestionCount; ++k)
+                english[k - 1] = std::string(choicesWithPoints(k)[picks[k - 1]].text);
+            const std::int16_t score = scoreAnswers(english);
+
+            const QByteArray row = QByteArray::number(set);
+            QVERIFY2(w.dependency.answers() == english, row);
+            QVERIFY2(w.dependency.TotalScore == score, row);
+            QVERIFY2(w.dependency.DependencyLevel == verdictFor(score), row);
+            QVERIFY2(w.find<QLabel>("lblResult_0")->text() == shownText(scoreLinePhrase(score)), row);
+            QVERIFY2(w.find<QLabel>("lblResult_1")->text()
+                         == displayLineBreaks(shownText(levelLinePhrase(verdictFor(score)))),
+                     row);
+            // Question 6 was shown in the user's language.
+            QCOMPARE(answers->itemText(0), QCoreApplication::translate("QuestionBank", "Yes"));
+            w.find<QPushButton>("cmdMain")->click();
+        }
+        QCOMPARE(w.fake.boxes.boxes.size(), size_t(0));
+    }
+
+    void windowsShowWholeTexts_data() { languages_data(); }
+    void windowsShowWholeTexts()
+    {
+        using cindrel::testing::clippedTexts;
+        QFETCH(QString, language);
+        installTranslations(QLocale(language));
+        QStringList clipped;
+        const auto look = [&clipped](QWidget *window, const QString &when) {
+            // Layouts settle on the posted events a change of text sends.
+            QCoreApplication::processEvents();
+            for (const QString &problem : clippedTexts(window))
+                clipped << when + QStringLiteral(": ") + problem;
+        };
+
+        MainWindow w;
+        look(w.main.get(), QStringLiteral("personal details"));
+        w.find<QLineEdit>("txtName")->setText(QStringLiteral("Ann"));
+        w.find<QLineEdit>("txtAge")->setText(QStringLiteral("40"));
+        w.find<QPushButton>("cmdNext")->click();
+        for (int k = 1; k <= kQuestionCount; ++k) {
+            look(w.main.get(), QStringLiteral("question %1").arg(k));
+            w.find<QPushButton>("cmdNextQuestion")->click();
+        }
+        // One answer set for each verdict: scores 0, 3, 5, 7 and 10.
+        for (const Picks &picks : {Picks{0, 3, 1, 1, 1, 1}, Picks{3, 3, 1, 1, 1, 1}, Picks{2, 2, 0, 1, 0, 1},
+                                   Picks{0, 0, 0, 0, 0, 0}, Picks{3, 0, 0, 0, 0, 0}}) {
+            w.find<QPushButton>("cmdMain")->click();
+            w.take(picks);
+            look(w.main.get(), QStringLiteral("result %1").arg(w.dependency.TotalScore));
+        }
+
+        auto about = std::make_unique<FrmAbout>(w.ctx);
+        about->show();
+        look(about.get(), QStringLiteral("About"));
+        about.reset();
+
+        // Each of the four support messages.
+        for (float draw : {0.0f, 0.25f, 0.5f, 0.75f}) {
+            FakeProgram program;
+            program.fake.random.draws = {draw};
+            auto farewell = std::make_unique<FrmFarewell>(program.ctx);
+            farewell->show();
+            look(farewell.get(), QStringLiteral("farewell, draw %1").arg(draw));
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_MAIN(TstLanguages)
+#include "tst_languages.moc"
