@@ -26,11 +26,23 @@ QString installTranslations(const QLocale &locale)
     uninstall(programTranslator);
     uninstall(qtTranslator);
 
-    // The program's own translation decides the language. Without one the
-    // program stays in English throughout, Qt's buttons included, rather
-    // than mixing two languages in one message box.
+    // The program's own translation decides the language: that of the first
+    // UI language which has one. English, the language the program is
+    // written in, stops the search, so a user who puts it before another
+    // language keeps it. Without a translation the program stays in English
+    // throughout, Qt's buttons included, rather than mixing two languages
+    // in one message box.
     auto program = std::make_unique<QTranslator>(QCoreApplication::instance());
-    if (!program->load(locale, QStringLiteral("cindrel"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    bool loaded = false;
+    for (const QString &name : locale.uiLanguages()) {
+        const QLocale candidate(name);
+        if (candidate.language() == QLocale::English)
+            return {};
+        loaded = program->load(candidate, QStringLiteral("cindrel"), QStringLiteral("_"), QStringLiteral(":/i18n"));
+        if (loaded)
+            break;
+    }
+    if (!loaded)
         return {};
     const QString language = program->language();
     QCoreApplication::installTranslator(program.get());
