@@ -316,6 +316,28 @@ private slots:
             QCOMPARE(rig.view.messages.front(), std::string("Only numbers are accepted"));
     }
 
+    void phraseInEnglish_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("no values") << "Yes" << QStringList{} << "Yes";
+        QTest::newRow("two values") << "Question %1 of %2" << QStringList{"3", "6"} << "Question 3 of 6";
+        QTest::newRow("values out of order") << "%2, %1" << QStringList{"a", "b"} << "b, a";
+        QTest::newRow("value holding a marker") << "%1 and %2" << QStringList{"%2", "x"} << "%2 and x";
+        QTest::newRow("marker without a value") << "%1 %3 %0 %" << QStringList{"a"} << "a %3 %0 %";
+    }
+    void phraseInEnglish()
+    {
+        QFETCH(QString, source);
+        QFETCH(QStringList, values);
+        QFETCH(QString, english);
+        std::vector<Phrase> arguments;
+        for (const QString &value : values)
+            arguments.push_back(Phrase::literal(value.toStdString()));
+        QCOMPARE(Phrase::translatable("Context", source.toStdString(), arguments).english(), english.toStdString());
+    }
+
     void trimBlanksOnlyTrimsSpaces()
     {
         QCOMPARE(trimBlanks("  a b  "), std::string("a b"));

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 #include <array>
@@ -132,6 +133,73 @@ private slots:
             w.find<QPushButton>("cmdMain")->click();
         }
         QCOMPARE(w.fake.boxes.boxes.size(), size_t(0));
+    }
+
+    /// The farewell window's fields show their placeholders in the user's
+    /// language. Neither that placeholder nor the English one, typed in, is
+    /// ever sent as if entered; both are emptied when the field is entered,
+    /// and an empty field gets back the placeholder it shows.
+    void farewellPlaceholders_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"de", "fr", "es"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+    void farewellPlaceholders()
+    {
+        QFETCH(QString, language);
+        installTranslations(QLocale(language));
+        const QString shown = QCoreApplication::translate("cindrel::Placeholders", "Your Name");
+        const QString refusal = QCoreApplication::translate("cindrel::Placeholders", "Please Enter Your Name");
+        QVERIFY(shown != QLatin1String("Your Name"));
+
+        FakeProgram p;
+        FrmFarewell farewell(p.ctx);
+        farewell.show();
+        QApplication::setActiveWindow(&farewell);
+        QVERIFY(QTest::qWaitForWindowActive(&farewell));
+        const auto field = [&farewell](const char *name) {
+            return farewell.findChild<QLineEdit *>(QLatin1String(name));
+        };
+        QLineEdit *name = field("txtName");
+        QCOMPARE(name->text(), shown);
+
+        // Entering and leaving by Tab.
+        const auto enter = [](QWidget *w) { w->setFocus(Qt::TabFocusReason); };
+        QWidget *elsewhere = farewell.findChild<QPushButton *>(QStringLiteral("cmdClose"));
+        enter(name);
+        QCOMPARE(name->text(), QString());
+        enter(elsewhere);
+        QCOMPARE(name->text(), shown);
+        name->setText(QStringLiteral(" Your Name "));
+        enter(name);
+        QCOMPARE(name->text(), QString());
+        enter(elsewhere);
+
+        // Everything else entered; the name at either placeholder is refused.
+        field("txtEmail")->setText(QStringLiteral("ann@example.org"));
+        field("txtFriendEmail")->setText(QStringLiteral("bob@example.org"));
+        field("txtFriendName")->setText(QStringLiteral("Bob"));
+        auto *submit = farewell.findChild<QPushButton *>(QStringLiteral("cmdSubmit"));
+        for (const QString &placeholder : {shown, QStringLiteral("Your Name"), QStringLiteral("  Your Name")}) {
+            p.fake.boxes.clear();
+            name->setText(placeholder);
+            submit->click();
+            QCOMPARE(p.fake.boxes.texts(), QStringList{refusal});
+        }
+        QVERIFY(p.fake.browser.urls.isEmpty());
+
+        // The message field starts at its own shown placeholder and is
+        // refused there too; a real name and message go out as entered.
+        name->setText(QStringLiteral("your name"));
+        p.fake.boxes.clear();
+        submit->click();
+        QCOMPARE(p.fake.boxes.texts(),
+                 QStringList{QCoreApplication::translate("cindrel::Placeholders", "Please Enter Your Message")});
+        farewell.findChild<QPlainTextEdit *>(QStringLiteral("txtMessage"))->setPlainText(QStringLiteral("Hi"));
+        submit->click();
+        QCOMPARE(p.fake.browser.urls.size(), 1);
+        QVERIFY(p.fake.browser.urls.front().contains(QLatin1String("&taf1=your%20name&")));
     }
 
     void windowsShowWholeTexts_data() { languages_data(); }
