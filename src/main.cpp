@@ -38,7 +38,7 @@ int main(int argc, char **argv)
 
     QtMessageBoxes boxes;
     DesktopBrowser browser;
-    QtSettingsStore settings;
+    IniSettingsStore settings;
     SystemClock clock;
     ClockRandom random;
     LockFileGuard guard;

@@ -359,6 +359,11 @@
         <source>Please Enter Proper Email Address</source>
         <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein</translation>
     </message>
+    <message>
+        <source>Please Enter At Most %1 Characters</source>
+        <extracomment>%1 is the number of characters the field takes.</extracomment>
+        <translation>Bitte geben Sie höchstens %1 Zeichen ein</translation>
+    </message>
 </context>
 <context>
     <name>cindrel::Startup</name>
@@ -439,6 +444,11 @@
         <extracomment>The question counter; %1 is the number of the question shown, %2 the number of questions.</extracomment>
         <translation>Frage %1 von %2</translation>
     </message>
+    <message>
+        <source>Please enter a name of at most %1 characters</source>
+        <extracomment>%1 is the number of characters the name box takes.</extracomment>
+        <translation>Bitte geben Sie einen Namen mit höchstens %1 Zeichen ein</translation>
+    </message>
 </context>
 <context>
     <name>cindrel::UpdateReminder</name>
@@ -449,6 +459,13 @@
     <message>
         <source>Do you want to check for an update?</source>
         <translation>Möchten Sie nach einer neueren Version suchen?</translation>
+    </message>
+</context>
+<context>
+    <name>cindrel::modTellAFriend</name>
+    <message>
+        <source>Your Referral Is Too Long To Send</source>
+        <translation>Ihre Empfehlung ist zu lang, um gesendet zu werden</translation>
     </message>
 </context>
 </TS>

@@ -359,6 +359,11 @@
         <source>Please Enter Proper Email Address</source>
         <translation>Introduzca una dirección de correo electrónico válida</translation>
     </message>
+    <message>
+        <source>Please Enter At Most %1 Characters</source>
+        <extracomment>%1 is the number of characters the field takes.</extracomment>
+        <translation>Introduzca %1 caracteres como máximo</translation>
+    </message>
 </context>
 <context>
     <name>cindrel::Startup</name>
@@ -439,6 +444,11 @@
         <extracomment>The question counter; %1 is the number of the question shown, %2 the number of questions.</extracomment>
         <translation>Pregunta %1 de %2</translation>
     </message>
+    <message>
+        <source>Please enter a name of at most %1 characters</source>
+        <extracomment>%1 is the number of characters the name box takes.</extracomment>
+        <translation>Introduzca un nombre de %1 caracteres como máximo</translation>
+    </message>
 </context>
 <context>
     <name>cindrel::UpdateReminder</name>
@@ -449,6 +459,13 @@
     <message>
         <source>Do you want to check for an update?</source>
         <translation>¿Desea buscar una actualización?</translation>
+    </message>
+</context>
+<context>
+    <name>cindrel::modTellAFriend</name>
+    <message>
+        <source>Your Referral Is Too Long To Send</source>
+        <translation>Su recomendación es demasiado larga para enviarse</translation>
     </message>
 </context>
 </TS>

@@ -359,6 +359,11 @@
         <source>Please Enter Proper Email Address</source>
         <translation>Veuillez saisir une adresse e-mail valide</translation>
     </message>
+    <message>
+        <source>Please Enter At Most %1 Characters</source>
+        <extracomment>%1 is the number of characters the field takes.</extracomment>
+        <translation>Veuillez saisir %1 caractères au plus</translation>
+    </message>
 </context>
 <context>
     <name>cindrel::Startup</name>
@@ -439,6 +444,11 @@
         <extracomment>The question counter; %1 is the number of the question shown, %2 the number of questions.</extracomment>
         <translation>Question %1 sur %2</translation>
     </message>
+    <message>
+        <source>Please enter a name of at most %1 characters</source>
+        <extracomment>%1 is the number of characters the name box takes.</extracomment>
+        <translation>Veuillez saisir un nom de %1 caractères au plus</translation>
+    </message>
 </context>
 <context>
     <name>cindrel::UpdateReminder</name>
@@ -449,6 +459,13 @@
     <message>
         <source>Do you want to check for an update?</source>
         <translation>Voulez-vous rechercher une mise à jour&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>cindrel::modTellAFriend</name>
+    <message>
+        <source>Your Referral Is Too Long To Send</source>
+        <translation>Votre recommandation est trop longue pour être envoyée</translation>
     </message>
 </context>
 </TS>

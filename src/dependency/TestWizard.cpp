@@ -82,14 +82,29 @@ bool TestWizard::ValidatePersonalDetails()
     // Text pasted into the box bypasses the key filter, and a long run of
     // digits does not fit the age; both are refused rather than converted.
     if (!parseAge(age)) {
-        //: %1 and %2 are the youngest and the oldest age accepted.
-        view_.showCritical(wizardText(
-            CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Please enter your age in years, from %1 to %2"),
-            {number(kMinAge), number(kMaxAge)}));
+        view_.showCritical(ageRangeMessage());
         view_.setFocus(WizardControl::txtAge);
         return false;
     }
     return true;
+}
+
+Phrase TestWizard::ageRangeMessage()
+{
+    //: %1 and %2 are the youngest and the oldest age accepted.
+    return wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Please enter your age in years, from %1 to %2"),
+                      {number(kMinAge), number(kMaxAge)});
+}
+
+void TestWizard::TextTooLong(WizardControl box)
+{
+    if (box == WizardControl::txtAge)
+        view_.showCritical(ageRangeMessage());
+    else if (box == WizardControl::txtName)
+        //: %1 is the number of characters the name box takes.
+        view_.showCritical(wizardText(
+            CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Please enter a name of at most %1 characters"),
+            {number(kMaxTakerNameLength)}));
 }
 
 void TestWizard::StartTest()

@@ -14,6 +14,12 @@ namespace cindrel {
 inline constexpr int kMinAge = 1;
 inline constexpr int kMaxAge = 150;
 
+/// The most characters the name and age boxes hold. Bounds keep the window
+/// responsive whatever is pasted; no real name is longer, and an age text
+/// this long is refused at the start anyway (see parseAge).
+inline constexpr int kMaxTakerNameLength = 200;
+inline constexpr int kMaxAgeTextLength = 16;
+
 /// The age held by text when it is digits only (leading zeros allowed) and
 /// lies between kMinAge and kMaxAge; nothing otherwise. Never overflows,
 /// whatever the number of digits.
@@ -40,8 +46,13 @@ public:
     void MainScreen();
     /// Checks name and age; shows a message and moves the focus on failure.
     bool ValidatePersonalDetails();
+    /// Text typed, pasted or dropped into the name or age box did not fit
+    /// its bound, all or in part: says what the box takes.
+    void TextTooLong(WizardControl box);
 
 private:
+    static Phrase ageRangeMessage();
+
     modNicotineDependancy &state_;
     WizardView &view_;
 };

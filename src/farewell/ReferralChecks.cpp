@@ -6,6 +6,28 @@
 
 namespace cindrel {
 
+int maxLength(ReferralField field)
+{
+    switch (field) {
+    case ReferralField::ReferrerEmail:
+    case ReferralField::FriendEmail:
+        return kMaxEmailLength;
+    case ReferralField::ReferralMessage:
+        return kMaxMessageLength;
+    case ReferralField::ReferrerName:
+    case ReferralField::FriendName:
+        break;
+    }
+    return kMaxReferralNameLength;
+}
+
+QString fieldTooLongMessage(ReferralField field)
+{
+    //: %1 is the number of characters the field takes.
+    return QCoreApplication::translate("cindrel::ReferralChecks", "Please Enter At Most %1 Characters")
+        .arg(maxLength(field));
+}
+
 QString emailSpaceMessage()
 {
     return QCoreApplication::translate("cindrel::ReferralChecks", "Email Address Cannot Contain Space");

@@ -8,6 +8,24 @@
 
 namespace cindrel {
 
+enum class ReferralField;
+
+/// The most characters each referral field holds. The bounds keep the
+/// window responsive whatever is pasted, and keep every referral URL short
+/// enough to hand to the browser (see kMaxReferralUrlLength): at worst a
+/// character takes 9 bytes in the URL (three percent-encoded UTF-8 bytes),
+/// so full fields make a URL of under 100 000 bytes. 254 characters is the
+/// longest e-mail address mail can carry; no name is longer than 100.
+inline constexpr int kMaxReferralNameLength = 100;
+inline constexpr int kMaxEmailLength = 254;
+inline constexpr int kMaxMessageLength = 10000;
+
+int maxLength(ReferralField field);
+
+/// Shown when text typed, pasted or dropped into a referral field did not
+/// fit its bound, all or in part.
+QString fieldTooLongMessage(ReferralField field);
+
 /// Shown when a space is typed into an e-mail field.
 QString emailSpaceMessage();
 

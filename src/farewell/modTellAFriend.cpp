@@ -1,5 +1,6 @@
 #include "modTellAFriend.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include "PassOverFailure.h"
@@ -38,8 +39,15 @@ void modTellAFriend::SubmitReferral(MessageBoxes &boxes, Browser &browser)
             return;
         }
     }
-    ReferralUrl = buildReferralUrl(ReferrerName, ReferrerEmail, ReferralMessage, FriendName,
-                                   FriendEmail);
+    const QString url = buildReferralUrl(ReferrerName, ReferrerEmail, ReferralMessage, FriendName,
+                                         FriendEmail);
+    // The farewell window's bounds keep every referral below the limit;
+    // anything longer would open nothing and say nothing.
+    if (url.size() > kMaxReferralUrlLength) {
+        boxes.critical(QCoreApplication::translate("cindrel::modTellAFriend", "Your Referral Is Too Long To Send"));
+        return;
+    }
+    ReferralUrl = url;
     OpenReferralUrl(browser);
 }
 

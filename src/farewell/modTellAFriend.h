@@ -8,6 +8,10 @@
 
 namespace cindrel {
 
+/// The longest URL handed to the browser: the opener gets it as one program
+/// argument, and Linux refuses an argument of 128 KiB or more.
+inline constexpr qsizetype kMaxReferralUrlLength = 128 * 1024 - 1;
+
 class modTellAFriend {
 public:
     // Written by the farewell window before every submission, already trimmed.
@@ -21,7 +25,9 @@ public:
 
     /// Checks the five values in order (empty or still at its placeholder
     /// gives that value's message and stops), then builds ReferralUrl and
-    /// opens it. At most one message per call.
+    /// opens it. A URL too long to hand to the browser is refused with a
+    /// message instead, and ReferralUrl keeps its old value. At most one
+    /// message per call.
     void SubmitReferral(MessageBoxes &boxes, Browser &browser);
     /// Hands ReferralUrl to the default browser.
     void OpenReferralUrl(Browser &browser) const;

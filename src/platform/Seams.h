@@ -1,7 +1,8 @@
 #pragma once
-// The platform services the program's rules depend on. Each has a Qt
-// implementation (QtSeams.h) and a test double (tests/doubles), so every rule
-// can run in a test without a screen, a browser or the user's own settings.
+// The platform services the program's rules depend on. Each has a real
+// implementation (SystemSeams.h, WidgetSeams.h) and a test double
+// (tests/doubles), so every rule can run in a test without a screen, a
+// browser or the user's own settings.
 
 #include <QDate>
 #include <QString>
@@ -32,9 +33,11 @@ public:
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    /// The stored text of key, or a null QString when absent or unreadable.
+    /// The stored text of key, or a null QString when it is absent or the
+    /// settings cannot be read (including a file that is not the program's).
     virtual QString read(const QString &key) = 0;
     /// Stores value under key and flushes it to disk; false when that failed.
+    /// Never writes over settings it could not read as its own.
     virtual bool write(const QString &key, const QString &value) = 0;
 };
 

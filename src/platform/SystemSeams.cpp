@@ -1,44 +1,130 @@
 #include "SystemSeams.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QSettings>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
+#include <QSysInfo>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "Identity.h"
+#include "platform/SettingsFile.h"
 
 namespace cindrel {
 
 namespace {
-std::unique_ptr<QSettings> openSettings()
+
+/// A settings file as found on disk.
+struct FoundFile {
+    enum State { Absent, Regular, Unusable } state = Unusable;
+    QByteArray bytes;
+};
+
+/// Reads the file at path without ever blocking or reading without end:
+/// only a regular file (directly or through symbolic links) is read, and
+/// only up to one byte more than a settings file may hold. A path that does
+/// not exist is Absent; a FIFO, a device, a directory, a dangling link or a
+/// file that cannot be opened is Unusable.
+FoundFile readRegularFile(const QString &path)
 {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       applicationTitle(), applicationTitle());
+    const QByteArray native = QFile::encodeName(path);
+    struct stat entry {};
+    if (::lstat(native.constData(), &entry) != 0)
+        return {errno == ENOENT ? FoundFile::Absent : FoundFile::Unusable, {}};
+    // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return {};
+    FoundFile found;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        found.state = FoundFile::Regular;
+        char buffer[4096];
+        while (found.bytes.size() <= kMaxSettingsFileSize) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                found.state = FoundFile::Unusable;
+            if (n <= 0)
+                break;
+            found.bytes.append(buffer, n);
+        }
+    }
+    ::close(fd);
+    return found;
 }
+
+/// "Settings/LastReminderDate" as its group and name.
+std::pair<QString, QString> groupAndName(const QString &key)
+{
+    const qsizetype slash = key.indexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return {QStringLiteral("General"), key};
+    return {key.left(slash), key.mid(slash + 1)};
+}
+
 } // namespace
 
-QString QtSettingsStore::read(const QString &key)
+IniSettingsStore::IniSettingsStore(QString path) : path_(std::move(path))
 {
-    const auto settings = openSettings();
-    if (settings->status() != QSettings::NoError)
-        return {};
-    const QVariant value = settings->value(key);
-    if (!value.isValid())
-        return {};
-    return value.toString();
+    if (path_.isEmpty()) {
+        path_ = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
+                + applicationTitle() + QLatin1Char('/') + applicationTitle() + QStringLiteral(".conf");
+    }
 }
 
-bool QtSettingsStore::write(const QString &key, const QString &value)
+QString IniSettingsStore::read(const QString &key)
 {
-    const auto settings = openSettings();
-    if (settings->status() != QSettings::NoError)
+    const FoundFile file = readRegularFile(path_);
+    if (file.state != FoundFile::Regular)
+        return {};
+    const auto [group, name] = groupAndName(key);
+    const SettingsText text = readSettingsText(file.bytes, group, name);
+    return text.value.value_or(QString());
+}
+
+bool IniSettingsStore::write(const QString &key, const QString &value)
+{
+    const FoundFile file = readRegularFile(path_);
+    if (file.state == FoundFile::Unusable)
         return false;
-    settings->setValue(key, value);
-    settings->sync();
-    return settings->status() == QSettings::NoError;
+    const auto [group, name] = groupAndName(key);
+    const std::optional<QByteArray> bytes = withSettingsValue(file.bytes, group, name, value);
+    if (!bytes)
+        return false; // not the program's file: left exactly as it is
+    if (*bytes == file.bytes)
+        return true;
+
+    QString target = path_;
+    if (file.state == FoundFile::Absent) {
+        if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
+            return false;
+    } else {
+        // Through a symbolic link, the file it points to is updated and the
+        // link stays a link.
+        target = QFileInfo(path_).canonicalFilePath();
+        if (target.isEmpty())
+            return false;
+    }
+    // The new text replaces the old in one step, so a crash or a full disk
+    // leaves either the old file or the new one, never half of one.
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    if (out.write(*bytes) != bytes->size()) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
 }
 
 QDate SystemClock::today()
@@ -81,34 +167,91 @@ LockFileGuard::LockFileGuard(QString lockPath) : path_(std::move(lockPath))
     }
 }
 
+LockFileGuard::~LockFileGuard()
+{
+    release();
+}
+
+namespace {
+/// Opens the lock file without following a link and without waiting, for
+/// writing where allowed and else for reading (a read-only file can still
+/// be locked). Closed across exec, so that no program this copy starts,
+/// such as the browser, keeps holding the lock after it ends.
+int openLockFile(const QByteArray &path)
+{
+    constexpr int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
+    int fd = ::open(path.constData(), O_RDWR | O_CREAT | flags, 0600);
+    if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
+        fd = ::open(path.constData(), O_RDONLY | flags);
+    return fd;
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+/// Writes who holds the lock, for people who look (QLockFile's layout:
+/// process id, program, host). The lock itself is the kernel's.
+void describeHolder(int fd)
+{
+    const QByteArray text = QByteArray::number(QCoreApplication::applicationPid()) + '\n'
+                            + QCoreApplication::applicationName().toUtf8() + '\n'
+                            + QSysInfo::machineHostName().toUtf8() + '\n';
+    // Best effort: a lock file opened for reading only keeps its old text.
+    if (::ftruncate(fd, 0) != 0)
+        return;
+    [[maybe_unused]] const ssize_t written = ::pwrite(fd, text.constData(), size_t(text.size()), 0);
+}
+} // namespace
+
 bool LockFileGuard::anotherCopyRunning()
 {
-    lock_ = std::make_unique<QLockFile>(path_);
-    // Never treat a lock as stale by its age: a long-running copy keeps it.
-    // A lock whose process is gone is stale whatever its age, and QLockFile
-    // takes it over.
-    lock_->setStaleLockTime(0);
-    if (lock_->tryLock(0))
-        return false;
-    if (lock_->error() != QLockFile::LockFailedError) {
-        // The lock cannot be made at all (no runtime directory, no rights):
-        // that is no proof of another copy, so the start goes on.
-        lock_.reset();
-        return false;
+    if (fd_ >= 0)
+        return false; // this copy holds the lock already
+    const QByteArray path = QFile::encodeName(path_);
+    // A copy that ends removes its file before it lets go of the lock, so a
+    // lock taken on a file that is no longer at the path guards nothing:
+    // try again on the file that is there now.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int fd = openLockFile(path);
+        if (fd < 0)
+            return false;
+        struct stat locked {};
+        if (::fstat(fd, &locked) != 0 || !S_ISREG(locked.st_mode)) {
+            ::close(fd);
+            return false;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(fd);
+            // Held by a live process: another copy runs. Any other failure
+            // proves nothing.
+            return error == EWOULDBLOCK;
+        }
+        struct stat now {};
+        if (::stat(path.constData(), &now) == 0 && sameFile(now, locked)) {
+            fd_ = fd;
+            describeHolder(fd_);
+            return false;
+        }
+        ::close(fd);
     }
-    qint64 pid = 0;
-    QString host, app;
-    if (lock_->getLockInfo(&pid, &host, &app) && pid == ::getpid())
-        return false;
-    lock_.reset();
-    return true;
+    return false;
 }
 
 void LockFileGuard::release()
 {
-    if (lock_)
-        lock_->unlock();
-    lock_.reset();
+    if (fd_ < 0)
+        return;
+    // Remove the file while still holding the lock (see anotherCopyRunning),
+    // and only if it is still this copy's file.
+    const QByteArray path = QFile::encodeName(path_);
+    struct stat locked {}, now {};
+    if (::fstat(fd_, &locked) == 0 && ::stat(path.constData(), &now) == 0 && sameFile(locked, now))
+        ::unlink(path.constData());
+    ::close(fd_);
+    fd_ = -1;
 }
 
 ExitProcess::ExitProcess(std::function<void()> beforeExit) : beforeExit_(std::move(beforeExit)) {}

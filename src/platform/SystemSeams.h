@@ -1,7 +1,6 @@
 #pragma once
 // Implementations of the seams that need no widgets.
 
-#include <QLockFile>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -11,12 +10,24 @@
 
 namespace cindrel {
 
-/// The per-user settings through QSettings: organisation and application
-/// "Cindrel", so the file is $XDG_CONFIG_HOME/Cindrel/Cindrel.conf.
-class QtSettingsStore : public SettingsStore {
+/// The per-user settings file, $XDG_CONFIG_HOME/Cindrel/Cindrel.conf, in
+/// the INI form QSettings writes ("[Settings]" then "LastReminderDate=...").
+/// A key is "group/name". The file is read only when it is a regular file
+/// (never a FIFO or a device, which could block or never end), and written
+/// only when it is absent or empty or reads as the program's own settings
+/// (see SettingsFile.h); then only the value changes and every other byte
+/// stays. A symbolic link to such a file keeps pointing at it. Anything
+/// else is left exactly as it is: read gives nothing and write fails.
+class IniSettingsStore : public SettingsStore {
 public:
+    /// path empty: the per-user settings file.
+    explicit IniSettingsStore(QString path = {});
     QString read(const QString &key) override;
     bool write(const QString &key, const QString &value) override;
+    QString path() const { return path_; }
+
+private:
+    QString path_;
 };
 
 class SystemClock : public Clock {
@@ -40,21 +51,32 @@ private:
 /// The draw that 24 random bits give: bits * 2^-24, always in [0, 1).
 float unitFloatFromBits(std::uint32_t bits24);
 
-/// Another copy is running when a per-user lock file in the runtime directory
-/// is held by a live process. A lock left by a copy that crashed or was killed
-/// is stale and taken over.
+/// Another copy is running only while a live process holds the kernel's
+/// lock (flock) on the per-user lock file in the runtime directory. The
+/// kernel drops that lock when its holder ends, however it ends, so a file
+/// left by a copy that crashed or was killed, whatever it holds (nothing,
+/// half a line, another host's name, this process's own id), never refuses
+/// a start. A lock that cannot be taken for any other reason (no runtime
+/// directory, no rights, something other than a file at the path) lets the
+/// start go on too: it is no proof of another copy.
 class LockFileGuard : public InstanceGuard {
 public:
     /// lockPath empty: "cindrel.lock" in the per-user runtime directory.
     explicit LockFileGuard(QString lockPath = {});
+    ~LockFileGuard() override;
+    LockFileGuard(const LockFileGuard &) = delete;
+    LockFileGuard &operator=(const LockFileGuard &) = delete;
+
     bool anotherCopyRunning() override;
-    /// Removes the lock this copy holds (called on the way out).
+    /// Gives up the lock this copy holds and removes its file (called on
+    /// the way out).
     void release();
     QString lockPath() const { return path_; }
 
 private:
     QString path_;
-    std::unique_ptr<QLockFile> lock_;
+    /// The locked file while this copy holds the lock, else -1.
+    int fd_ = -1;
 };
 
 /// Ends the process at once, after running the given clean-up.

@@ -17,6 +17,7 @@
 #include "links/SitePages.h"
 #include "ui/Accessibility.h"
 #include "ui/AppIcon.h"
+#include "ui/BoundedTextEdit.h"
 #include "ui/Look.h"
 
 namespace cindrel {
@@ -131,7 +132,12 @@ void FrmFarewell::buildControls()
     // The message spans the panel below the button. It starts at its plain
     // placeholder, so the placeholder rules and the missing-message check
     // treat it like the other fields.
-    txtMessage_ = new QPlainTextEdit(placeholderFor(ReferralField::ReferralMessage), refer);
+    auto *message = new BoundedPlainTextEdit(placeholderFor(ReferralField::ReferralMessage),
+                                             maxLength(ReferralField::ReferralMessage), refer);
+    connect(message, &BoundedPlainTextEdit::inputRejected, this,
+            [this] { ctx_.services.boxes.critical(fieldTooLongMessage(ReferralField::ReferralMessage)); },
+            Qt::QueuedConnection);
+    txtMessage_ = message;
     txtMessage_->setObjectName(QStringLiteral("txtMessage"));
     txtMessage_->setGeometry(twipsRect(85, 1440, 6890, 615));
     txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -148,6 +154,16 @@ void FrmFarewell::buildControls()
     };
     for (QObject *field : fields_.keys())
         field->installEventFilter(this);
+    const std::pair<QLineEdit *, ReferralField> lines[] = {
+        {txtName_, ReferralField::ReferrerName},
+        {txtEmail_, ReferralField::ReferrerEmail},
+        {txtFriendName_, ReferralField::FriendName},
+        {txtFriendEmail_, ReferralField::FriendEmail},
+    };
+    for (const auto &[edit, field] : lines) {
+        boundLength(edit, maxLength(field),
+                    [this, kind = field] { ctx_.services.boxes.critical(fieldTooLongMessage(kind)); });
+    }
     // The fields have no heading of their own and their text changes, so a
     // screen reader names them by what their placeholders ask for (without
     // a name they would all be read by the panel's title).

@@ -128,6 +128,8 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent)
     connect(w_.cmdNextQuestion, &QAbstractButton::clicked, this, [this] { wizard_->NextQuestion(); });
     connect(w_.cmdMain, &QAbstractButton::clicked, this, [this] { wizard_->MainScreen(); });
     w_.txtAge->installEventFilter(this);
+    boundLength(w_.txtName, kMaxTakerNameLength, [this] { wizard_->TextTooLong(WizardControl::txtName); });
+    boundLength(w_.txtAge, kMaxAgeTextLength, [this] { wizard_->TextTooLong(WizardControl::txtAge); });
 
     // Load handling.
     wizard_->Load();
@@ -398,7 +400,10 @@ void FrmMain::onUnload()
 bool FrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == w_.txtAge && event->type() == QEvent::KeyPress && wizard_) {
-        const auto code = typedCharacterCode(*static_cast<QKeyEvent *>(event));
+        const auto &press = *static_cast<QKeyEvent *>(event);
+        if (isCommandChord(press))
+            return true; // swallowed silently: a chord is no character
+        const auto code = typedCharacterCode(press);
         if (code && !wizard_->AgeKeyFilter(*code))
             return true; // swallowed: the text stays as it was
     }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QScreen>
@@ -59,6 +60,12 @@ QLabel *styleLabel(QLabel *label, const QFont &font, const QColor &color, Qt::Al
     label->setAlignment(alignment);
     label->setWordWrap(wordWrap);
     return label;
+}
+
+void boundLength(QLineEdit *edit, int maxLength, std::function<void()> tooLong)
+{
+    edit->setMaxLength(maxLength);
+    QObject::connect(edit, &QLineEdit::inputRejected, edit, std::move(tooLong), Qt::QueuedConnection);
 }
 
 namespace {

@@ -6,6 +6,9 @@
 #include <QFont>
 #include <QLabel>
 #include <QRect>
+#include <functional>
+
+class QLineEdit;
 
 namespace cindrel {
 
@@ -37,6 +40,12 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text = QS
 /// Gives a label its font, text colour, alignment and word wrapping; returns it.
 QLabel *styleLabel(QLabel *label, const QFont &font, const QColor &color, Qt::Alignment alignment,
                    bool wordWrap = false);
+
+/// Bounds what a line edit holds to maxLength characters. Text typed,
+/// pasted or dropped that does not fit, all or in part, calls tooLong once
+/// the edit has finished (never in the middle of it, so tooLong may show a
+/// modal message box).
+void boundLength(QLineEdit *edit, int maxLength, std::function<void()> tooLong);
 
 /// Moves a top-level window so that it opens centred on the screen the main
 /// window is on (the primary screen while there is none). Where the

@@ -49,6 +49,12 @@ std::optional<int> typedCharacterCode(const QKeyEvent &event)
     return static_cast<int>(text.at(0).unicode());
 }
 
+bool isCommandChord(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier);
+}
+
 QString shownText(const Phrase &phrase)
 {
     const QString text = phrase.context.empty()

@@ -24,6 +24,12 @@ namespace cindrel {
 /// Home, End, Tab, a lone modifier), which are left alone.
 std::optional<int> typedCharacterCode(const QKeyEvent &event);
 
+/// True for a chord with Alt or Meta (and no Ctrl): it asks for a command,
+/// such as an access key, not for a character. A line edit still types the
+/// letter of such a chord that nothing else takes, so the age box swallows
+/// it, without a message, as it types nothing the user meant to type.
+bool isCommandChord(const QKeyEvent &event);
+
 /// A phrase in the user's language: its source translated in its context
 /// (as it stands when no translation is installed), its arguments put in
 /// for %1 to %9 in one pass, each shown the same way.

@@ -4,6 +4,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/SystemSeams.h"
 
@@ -16,6 +19,47 @@ void plantLock(const QString &path, qint64 pid, const QString &appName)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(QByteArray::number(pid) + '\n' + appName.toUtf8() + '\n' + QSysInfo::machineHostName().toUtf8() + '\n');
+}
+
+const char kHoldLockVariable[] = "TST_SYSTEMSEAMS_HOLD_LOCK";
+
+/// Another copy: this test program started again to take the lock at path
+/// through the guard and hold it until it is killed.
+struct LockHolder {
+    QProcess process;
+
+    explicit LockHolder(const QString &path)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(kHoldLockVariable), path);
+        process.setProcessEnvironment(env);
+        process.start(QCoreApplication::applicationFilePath(), {});
+    }
+    bool holds()
+    {
+        if (process.waitForReadyRead(10000) && process.readAll().startsWith("held"))
+            return true;
+        process.waitForFinished(10000);
+        return false;
+    }
+    void kill()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+    ~LockHolder() { kill(); }
+};
+
+/// The holder's side: take the lock, say so, and keep it.
+int holdLock(const QString &path)
+{
+    LockFileGuard guard(path);
+    if (guard.anotherCopyRunning())
+        return 3;
+    std::fputs("held\n", stdout);
+    std::fflush(stdout);
+    for (;;)
+        ::pause();
 }
 } // namespace
 
@@ -67,17 +111,69 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("cindrel.lock");
-        QProcess holder;
-        holder.start("sleep", {"30"});
-        QVERIFY(holder.waitForStarted());
-        plantLock(path, holder.processId(), "sleep");
+        LockHolder holder(path);
+        QVERIFY(holder.holds());
 
         LockFileGuard guard(path);
         QVERIFY(guard.anotherCopyRunning());
+        QVERIFY(guard.anotherCopyRunning()); // asked again, still refused
         QVERIFY(QFile::exists(path)); // the other copy's lock is left alone
 
+        // Killed, the other copy holds nothing any more: its file is stale.
         holder.kill();
-        holder.waitForFinished();
+        QVERIFY(QFile::exists(path));
+        QVERIFY(!guard.anotherCopyRunning());
+        LockHolder next(path);
+        QVERIFY(!next.holds()); // and now this copy is the one that runs
+    }
+
+    void lockFilesLeftBehindNeverRefuseAStart_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray host = QSysInfo::machineHostName().toUtf8();
+        const QByteArray self = QByteArray::number(QCoreApplication::applicationPid());
+        QTest::newRow("empty, as a crash before the first write leaves it") << QByteArray();
+        QTest::newRow("half a line, as a full disk leaves it") << QByteArray("123");
+        QTest::newRow("not a process id") << QByteArray("hello\nworld\n");
+        QTest::newRow("binary") << QByteArray("\0\xff\xfe\x01", 4);
+        QTest::newRow("another host") << QByteArray("1\ncindrel\nsome-other-host\n");
+        QTest::newRow("this process's own id") << self + "\nCindrel\n" + host + "\n";
+        QTest::newRow("a live process that holds no lock") << QByteArray("1\ninit\n") + host + "\n";
+    }
+
+    void lockFilesLeftBehindNeverRefuseAStart()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("cindrel.lock");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+
+        LockFileGuard guard(path);
+        QVERIFY(!guard.anotherCopyRunning());
+        // Taken over: a copy started now is refused.
+        LockHolder other(path);
+        QVERIFY(!other.holds());
+        QCOMPARE(other.process.exitCode(), 3);
+    }
+
+    void lockThatCannotBeTakenLetsTheStartGoOn()
+    {
+        QTemporaryDir dir;
+        // Something other than a file at the path: a directory, a FIFO, a link.
+        const QString directory = dir.filePath("dir.lock");
+        QVERIFY(QDir().mkpath(directory));
+        const QString fifo = dir.filePath("fifo.lock");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString link = dir.filePath("link.lock");
+        QVERIFY(QFile::link(dir.filePath("elsewhere"), link));
+        for (const QString &path : {directory, fifo, link}) {
+            LockFileGuard guard(path);
+            QVERIFY2(!guard.anotherCopyRunning(), qPrintable(path));
+        }
+        QVERIFY(!QFile::exists(dir.filePath("elsewhere")));
     }
 
     void staleLockOfAKilledCopyIsTakenOver()
@@ -108,5 +204,12 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstSystemSeams)
+int main(int argc, char **argv)
+{
+    if (const QByteArray path = qgetenv(kHoldLockVariable); !path.isEmpty())
+        return holdLock(QFile::decodeName(path));
+    QCoreApplication app(argc, argv);
+    TstSystemSeams test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_systemseams.moc"

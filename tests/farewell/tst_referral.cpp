@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "doubles/Doubles.h"
+#include "farewell/ReferralChecks.h"
 #include "farewell/modTellAFriend.h"
 #include "links/SitePages.h"
 
@@ -83,6 +84,16 @@ void TstReferral::checksStopAtFirstMissingValue_data()
     };
 
     QTest::newRow("all entered") << kGood << QString();
+    // Every field full to its bound with characters that take the most room
+    // in a URL (three UTF-8 bytes, each written as %XX) still opens.
+    const QChar widest(0x20AC);
+    QTest::newRow("every field full of the widest characters") << Referral{
+        QString(kMaxReferralNameLength, widest), QString(kMaxEmailLength, widest),
+        QString(kMaxMessageLength, widest), QString(kMaxReferralNameLength, widest),
+        QString(kMaxEmailLength, widest)} << QString();
+    // Longer than any field allows: refused, not handed on to fail in silence.
+    QTest::newRow("too long for the browser")
+        << with([widest](Referral &r) { r.message = QString(20000, widest); }) << "Your Referral Is Too Long To Send";
     QTest::newRow("name empty") << with([](Referral &r) { r.name.clear(); })
                                 << "Please Enter Your Name";
     QTest::newRow("name placeholder") << with([](Referral &r) { r.name = "Your Name"; })
@@ -145,6 +156,7 @@ void TstReferral::checksStopAtFirstMissingValue()
                  buildReferralUrl(referral.name, referral.email, referral.message,
                                   referral.friendName, referral.friendEmail));
         QCOMPARE(browser.urls, QStringList{m.ReferralUrl});
+        QVERIFY(m.ReferralUrl.toUtf8().size() <= kMaxReferralUrlLength);
     } else {
         QCOMPARE(boxes.boxes.size(), size_t(1));
         QCOMPARE(boxes.boxes.front(), (RecordedBox{RecordedBox::Critical, message}));

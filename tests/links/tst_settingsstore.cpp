@@ -1,7 +1,9 @@
 // The reminder's day in the real per-user settings: where it lands, in what
-// form, and what happens when the settings file cannot be written.
+// form, what happens when the settings file cannot be written, and that a
+// file the program cannot read as its own is never changed.
 
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "doubles/Doubles.h"
 #include "links/UpdateReminder.h"
@@ -37,16 +39,16 @@ private slots:
 
     void roundTripsTheDay()
     {
-        QtSettingsStore store;
+        IniSettingsStore store;
         QVERIFY(store.read(kLastReminderDateKey).isNull());
         QVERIFY(store.write(kLastReminderDateKey, QStringLiteral("2026-12-07")));
         QCOMPARE(store.read(kLastReminderDateKey), QStringLiteral("2026-12-07"));
-        QCOMPARE(QtSettingsStore().read(kLastReminderDateKey), QStringLiteral("2026-12-07"));
+        QCOMPARE(IniSettingsStore().read(kLastReminderDateKey), QStringLiteral("2026-12-07"));
     }
 
     void reminderWritesGroupSettingsKeyLastReminderDate()
     {
-        QtSettingsStore store;
+        IniSettingsStore store;
         FixedClock clock;
         clock.date = QDate(2027, 2, 3);
         RecordingMessageBoxes boxes;
@@ -76,14 +78,20 @@ private slots:
         clock.date = QDate(2027, 2, 18);
         ShowUpdateReminder(store, clock, boxes, browser);
         QCOMPARE(boxes.boxes.size(), size_t(1));
-        QCOMPARE(QtSettingsStore().read(kLastReminderDateKey), QStringLiteral("2027-02-18"));
+        QCOMPARE(IniSettingsStore().read(kLastReminderDateKey), QStringLiteral("2027-02-18"));
     }
+
+    void foreignFilesStaySilentAndUntouched_data();
+    void foreignFilesStaySilentAndUntouched();
+    void ownFilesKeepEverythingElse_data();
+    void ownFilesKeepEverythingElse();
+    void pathsThatAreNotPlainFiles();
 
     void unwritableSettingsFileIsSilent()
     {
         // A directory where the file belongs cannot be written, even by root.
         QVERIFY(QDir().mkpath(configFile_));
-        QtSettingsStore store;
+        IniSettingsStore store;
         QVERIFY(!store.write(kLastReminderDateKey, QStringLiteral("2026-12-07")));
 
         FixedClock clock;
@@ -95,6 +103,154 @@ private slots:
         QVERIFY(QFileInfo(configFile_).isDir());
     }
 };
+
+namespace {
+const QByteArray kToday = "2026-12-07";
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+/// One start's reminder against the settings file at path, today being
+/// 2026-12-07; returns the number of boxes it showed.
+int remindOnce(const QString &path)
+{
+    IniSettingsStore store(path);
+    FixedClock clock;
+    RecordingMessageBoxes boxes;
+    RecordingBrowser browser;
+    ShowUpdateReminder(store, clock, boxes, browser);
+    return int(boxes.boxes.size());
+}
+} // namespace
+
+void TstSettingsStore::foreignFilesStaySilentAndUntouched_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray own = "[Settings]\nLastReminderDate=2024-05-01\n";
+    QTest::newRow("JSON") << QByteArray("{\"Settings\": {\"LastReminderDate\": \"2024-05-01\"}}\n");
+    QTest::newRow("XML") << QByteArray("<?xml version=\"1.0\"?>\n<settings last=\"2024-05-01\"/>\n");
+    QTest::newRow("shell") << QByteArray("export LAST=2024-05-01\necho done\n");
+    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    QTest::newRow("NUL inside own text") << QByteArray("[Settings]\nLastReminderDate=2024-05-01\0\n", 40);
+    QTest::newRow("UTF-16") << QByteArray("\xff\xfe[\0S\0]\0\n\0", 10);
+    QTest::newRow("Latin-1") << QByteArray("[Settings]\nOwner=Zo\xeb\nLastReminderDate=2024-05-01\n");
+    QTest::newRow("comments only") << QByteArray("; kept by hand\n# do not touch\n");
+    QTest::newRow("header unclosed") << QByteArray("[Settings\nLastReminderDate=2024-05-01\n");
+    QTest::newRow("line without =") << own + "just some words\n";
+    QTest::newRow("value written twice") << own + "LastReminderDate=2024-06-01\n";
+    QTest::newRow("group written twice") << own + "[Settings]\nLastReminderDate=2024-06-01\n";
+    QTest::newRow("value continued") << QByteArray("[Settings]\nLastReminderDate=2024-05-01\\\n2\n");
+    QTest::newRow("larger than 64 KiB") << own + "[Other]\n" + QByteArray(70000, 'x').prepend("k=") + "\n";
+    // Readable as settings, but the value is not one the reminder wrote.
+    QTest::newRow("list") << QByteArray("[Settings]\nLastReminderDate=2024-05-01, 2024-06-01\n");
+    QTest::newRow("variant") << QByteArray("[Settings]\nLastReminderDate=@Variant(\\0\\0\\0\\x7f)\n");
+    QTest::newRow("byte array") << QByteArray("[Settings]\nLastReminderDate=@ByteArray(2024-05-01)\n");
+    QTest::newRow("day and time") << QByteArray("[Settings]\nLastReminderDate=2024-05-01T10:00:00\n");
+}
+
+void TstSettingsStore::foreignFilesStaySilentAndUntouched()
+{
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Cindrel.conf"));
+    writeAll(path, content);
+    QCOMPARE(remindOnce(path), 0);
+    QCOMPARE(readAll(path), content);
+    QCOMPARE(remindOnce(path), 0); // and the same at every start
+    QCOMPARE(readAll(path), content);
+}
+
+void TstSettingsStore::ownFilesKeepEverythingElse_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<int>("boxes");
+    const QByteArray fresh = "[Settings]\nLastReminderDate=" + kToday + "\n";
+    QTest::newRow("empty") << QByteArray() << fresh << 0;
+    QTest::newRow("blank lines") << QByteArray("\n  \n\t\n") << fresh << 0;
+    QTest::newRow("empty value") << QByteArray("[Settings]\nLastReminderDate=\n") << fresh << 0;
+    QTest::newRow("due, other groups and comments kept")
+        << QByteArray("; notes\r\n[General]\r\nfoo=bar\r\n\r\n[Settings]\r\nLastReminderDate = 2024-05-01\r\nOther=1\r\n")
+        << QByteArray("; notes\r\n[General]\r\nfoo=bar\r\n\r\n[Settings]\r\nLastReminderDate = " + kToday
+                      + "\r\nOther=1\r\n")
+        << 1;
+    QTest::newRow("quoted, due") << QByteArray("[Settings]\nLastReminderDate=\"2024-05-01\"\n") << fresh << 1;
+    QTest::newRow("group without the key")
+        << QByteArray("[Settings]\nOther=x\n") << QByteArray("[Settings]\nLastReminderDate=" + kToday + "\nOther=x\n")
+        << 0;
+    QTest::newRow("another group only, no final line break")
+        << QByteArray("[General]\nfoo=bar") << QByteArray("[General]\nfoo=bar\n\n" + fresh) << 0;
+    QTest::newRow("another group, CR LF")
+        << QByteArray("[General]\r\nfoo=bar\r\n")
+        << QByteArray("[General]\r\nfoo=bar\r\n\r\n[Settings]\r\nLastReminderDate=" + kToday + "\r\n") << 0;
+    QTest::newRow("byte-order mark, due") << QByteArray("\xef\xbb\xbf[Settings]\nLastReminderDate=2024-05-01\n")
+                                          << QByteArray("\xef\xbb\xbf" + fresh) << 1;
+}
+
+void TstSettingsStore::ownFilesKeepEverythingElse()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(int, boxes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Cindrel.conf"));
+    writeAll(path, before);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(remindOnce(path), boxes);
+    QCOMPARE(readAll(path), after);
+    QCOMPARE(QFile::permissions(path), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+}
+
+void TstSettingsStore::pathsThatAreNotPlainFiles()
+{
+    QTemporaryDir dir;
+    const QString own = dir.filePath(QStringLiteral("own.conf"));
+    const QString foreign = dir.filePath(QStringLiteral("foreign.conf"));
+    writeAll(own, "[Settings]\nLastReminderDate=2024-05-01\n");
+    writeAll(foreign, "{\"LastReminderDate\": 1}\n");
+
+    // Through a link the file pointed to is updated and the link stays.
+    const QString toOwn = dir.filePath(QStringLiteral("to-own.conf"));
+    QVERIFY(QFile::link(own, toOwn));
+    QCOMPARE(remindOnce(toOwn), 1);
+    QVERIFY(QFileInfo(toOwn).isSymLink());
+    QCOMPARE(readAll(own), "[Settings]\nLastReminderDate=" + kToday + "\n");
+
+    const QString toForeign = dir.filePath(QStringLiteral("to-foreign.conf"));
+    QVERIFY(QFile::link(foreign, toForeign));
+    QCOMPARE(remindOnce(toForeign), 0);
+    QCOMPARE(readAll(foreign), QByteArray("{\"LastReminderDate\": 1}\n"));
+
+    // A link to nowhere is not followed to create a file there.
+    const QString dangling = dir.filePath(QStringLiteral("dangling.conf"));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("nowhere/x.conf")), dangling));
+    QCOMPARE(remindOnce(dangling), 0);
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("nowhere"))));
+
+    // Neither a FIFO nor a device blocks the start or is read without end.
+    const QString fifo = dir.filePath(QStringLiteral("fifo.conf"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString device = dir.filePath(QStringLiteral("zero.conf"));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), device));
+    QElapsedTimer timer;
+    timer.start();
+    for (const QString &path : {fifo, device}) {
+        QVERIFY(IniSettingsStore(path).read(kLastReminderDateKey).isNull());
+        QCOMPARE(remindOnce(path), 0);
+    }
+    QVERIFY(timer.elapsed() < 5000);
+    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+}
 
 QTEST_GUILESS_MAIN(TstSettingsStore)
 #include "tst_settingsstore.moc"

@@ -135,6 +135,10 @@ private slots:
     void tabOrderAndPlaceholders();
     void placeholderRulesOnFocus_data();
     void placeholderRulesOnFocus();
+    void focusFromActivationKeepsText_data();
+    void focusFromActivationKeepsText();
+    void longPastesAreCutToTheBound_data();
+    void longPastesAreCutToTheBound();
     void spacesInFields_data();
     void spacesInFields();
     void pastedSpacesPass_data();
@@ -277,6 +281,92 @@ void TstFrmFarewell::placeholderRulesOnFocus()
     f.widget(QStringLiteral("cmdClose"))->setFocus(Qt::MouseFocusReason);
     QCOMPARE(f.textOf(field), afterLeaving);
     QVERIFY(f.fake.boxes.boxes.empty());
+}
+
+void TstFrmFarewell::focusFromActivationKeepsText_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    const int in = QEvent::FocusIn, out = QEvent::FocusOut;
+    // The window losing or regaining activation (a message box, another
+    // program) or a context menu is no move between controls.
+    QTest::newRow("window activated") << in << int(Qt::ActiveWindowFocusReason) << "Your Name" << "Your Name";
+    QTest::newRow("window deactivated") << out << int(Qt::ActiveWindowFocusReason) << "" << "";
+    QTest::newRow("context menu opened") << out << int(Qt::PopupFocusReason) << "" << "";
+    QTest::newRow("context menu closed") << in << int(Qt::PopupFocusReason) << "Your Name" << "Your Name";
+    QTest::newRow("tabbed in") << in << int(Qt::TabFocusReason) << "Your Name" << "";
+    QTest::newRow("tabbed out") << out << int(Qt::TabFocusReason) << "" << "Your Name";
+}
+
+void TstFrmFarewell::focusFromActivationKeepsText()
+{
+    QFETCH(int, type);
+    QFETCH(int, reason);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    Fixture f;
+    QLineEdit *name = f.line("txtName");
+    name->setText(before);
+    QFocusEvent event{QEvent::Type(type), Qt::FocusReason(reason)};
+    QApplication::sendEvent(name, &event);
+    QCOMPARE(name->text(), after);
+}
+
+void TstFrmFarewell::longPastesAreCutToTheBound_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<int>("kept");
+    QTest::addColumn<QString>("message");
+    const QString megabyte(1 << 20, u'x');
+    QTest::newRow("own name") << "txtName" << megabyte << 100 << "Please Enter At Most 100 Characters";
+    QTest::newRow("own e-mail") << "txtEmail" << megabyte << 254 << "Please Enter At Most 254 Characters";
+    QTest::newRow("friend's name") << "txtFriendName" << megabyte << 100 << "Please Enter At Most 100 Characters";
+    QTest::newRow("friend's e-mail") << "txtFriendEmail" << megabyte << 254 << "Please Enter At Most 254 Characters";
+    QTest::newRow("message") << "txtMessage" << megabyte << 10000 << "Please Enter At Most 10000 Characters";
+    QTest::newRow("message of many lines")
+        << "txtMessage" << QStringLiteral("line\n").repeated(100000) << 10000 << "Please Enter At Most 10000 Characters";
+    // A character outside the basic plane is two UTF-16 units: never cut in half.
+    QTest::newRow("message, emoji at the bound")
+        << "txtMessage" << QString(9999, u'x') + QStringLiteral("\U0001F600") << 9999
+        << "Please Enter At Most 10000 Characters";
+    QTest::newRow("message that fits") << "txtMessage" << QString(10000, u'x') << 10000 << "";
+}
+
+void TstFrmFarewell::longPastesAreCutToTheBound()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, pasted);
+    QFETCH(int, kept);
+    QFETCH(QString, message);
+    Fixture f;
+    QVERIFY(showAndActivate(f.form));
+    QWidget *box = f.widget(field);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QCOMPARE(f.textOf(field), QString()); // the placeholder made way
+    QApplication::clipboard()->setText(pasted);
+    if (QApplication::clipboard()->text().size() != pasted.size())
+        QSKIP("no clipboard on this platform");
+
+    QTest::keySequence(box, QKeySequence::Paste);
+    QCOMPARE(f.textOf(field).size(), kept);
+    QVERIFY(pasted.startsWith(f.textOf(field)));
+    const std::vector<RecordedBox> once{{RecordedBox::Critical, message}};
+    if (message.isEmpty()) {
+        QCoreApplication::processEvents();
+        QVERIFY(f.fake.boxes.boxes.empty());
+        // Full now: one more character is refused, with the message.
+        QTest::keyClick(box, Qt::Key_Y);
+        QCOMPARE(f.textOf(field).size(), kept);
+        QTRY_COMPARE(f.fake.boxes.boxes,
+                     (std::vector<RecordedBox>{{RecordedBox::Critical, "Please Enter At Most 10000 Characters"}}));
+        return;
+    }
+    // Said once the paste is over, never in the middle of it.
+    QVERIFY(f.fake.boxes.boxes.empty());
+    QTRY_COMPARE(f.fake.boxes.boxes, once);
 }
 
 void TstFrmFarewell::spacesInFields_data()

@@ -314,6 +314,11 @@ private slots:
         QTest::newRow("left") << int(Qt::Key_Left) << 0 << "" << 2 << "42" << 1 << false;
         QTest::newRow("right") << int(Qt::Key_Right) << 0 << "" << 0 << "42" << 1 << false;
         QTest::newRow("home") << int(Qt::Key_Home) << 0 << "" << 2 << "42" << 0 << false;
+        // A chord with Alt types no character: nothing typed, nothing said.
+        QTest::newRow("alt+letter") << int(Qt::Key_Z) << int(Qt::AltModifier) << "z" << 2 << "42" << 2 << false;
+        QTest::newRow("alt+digit") << int(Qt::Key_5) << int(Qt::AltModifier) << "5" << 2 << "42" << 2 << false;
+        QTest::newRow("alt+shift+letter")
+            << int(Qt::Key_Q) << int(Qt::AltModifier | Qt::ShiftModifier) << "Q" << 2 << "42" << 2 << false;
     }
     void ageFilter()
     {
@@ -343,6 +348,30 @@ private slots:
                     : std::vector<RecordedBox>{};
         QCOMPARE(h->fake.boxes.boxes, expected);
         QCOMPARE(age->cursorPosition(), cursorAfter);
+    }
+
+    void longPastesAreCutToTheBound_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("name") << "txtName" << QString(1 << 20, u'n') << 200
+                              << "Please enter a name of at most 200 characters";
+        QTest::newRow("age") << "txtAge" << QString(1 << 20, u'9') << 16 << kAgeMessage;
+    }
+    void longPastesAreCutToTheBound()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, pasted);
+        QFETCH(int, kept);
+        QFETCH(QString, message);
+        QLineEdit *edit = h->edit(box.toLatin1().constData());
+        QApplication::clipboard()->setText(pasted);
+        edit->paste(); // the context menu's paste, which no key filter sees
+        QCOMPARE(edit->text(), pasted.left(kept));
+        QVERIFY(h->fake.boxes.boxes.empty()); // not in the middle of the paste
+        QTRY_COMPARE(h->fake.boxes.boxes, (std::vector<RecordedBox>{{RecordedBox::Critical, message}}));
     }
 
     void mainScreenAndSecondTest()

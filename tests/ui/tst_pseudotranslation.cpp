@@ -4,6 +4,7 @@
 // address and numbers aside) was never given to the translation system.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 
 #include "Identity.h"
 #include "app/Startup.h"
+#include "dependency/TestWizard.h"
 #include "doubles/FakeProgram.h"
 #include "doubles/WindowTexts.h"
 #include "links/SitePages.h"
@@ -71,6 +73,12 @@ private slots:
         start->click();
         QTest::keyClick(age, Qt::Key_A);
         QCOMPARE(p.fake.boxes.boxes.size(), size_t(4));
+        // A pasted name longer than the box takes.
+        QApplication::clipboard()->setText(QString(kMaxTakerNameLength + 1, u'n'));
+        name->clear();
+        name->paste();
+        QTRY_COMPARE(p.fake.boxes.boxes.size(), size_t(5));
+        name->setText(QStringLiteral("Ann"));
 
         age->setText(QStringLiteral("40"));
         start->click();
@@ -125,6 +133,11 @@ private slots:
         message->setPlainText(QStringLiteral("Hello"));
         submit->click(); // the friend's name is still at its placeholder
         QCOMPARE(p.fake.boxes.boxes.size(), size_t(6));
+        // A pasted name longer than the field takes.
+        QApplication::clipboard()->setText(QString(1000, u'n'));
+        field("txtFriendName")->clear();
+        field("txtFriendName")->paste();
+        QTRY_COMPARE(p.fake.boxes.boxes.size(), size_t(7));
         QVERIFY(p.fake.browser.urls.isEmpty());
         lookAtBoxes(p, QStringLiteral("farewell window"));
         // The two that a filled form never reaches.
@@ -137,7 +150,11 @@ private slots:
         p.referral.FriendName = QStringLiteral("Bob");
         p.referral.FriendEmail.clear();
         p.referral.SubmitReferral(p.fake.boxes, p.fake.browser);
-        QCOMPARE(p.fake.boxes.boxes.size(), size_t(2));
+        // A referral too long for a URL.
+        p.referral.FriendEmail = QStringLiteral("bob@example.org");
+        p.referral.ReferralMessage = QString(20000, QChar(0x4E2D));
+        p.referral.SubmitReferral(p.fake.boxes, p.fake.browser);
+        QCOMPARE(p.fake.boxes.boxes.size(), size_t(3));
         lookAtBoxes(p, QStringLiteral("referral"));
     }
 
