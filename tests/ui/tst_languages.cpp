@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -133,6 +134,49 @@ private slots:
             w.find<QPushButton>("cmdMain")->click();
         }
         QCOMPARE(w.fake.boxes.boxes.size(), size_t(0));
+    }
+
+    /// Within a window (its menu bar and buttons together) and within each
+    /// menu, no two entries share an access key.
+    void accessKeysAreUnique_data() { languages_data(); }
+    void accessKeysAreUnique()
+    {
+        QFETCH(QString, language);
+        installTranslations(QLocale(language));
+        const auto clash = [](const QStringList &texts) {
+            QHash<QString, QString> taken;
+            for (const QString &text : texts) {
+                const QString key = QKeySequence::mnemonic(text).toString();
+                if (key.isEmpty())
+                    continue;
+                if (taken.contains(key))
+                    return taken.value(key) + QStringLiteral(" / ") + text;
+                taken.insert(key, text);
+            }
+            return QString();
+        };
+        const auto buttonTexts = [](const QWidget *window) {
+            QStringList texts;
+            for (const QAbstractButton *button : window->findChildren<QAbstractButton *>())
+                texts << button->text();
+            return texts;
+        };
+
+        MainWindow w;
+        QStringList mainWindow = buttonTexts(w.main.get());
+        for (QAction *top : w.main->menuBar()->actions()) {
+            mainWindow << top->text();
+            if (top->menu()) {
+                QStringList entries;
+                for (QAction *entry : top->menu()->actions())
+                    entries << entry->text();
+                QCOMPARE(clash(entries), QString());
+            }
+        }
+        QCOMPARE(clash(mainWindow), QString());
+        FakeProgram p;
+        FrmFarewell farewell(p.ctx);
+        QCOMPARE(clash(buttonTexts(&farewell)), QString());
     }
 
     /// The farewell window's fields show their placeholders in the user's
