@@ -34,6 +34,8 @@ PACKAGES=(
   imagemagick
   fonts-dejavu-core
   dbus-x11
+  # The report test reads the saved PDF's text (pdftotext, pdfinfo)
+  poppler-utils
   # The accessibility test: the AT-SPI bus and registry, their Python
   # bindings, dbus-send to ask the bus, pgrep to find the bus's process
   at-spi2-core

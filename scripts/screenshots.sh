@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Screenshots of every window of the program at 100% and at 200% scale, to
-# look for clipped, overlapping or unreadable text:
+# look for clipped, overlapping or unreadable text, and of the result step
+# with a score in each of the five levels at 100%, 150% and 200%:
 #   scripts/screenshots.sh [PATH-OF-CINDREL] [OUTPUT-DIRECTORY]
-# writes OUTPUT-DIRECTORY/100/*.png and OUTPUT-DIRECTORY/200/*.png (default
-# ./build/src/cindrel and ./shots). Runs on a private Xvfb with openbox, a
+# writes OUTPUT-DIRECTORY/100/*.png, OUTPUT-DIRECTORY/200/*.png and
+# OUTPUT-DIRECTORY/results/*.png (default ./build/src/cindrel and ./shots). Runs on a private Xvfb with openbox, a
 # private home and settings, an accessibility bus (to learn which banner
 # label is in front) and a stand-in browser that opens nothing.
 set -euo pipefail
@@ -243,6 +244,32 @@ for scale in 1 2; do
       end_app
       break
     fi
+    end_app
+  done
+done
+# The result step for a score in each level: per question, how many times
+# Down moves off the preselected answer (Start leaves the focus in the list).
+declare -A picks=([0]="0 3 1 1 1 1" [3]="3 3 1 1 1 1" [5]="2 2 0 1 0 1" [7]="0 0 0 0 0 0"
+                  [10]="3 0 0 0 0 0")
+dir=$out/results
+mkdir -p "$dir"
+rm -f "$dir"/*.png
+declare -A percent=([1]=100 [1.5]=150 [2]=200)
+for scale in 1 1.5 2; do
+  export QT_SCALE_FACTOR=$scale
+  for score in 0 3 5 7 10; do
+    start_app
+    main=$(window '^Cindrel v1\.15$')
+    activate "$main"
+    type_text "Ann Example"
+    keys Tab
+    type_text 42
+    keys alt+t
+    for downs in ${picks[$score]}; do
+      for ((i = 0; i < downs; i++)); do keys Down; done
+      keys alt+q
+    done
+    shoot "result-$score-at-${percent[$scale]}"
     end_app
   done
 done

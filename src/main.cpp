@@ -8,6 +8,7 @@
 #include "app/Startup.h"
 #include "farewell/modTellAFriend.h"
 #include "links/UpdateReminder.h"
+#include "platform/PrintSeams.h"
 #include "platform/SystemSeams.h"
 #include "platform/WidgetSeams.h"
 #include "dependency/modNicotineDependancy.h"
@@ -43,7 +44,8 @@ int main(int argc, char **argv)
     ClockRandom random;
     LockFileGuard guard;
     ExitProcess process([&guard] { guard.release(); });
-    Services services{boxes, browser, settings, clock, random, guard, process};
+    QtPrintouts printouts;
+    Services services{boxes, browser, settings, clock, random, guard, process, printouts};
 
     FormRegistry forms;
     Shutdown shutdown(forms, process);

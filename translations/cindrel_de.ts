@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>Printouts</name>
+    <message>
+        <source>Save Result as PDF</source>
+        <translation>Ergebnis als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation>die Seite konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>Print Result</source>
+        <translation>Ergebnis drucken</translation>
+    </message>
+    <message>
+        <source>the printer did not take the page</source>
+        <translation>der Drucker hat die Seite nicht angenommen</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBank</name>
     <message>
         <source>1. How many cigarettes do you smoke in a day?</source>
@@ -108,6 +131,137 @@
         <source>Your Level of Nicotine Dependency is: </source>
         <extracomment>The heading above the verdict, e.g. &quot;You are highly addicted to nicotine&quot;.</extracomment>
         <translation>Ihr Grad der Nikotinabhängigkeit: </translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <extracomment>An entry of the sex list.</extracomment>
+        <translation>Männlich</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <extracomment>An entry of the sex list.</extracomment>
+        <translation>Weiblich</translation>
+    </message>
+</context>
+<context>
+    <name>ResultOutput</name>
+    <message>
+        <source>The result could not be saved as %1.</source>
+        <translation>Das Ergebnis konnte nicht als %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The result could not be saved as %1: %2</source>
+        <translation>Das Ergebnis konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The result could not be printed.</source>
+        <translation>Das Ergebnis konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The result could not be printed: %1</source>
+        <translation>Das Ergebnis konnte nicht gedruckt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultReport</name>
+    <message>
+        <source>%1 result %2</source>
+        <translation>%1-Ergebnis %2</translation>
+    </message>
+    <message>
+        <source>Nicotine Dependency Test Result</source>
+        <translation>Ergebnis des Tests zur Nikotinabhängigkeit</translation>
+    </message>
+    <message>
+        <source>%1 version %2</source>
+        <translation>%1 Version %2</translation>
+    </message>
+    <message>
+        <source>Test taken on %1 at %2</source>
+        <translation>Test durchgeführt am %1 um %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Age:</source>
+        <translation>Alter:</translation>
+    </message>
+    <message>
+        <source>Sex:</source>
+        <translation>Geschlecht:</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Ihre Antwort</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Total score</source>
+        <translation>Gesamtpunktzahl</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Your Level of Nicotine Dependency is:</source>
+        <translation>Ihr Grad der Nikotinabhängigkeit:</translation>
+    </message>
+    <message>
+        <source>The decision to quit nicotine smoking has to be yours. This test can only act as a guideline in letting you understand your level of dependency.</source>
+        <translation>Die Entscheidung, mit dem Rauchen aufzuhören, müssen Sie selbst treffen. Dieser Test kann Ihnen nur als Anhaltspunkt dienen, um Ihren Grad der Abhängigkeit zu verstehen.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultScale</name>
+    <message>
+        <source>very slightly dependent</source>
+        <translation>sehr leicht abhängig</translation>
+    </message>
+    <message>
+        <source>slightly dependent</source>
+        <translation>leicht abhängig</translation>
+    </message>
+    <message>
+        <source>moderately dependent</source>
+        <translation>mäßig abhängig</translation>
+    </message>
+    <message>
+        <source>highly addicted</source>
+        <translation>stark süchtig</translation>
+    </message>
+    <message>
+        <source>very highly addicted</source>
+        <translation>sehr stark süchtig</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Score %1 of %2: %3, %4</source>
+        <translation>Punktzahl %1 von %2: %3, %4</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Scale from 0 to 10 in five levels: %1</source>
+        <translation>Skala von 0 bis 10 in fünf Stufen: %1</translation>
     </message>
 </context>
 <context>
@@ -366,6 +520,17 @@
     </message>
 </context>
 <context>
+    <name>cindrel::ResultMenu</name>
+    <message>
+        <source>&amp;Print Result...</source>
+        <translation>Ergebnis &amp;drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Result as PDF...</source>
+        <translation>Ergebnis als PDF &amp;speichern...</translation>
+    </message>
+</context>
+<context>
     <name>cindrel::Startup</name>
     <message>
         <source>Application is already running</source>
@@ -412,16 +577,6 @@
 </context>
 <context>
     <name>cindrel::TestWizard</name>
-    <message>
-        <source>Male</source>
-        <extracomment>An entry of the sex list.</extracomment>
-        <translation>Männlich</translation>
-    </message>
-    <message>
-        <source>Female</source>
-        <extracomment>An entry of the sex list.</extracomment>
-        <translation>Weiblich</translation>
-    </message>
     <message>
         <source>Only numbers are accepted</source>
         <translation>Nur Ziffern sind erlaubt</translation>

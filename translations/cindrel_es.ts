@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>Printouts</name>
+    <message>
+        <source>Save Result as PDF</source>
+        <translation>Guardar el resultado como PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation>no se pudo dibujar la página</translation>
+    </message>
+    <message>
+        <source>Print Result</source>
+        <translation>Imprimir el resultado</translation>
+    </message>
+    <message>
+        <source>the printer did not take the page</source>
+        <translation>la impresora no aceptó la página</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBank</name>
     <message>
         <source>1. How many cigarettes do you smoke in a day?</source>
@@ -108,6 +131,137 @@
         <source>Your Level of Nicotine Dependency is: </source>
         <extracomment>The heading above the verdict, e.g. &quot;You are highly addicted to nicotine&quot;.</extracomment>
         <translation>Su nivel de dependencia de la nicotina es: </translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <extracomment>An entry of the sex list.</extracomment>
+        <translation>Hombre</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <extracomment>An entry of the sex list.</extracomment>
+        <translation>Mujer</translation>
+    </message>
+</context>
+<context>
+    <name>ResultOutput</name>
+    <message>
+        <source>The result could not be saved as %1.</source>
+        <translation>No se pudo guardar el resultado como %1.</translation>
+    </message>
+    <message>
+        <source>The result could not be saved as %1: %2</source>
+        <translation>No se pudo guardar el resultado como %1: %2</translation>
+    </message>
+    <message>
+        <source>The result could not be printed.</source>
+        <translation>No se pudo imprimir el resultado.</translation>
+    </message>
+    <message>
+        <source>The result could not be printed: %1</source>
+        <translation>No se pudo imprimir el resultado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultReport</name>
+    <message>
+        <source>%1 result %2</source>
+        <translation>Resultado de %1 %2</translation>
+    </message>
+    <message>
+        <source>Nicotine Dependency Test Result</source>
+        <translation>Resultado del test de dependencia de la nicotina</translation>
+    </message>
+    <message>
+        <source>%1 version %2</source>
+        <translation>%1 versión %2</translation>
+    </message>
+    <message>
+        <source>Test taken on %1 at %2</source>
+        <translation>Test realizado el %1 a las %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Age:</source>
+        <translation>Edad:</translation>
+    </message>
+    <message>
+        <source>Sex:</source>
+        <translation>Sexo:</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Su respuesta</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Total score</source>
+        <translation>Puntuación total</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Your Level of Nicotine Dependency is:</source>
+        <translation>Su nivel de dependencia de la nicotina es:</translation>
+    </message>
+    <message>
+        <source>The decision to quit nicotine smoking has to be yours. This test can only act as a guideline in letting you understand your level of dependency.</source>
+        <translation>La decisión de dejar de fumar tiene que ser suya. Este test solo puede servirle de orientación para entender su nivel de dependencia.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultScale</name>
+    <message>
+        <source>very slightly dependent</source>
+        <translation>dependencia muy leve</translation>
+    </message>
+    <message>
+        <source>slightly dependent</source>
+        <translation>dependencia leve</translation>
+    </message>
+    <message>
+        <source>moderately dependent</source>
+        <translation>dependencia moderada</translation>
+    </message>
+    <message>
+        <source>highly addicted</source>
+        <translation>adicción fuerte</translation>
+    </message>
+    <message>
+        <source>very highly addicted</source>
+        <translation>adicción muy fuerte</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Score %1 of %2: %3, %4</source>
+        <translation>Puntuación %1 de %2: %3, %4</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Scale from 0 to 10 in five levels: %1</source>
+        <translation>Escala de 0 a 10 en cinco niveles: %1</translation>
     </message>
 </context>
 <context>
@@ -366,6 +520,17 @@
     </message>
 </context>
 <context>
+    <name>cindrel::ResultMenu</name>
+    <message>
+        <source>&amp;Print Result...</source>
+        <translation>&amp;Imprimir el resultado...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Result as PDF...</source>
+        <translation>&amp;Guardar el resultado como PDF...</translation>
+    </message>
+</context>
+<context>
     <name>cindrel::Startup</name>
     <message>
         <source>Application is already running</source>
@@ -412,16 +577,6 @@
 </context>
 <context>
     <name>cindrel::TestWizard</name>
-    <message>
-        <source>Male</source>
-        <extracomment>An entry of the sex list.</extracomment>
-        <translation>Hombre</translation>
-    </message>
-    <message>
-        <source>Female</source>
-        <extracomment>An entry of the sex list.</extracomment>
-        <translation>Mujer</translation>
-    </message>
     <message>
         <source>Only numbers are accepted</source>
         <translation>Solo se admiten números</translation>

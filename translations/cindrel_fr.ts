@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>Printouts</name>
+    <message>
+        <source>Save Result as PDF</source>
+        <translation>Enregistrer le résultat en PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation>la page n’a pas pu être dessinée</translation>
+    </message>
+    <message>
+        <source>Print Result</source>
+        <translation>Imprimer le résultat</translation>
+    </message>
+    <message>
+        <source>the printer did not take the page</source>
+        <translation>l’imprimante n’a pas accepté la page</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBank</name>
     <message>
         <source>1. How many cigarettes do you smoke in a day?</source>
@@ -108,6 +131,137 @@
         <source>Your Level of Nicotine Dependency is: </source>
         <extracomment>The heading above the verdict, e.g. &quot;You are highly addicted to nicotine&quot;.</extracomment>
         <translation>Votre niveau de dépendance à la nicotine&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <extracomment>An entry of the sex list.</extracomment>
+        <translation>Homme</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <extracomment>An entry of the sex list.</extracomment>
+        <translation>Femme</translation>
+    </message>
+</context>
+<context>
+    <name>ResultOutput</name>
+    <message>
+        <source>The result could not be saved as %1.</source>
+        <translation>Le résultat n’a pas pu être enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>The result could not be saved as %1: %2</source>
+        <translation>Le résultat n’a pas pu être enregistré sous %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The result could not be printed.</source>
+        <translation>Le résultat n’a pas pu être imprimé.</translation>
+    </message>
+    <message>
+        <source>The result could not be printed: %1</source>
+        <translation>Le résultat n’a pas pu être imprimé&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultReport</name>
+    <message>
+        <source>%1 result %2</source>
+        <translation>Résultat %1 %2</translation>
+    </message>
+    <message>
+        <source>Nicotine Dependency Test Result</source>
+        <translation>Résultat du test de dépendance à la nicotine</translation>
+    </message>
+    <message>
+        <source>%1 version %2</source>
+        <translation>%1 version %2</translation>
+    </message>
+    <message>
+        <source>Test taken on %1 at %2</source>
+        <translation>Test passé le %1 à %2</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Age:</source>
+        <translation>Âge&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sex:</source>
+        <translation>Sexe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Votre réponse</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Total score</source>
+        <translation>Score total</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Your Level of Nicotine Dependency is:</source>
+        <translation>Votre niveau de dépendance à la nicotine&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The decision to quit nicotine smoking has to be yours. This test can only act as a guideline in letting you understand your level of dependency.</source>
+        <translation>La décision d’arrêter de fumer doit venir de vous. Ce test peut seulement vous servir de repère pour comprendre votre niveau de dépendance.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultScale</name>
+    <message>
+        <source>very slightly dependent</source>
+        <translation>dépendance très faible</translation>
+    </message>
+    <message>
+        <source>slightly dependent</source>
+        <translation>dépendance faible</translation>
+    </message>
+    <message>
+        <source>moderately dependent</source>
+        <translation>dépendance modérée</translation>
+    </message>
+    <message>
+        <source>highly addicted</source>
+        <translation>forte dépendance</translation>
+    </message>
+    <message>
+        <source>very highly addicted</source>
+        <translation>très forte dépendance</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>Score %1 of %2: %3, %4</source>
+        <translation>Score de %1 sur %2&#xa0;: %3, %4</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Scale from 0 to 10 in five levels: %1</source>
+        <translation>Échelle de 0 à 10 en cinq niveaux&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -366,6 +520,17 @@
     </message>
 </context>
 <context>
+    <name>cindrel::ResultMenu</name>
+    <message>
+        <source>&amp;Print Result...</source>
+        <translation>&amp;Imprimer le résultat...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Result as PDF...</source>
+        <translation>&amp;Enregistrer le résultat en PDF...</translation>
+    </message>
+</context>
+<context>
     <name>cindrel::Startup</name>
     <message>
         <source>Application is already running</source>
@@ -412,16 +577,6 @@
 </context>
 <context>
     <name>cindrel::TestWizard</name>
-    <message>
-        <source>Male</source>
-        <extracomment>An entry of the sex list.</extracomment>
-        <translation>Homme</translation>
-    </message>
-    <message>
-        <source>Female</source>
-        <extracomment>An entry of the sex list.</extracomment>
-        <translation>Femme</translation>
-    </message>
     <message>
         <source>Only numbers are accepted</source>
         <translation>Seuls les chiffres sont acceptés</translation>

@@ -49,10 +49,12 @@ TestWizard::TestWizard(modNicotineDependancy &state, WizardView &view)
 void TestWizard::Load()
 {
     view_.clearList(WizardControl::cboSex);
+    // The sex is kept in English like the answers, and shown (here and in
+    // the printed result) through the question bank's translations.
     //: An entry of the sex list.
-    view_.addListItem(WizardControl::cboSex, wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Male")));
+    view_.addListItem(WizardControl::cboSex, questionBankText(CINDREL_TRANSLATE_NOOP("QuestionBank", "Male")));
     //: An entry of the sex list.
-    view_.addListItem(WizardControl::cboSex, wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Female")));
+    view_.addListItem(WizardControl::cboSex, questionBankText(CINDREL_TRANSLATE_NOOP("QuestionBank", "Female")));
     view_.selectListIndex(WizardControl::cboSex, 0);
     view_.bringStepToFront(0);
 }

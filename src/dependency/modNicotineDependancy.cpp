@@ -46,6 +46,11 @@ bool validQuestion(int k) { return k >= 1 && k <= kQuestionCount; }
 
 } // namespace
 
+std::string_view questionText(int k)
+{
+    return validQuestion(k) ? kQuestionTexts[k - 1] : std::string_view();
+}
+
 const std::vector<Choice> &choicesWithPoints(int k)
 {
     static const std::vector<Choice> none;

@@ -47,6 +47,9 @@ Phrase levelLinePhrase(std::string_view verdict);
 /// A text of the question bank (question, choice or verdict) to show.
 Phrase questionBankText(std::string_view english);
 
+/// The text of question k (1 to 6) with its "k. " prefix; empty for any other k.
+std::string_view questionText(int k);
+
 /// The choices of question k (1 to 6) in display order, with their points.
 const std::vector<Choice> &choicesWithPoints(int k);
 

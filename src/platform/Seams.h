@@ -1,12 +1,17 @@
 #pragma once
 // The platform services the program's rules depend on. Each has a real
-// implementation (SystemSeams.h, WidgetSeams.h) and a test double
-// (tests/doubles), so every rule can run in a test without a screen, a
-// browser or the user's own settings.
+// implementation (SystemSeams.h, WidgetSeams.h, PrintSeams.h) and a test
+// double (tests/doubles), so every rule can run in a test without a screen,
+// a browser or the user's own settings.
 
 #include <QDate>
+#include <QDateTime>
+#include <QSizeF>
 #include <QString>
 #include <QVariant>
+#include <functional>
+
+class QPagedPaintDevice;
 
 namespace cindrel {
 
@@ -41,11 +46,12 @@ public:
     virtual bool write(const QString &key, const QString &value) = 0;
 };
 
-/// Today's local calendar date.
+/// Today's local calendar date, and the local date and time of now.
 class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDate today() = 0;
+    virtual QDateTime now() = 0;
 };
 
 /// The process's one pseudo-random generator.
@@ -73,6 +79,33 @@ public:
     virtual void end(int exitCode) = 0;
 };
 
+/// Paints a document onto a printer or a PDF writer, begins and ends its
+/// own painter, and returns false when painting failed.
+using PagePainter = std::function<bool(QPagedPaintDevice &device)>;
+
+/// How printing or saving went.
+struct OutputOutcome {
+    enum Status { Done, Cancelled, Failed };
+    Status status = Done;
+    /// Why it failed, in the system's words; empty otherwise.
+    QString reason;
+};
+
+/// Puts a document on paper or into a file, only when the user asks: the
+/// save and print dialogs, and writing the file.
+class Printouts {
+public:
+    virtual ~Printouts() = default;
+    /// The save dialog for a PDF file, opened on suggestedPath; the path the
+    /// user chose, or an empty QString when they cancelled.
+    virtual QString askPdfPath(const QString &suggestedPath) = 0;
+    /// Writes the pages as a PDF of the given paper size (millimetres) to
+    /// path: all of it or, on failure, nothing at all.
+    virtual OutputOutcome writePdf(const QString &path, const QSizeF &paperMm, const PagePainter &paint) = 0;
+    /// The print dialog, then the pages on the printer and paper chosen there.
+    virtual OutputOutcome print(const QString &documentName, const PagePainter &paint) = 0;
+};
+
 /// The seams one running program uses, handed around by reference.
 struct Services {
     MessageBoxes &boxes;
@@ -82,6 +115,7 @@ struct Services {
     Random &random;
     InstanceGuard &guard;
     Process &process;
+    Printouts &printouts;
 };
 
 } // namespace cindrel

@@ -8,9 +8,11 @@
 #include <QSysInfo>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <langinfo.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -130,6 +132,37 @@ bool IniSettingsStore::write(const QString &key, const QString &value)
 QDate SystemClock::today()
 {
     return QDate::currentDate();
+}
+
+QDateTime SystemClock::now()
+{
+    return QDateTime::currentDateTime();
+}
+
+QSizeF paperSizeFor(int widthMm, int heightMm, QLocale::MeasurementSystem measurement)
+{
+    // From a postcard-sized sheet up to A0; anything else is a broken locale.
+    constexpr int kSmallest = 90;
+    constexpr int kLargest = 1200;
+    const auto plausible = [](int mm) { return mm >= kSmallest && mm <= kLargest; };
+    if (plausible(widthMm) && plausible(heightMm))
+        return QSizeF(widthMm, heightMm);
+    if (measurement == QLocale::ImperialUSSystem)
+        return QSizeF(215.9, 279.4); // US Letter
+    return QSizeF(210, 297);         // A4
+}
+
+QSizeF localePaperSize()
+{
+    int widthMm = 0;
+    int heightMm = 0;
+#ifdef __GLIBC__
+    // glibc hands these numbers out disguised as pointers. QCoreApplication
+    // has set the process's locale from the environment (LC_PAPER, LC_ALL, LANG).
+    widthMm = static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_WIDTH)));
+    heightMm = static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_HEIGHT)));
+#endif
+    return paperSizeFor(widthMm, heightMm, QLocale::system().measurementSystem());
 }
 
 float unitFloatFromBits(std::uint32_t bits24)

@@ -1,6 +1,8 @@
 #pragma once
 // Implementations of the seams that need no widgets.
 
+#include <QLocale>
+#include <QSizeF>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -33,7 +35,17 @@ private:
 class SystemClock : public Clock {
 public:
     QDate today() override;
+    QDateTime now() override;
 };
+
+/// The paper size (width and height in millimetres) for a size the locale
+/// gives: that size when it is a plausible sheet, otherwise Letter where the
+/// locale measures in US units and A4 everywhere else.
+QSizeF paperSizeFor(int widthMm, int heightMm, QLocale::MeasurementSystem measurement);
+
+/// The paper size of the user's locale (LC_PAPER on glibc), through
+/// paperSizeFor.
+QSizeF localePaperSize();
 
 /// A Mersenne Twister seeded from the clock. Each draw takes 24 random bits
 /// and scales them by 2^-24, so every draw is exact in single precision and

@@ -27,6 +27,8 @@
 #include "ui/Accessibility.h"
 #include "ui/FrmAbout.h"
 #include "ui/Look.h"
+#include "ui/ResultMenu.h"
+#include "ui/ResultScale.h"
 #include "ui/WizardBinding.h"
 
 namespace cindrel {
@@ -123,6 +125,11 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent)
 
     binding_ = std::make_unique<WizardBinding>(w_, ctx_.services.boxes);
     wizard_ = std::make_unique<TestWizard>(ctx_.dependency, *binding_);
+    binding_->onStepInFront = [this](int step) {
+        if (step == 2)
+            picScale_->setScore(ctx_.dependency.TotalScore);
+        resultMenu_->stepInFront(step);
+    };
 
     connect(w_.cmdNext, &QAbstractButton::clicked, this, [this] { wizard_->StartTest(); });
     connect(w_.cmdNextQuestion, &QAbstractButton::clicked, this, [this] { wizard_->NextQuestion(); });
@@ -268,10 +275,12 @@ QWidget *FrmMain::buildResultStep(QWidget *host)
     w_.lblResult_1 = styleLabel(makeLabel(panel, QStringLiteral("lblResult_1")), verdana(9.75, true), kWhite,
                                 Qt::AlignCenter, true);
     w_.cmdMain = makeButton(QStringLiteral("cmdMain"), tr("&Main Screen"), panel);
+    picScale_ = new ResultScale(panel);
 
     layout->addStretch(1);
     layout->addWidget(w_.lblResult_0);
     layout->addWidget(w_.lblResult_1);
+    layout->addWidget(picScale_);
     layout->addStretch(1);
     layout->addWidget(w_.cmdMain, 0, Qt::AlignHCenter);
     return panel;
@@ -326,6 +335,7 @@ void FrmMain::buildMenus()
     file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
     QAction *exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
+    resultMenu_ = new ResultMenu(ctx_, file, exit);
     connect(exit, &QAction::triggered, this, [this] { exitTriggered(); });
 
     QMenu *help = bar->addMenu(tr("&Help"));

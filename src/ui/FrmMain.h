@@ -22,6 +22,8 @@ class QPushButton;
 namespace cindrel {
 
 class LinkLabel;
+class ResultMenu;
+class ResultScale;
 class TestWizard;
 
 class FrmMain : public QMainWindow, public Form {
@@ -64,6 +66,9 @@ private:
     WizardWidgets w_;
     LinkLabel *lblCobrand_ = nullptr;
     LinkLabel *lblFullBrand_ = nullptr;
+    /// The scale on the result step.
+    ResultScale *picScale_ = nullptr;
+    ResultMenu *resultMenu_ = nullptr;
 
     std::unique_ptr<WizardBinding> binding_;
     std::unique_ptr<TestWizard> wizard_;

@@ -198,6 +198,8 @@ void WizardBinding::bringStepToFront(int step)
         if (i != step && w_.steps[i])
             w_.steps[i]->hide();
     }
+    if (onStepInFront)
+        onStepInFront(step);
 }
 
 void WizardBinding::pressButton(WizardControl button)

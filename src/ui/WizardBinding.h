@@ -3,6 +3,7 @@
 // widgets, and the mapping from a key press in the age box to the character
 // code the wizard's key filter judges.
 
+#include <functional>
 #include <optional>
 
 #include "platform/Seams.h"
@@ -67,6 +68,9 @@ public:
     void bringStepToFront(int step) override;
     void pressButton(WizardControl button) override;
     void showCritical(const Phrase &message) override;
+
+    /// Runs after a step panel came to the front, with the step's number.
+    std::function<void(int step)> onStepInFront;
 
 private:
     QWidget *widget(WizardControl control) const;

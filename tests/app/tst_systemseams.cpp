@@ -1,4 +1,5 @@
-// The system implementations of the generator and the single-instance lock.
+// The system implementations of the generator, the single-instance lock and
+// the paper size taken from the locale.
 
 #include <QtTest>
 #include <QProcess>
@@ -67,6 +68,30 @@ class TstSystemSeams : public QObject {
     Q_OBJECT
 
 private slots:
+    void paperSize_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QLocale::MeasurementSystem>("measurement");
+        QTest::addColumn<QSizeF>("paper");
+        const QSizeF a4(210, 297), letter(215.9, 279.4);
+        QTest::newRow("A4 locale") << 210 << 297 << QLocale::MetricSystem << a4;
+        QTest::newRow("US locale") << 216 << 279 << QLocale::ImperialUSSystem << QSizeF(216, 279);
+        QTest::newRow("none given, US") << 0 << 0 << QLocale::ImperialUSSystem << letter;
+        QTest::newRow("none given, metric") << 0 << 0 << QLocale::MetricSystem << a4;
+        QTest::newRow("none given, UK") << 0 << 0 << QLocale::ImperialUKSystem << a4;
+        QTest::newRow("absurd") << 5 << 90000 << QLocale::MetricSystem << a4;
+        QTest::newRow("negative") << -210 << -297 << QLocale::ImperialUSSystem << letter;
+    }
+    void paperSize()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(QLocale::MeasurementSystem, measurement);
+        QFETCH(QSizeF, paper);
+        QCOMPARE(paperSizeFor(width, height, measurement), paper);
+    }
+
     void drawsStayBelowOne()
     {
         QCOMPARE(unitFloatFromBits(0), 0.0f);

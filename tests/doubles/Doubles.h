@@ -3,6 +3,8 @@
 // and answer from scripts, so no test blocks on a box or opens a browser.
 
 #include <QDate>
+#include <QDateTime>
+#include <QSizeF>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -96,7 +98,9 @@ public:
 class FixedClock : public Clock {
 public:
     QDate date{2026, 12, 7};
+    QTime time{9, 41};
     QDate today() override { return date; }
+    QDateTime now() override { return QDateTime(date, time); }
 };
 
 /// Draws from a script of values, then repeats the last one.
@@ -137,6 +141,44 @@ public:
     }
 };
 
+/// Answers the save and print dialogs from its fields and records what was
+/// asked; writes nothing anywhere. The page painter of the last request is
+/// kept, for a test to paint onto a device of its own.
+class RecordingPrintouts : public Printouts {
+public:
+    struct Write {
+        QString path;
+        QSizeF paperMm;
+    };
+    /// What the save dialog answers; empty: the user cancelled.
+    QString chosenPath;
+    OutputOutcome writeOutcome;
+    OutputOutcome printOutcome;
+
+    QStringList suggestedPaths;
+    std::vector<Write> writes;
+    QStringList printedNames;
+    PagePainter lastPainter;
+
+    QString askPdfPath(const QString &suggestedPath) override
+    {
+        suggestedPaths << suggestedPath;
+        return chosenPath;
+    }
+    OutputOutcome writePdf(const QString &path, const QSizeF &paperMm, const PagePainter &paint) override
+    {
+        writes.push_back({path, paperMm});
+        lastPainter = paint;
+        return writeOutcome;
+    }
+    OutputOutcome print(const QString &documentName, const PagePainter &paint) override
+    {
+        printedNames << documentName;
+        lastPainter = paint;
+        return printOutcome;
+    }
+};
+
 /// One of every double, wired into a Services bundle.
 struct FakeServices {
     RecordingMessageBoxes boxes;
@@ -146,7 +188,8 @@ struct FakeServices {
     ScriptedRandom random;
     FakeGuard guard;
     RecordingProcess process;
-    Services services{boxes, browser, settings, clock, random, guard, process};
+    RecordingPrintouts printouts;
+    Services services{boxes, browser, settings, clock, random, guard, process, printouts};
 };
 
 } // namespace cindrel::testing

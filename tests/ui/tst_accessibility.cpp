@@ -188,6 +188,25 @@ private slots:
         }
     }
 
+    void scaleIsReadByScoreAndLevels()
+    {
+        Program program(QStringLiteral("main"));
+        QVERIFY(QTest::qWaitForWindowExposed(program.window));
+        QAccessibleInterface *scale = program.iface(QStringLiteral("picScale"));
+        QVERIFY(!shown(scale));
+        program.startTest();
+        for (int k = 1; k <= 6; ++k)
+            program.click("cmdNextQuestion");
+
+        QVERIFY(shown(scale));
+        QCOMPARE(scale->role(), QAccessible::Graphic);
+        QCOMPARE(scale->text(QAccessible::Name), QStringLiteral("Score 7 of 10: 6 to 7, highly addicted"));
+        QCOMPARE(scale->text(QAccessible::Description),
+                 QStringLiteral("Scale from 0 to 10 in five levels: 0 to 2, very slightly dependent; 3 to 4, "
+                                "slightly dependent; 5, moderately dependent; 6 to 7, highly addicted; 8 to 10, "
+                                "very highly addicted"));
+    }
+
     void bannerLabelBehindIsNeitherShownNorPressable_data()
     {
         QTest::addColumn<float>("draw");

@@ -1,8 +1,10 @@
 // The main window driven through its real widgets: the test wizard, the age
-// box's key filter, the menu and link labels, the promotional banner and the
-// close sequence. Every platform service is a recording double.
+// box's key filter, the menu and link labels, the promotional banner, the
+// result's scale, printing and saving, and the close sequence. Every platform
+// service is a recording double.
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
@@ -10,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPdfWriter>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -24,7 +27,10 @@
 #include "doubles/FakeProgram.h"
 #include "links/SitePages.h"
 #include "ui/FrmAbout.h"
+#include "platform/SystemSeams.h"
+#include "report/ScaleGeometry.h"
 #include "ui/FrmMain.h"
+#include "ui/ResultScale.h"
 #include "ui/WizardBinding.h"
 
 using namespace cindrel;
@@ -33,6 +39,7 @@ using cindrel::testing::FakeProgram;
 using cindrel::testing::RecordedBox;
 
 Q_DECLARE_METATYPE(cindrel::SitePage)
+Q_DECLARE_METATYPE(cindrel::OutputOutcome::Status)
 
 namespace {
 
@@ -192,6 +199,112 @@ private slots:
         // The level line stands on two lines, with no carriage return left.
         QCOMPARE(h->caption("lblResult_1"), "Your Level of Nicotine Dependency is: \n" + verdict);
         QCOMPARE(QApplication::focusWidget(), h->button("cmdMain"));
+        auto *scale = h->find<ResultScale>(QStringLiteral("picScale"));
+        QVERIFY(scale->isVisible());
+        QCOMPARE(scale->score(), int(h->dependency.TotalScore));
+        QCOMPARE(scale->accessibleName(), scaleSummary(h->dependency.TotalScore));
+    }
+
+    void scaleFitsBetweenLevelAndButton()
+    {
+        h->startTest(QStringLiteral("Ann"), QStringLiteral("40"));
+        for (int k = 1; k <= 6; ++k)
+            h->button("cmdNextQuestion")->click();
+        const auto top = [this](const char *name) { return h->find<QWidget>(QLatin1String(name))->geometry(); };
+        QVERIFY(top("lblResult_1").bottom() < top("picScale").top());
+        QVERIFY(top("picScale").bottom() < top("cmdMain").top());
+        // The result step needs no more room than the personal details, so
+        // the scale does not make the window grow.
+        QVERIFY(h->find<QWidget>(QStringLiteral("fraStep_2"))->minimumSizeHint().height()
+                <= h->find<QWidget>(QStringLiteral("fraStep_0"))->minimumSizeHint().height());
+    }
+
+    void resultEntriesFollowTheStep_data()
+    {
+        QTest::addColumn<int>("nextPresses"); // -1: no test started
+        QTest::addColumn<bool>("backToMain");
+        QTest::newRow("at start") << -1 << false;
+        QTest::newRow("question 6") << 5 << false;
+        QTest::newRow("result") << 6 << false;
+        QTest::newRow("main screen again") << 6 << true;
+    }
+    void resultEntriesFollowTheStep()
+    {
+        QFETCH(int, nextPresses);
+        QFETCH(bool, backToMain);
+        if (nextPresses >= 0)
+            h->startTest(QStringLiteral("Ann"), QStringLiteral("40"));
+        for (int i = 0; i < nextPresses; ++i)
+            h->button("cmdNextQuestion")->click();
+        if (backToMain)
+            h->button("cmdMain")->click();
+        // Showing a result writes nothing and asks for nothing.
+        auto &printouts = h->fake.printouts;
+        QCOMPARE(h->fake.settings.writes, 0);
+        QVERIFY(printouts.suggestedPaths.isEmpty() && printouts.writes.empty() && printouts.printedNames.isEmpty());
+
+        const bool enabled = h->visibleSteps() == QList<int>{2};
+        QCOMPARE(enabled, nextPresses == 6 && !backToMain);
+        QCOMPARE(h->find<QAction>(QStringLiteral("mnuPrint"))->isEnabled(), enabled);
+        QCOMPARE(h->find<QAction>(QStringLiteral("mnuSaveAsPdf"))->isEnabled(), enabled);
+        QTest::keyClick(h->main, Qt::Key_S, Qt::ControlModifier);
+        QTest::keyClick(h->main, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(printouts.suggestedPaths.size(), enabled ? 1 : 0);
+        QCOMPARE(printouts.printedNames.size(), enabled ? 1 : 0);
+    }
+
+    void saveAndPrint_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("chosen"); // the save dialog's answer; empty: cancelled
+        QTest::addColumn<OutputOutcome::Status>("status");
+        QTest::addColumn<QString>("message");
+        const auto done = OutputOutcome::Done, failed = OutputOutcome::Failed;
+        QTest::newRow("save") << "mnuSaveAsPdf" << "/home/ann/r.pdf" << done << "";
+        QTest::newRow("save cancelled") << "mnuSaveAsPdf" << "" << done << "";
+        QTest::newRow("save fails") << "mnuSaveAsPdf" << "/nowhere/r.pdf" << failed
+                                    << "The result could not be saved as /nowhere/r.pdf: No such file or directory";
+        QTest::newRow("print") << "mnuPrint" << "" << done << "";
+        QTest::newRow("print cancelled") << "mnuPrint" << "" << OutputOutcome::Cancelled << "";
+        QTest::newRow("print fails") << "mnuPrint" << "" << failed
+                                     << "The result could not be printed: No such file or directory";
+    }
+    void saveAndPrint()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, chosen);
+        QFETCH(OutputOutcome::Status, status);
+        QFETCH(QString, message);
+        auto &printouts = h->fake.printouts;
+        printouts.chosenPath = chosen;
+        printouts.writeOutcome = printouts.printOutcome = {status, QStringLiteral("No such file or directory")};
+        h->startTest(QStringLiteral("Ann Lee"), QStringLiteral("40"));
+        for (int k = 1; k <= 6; ++k)
+            h->button("cmdNextQuestion")->click();
+        h->find<QAction>(entry)->trigger();
+
+        const QString name = applicationTitle() + QStringLiteral(" result 2026-12-07");
+        const bool save = entry == QLatin1String("mnuSaveAsPdf");
+        QCOMPARE(printouts.printedNames, save ? QStringList() : QStringList{name});
+        QCOMPARE(printouts.suggestedPaths.size(), save ? 1 : 0);
+        QCOMPARE(printouts.writes.size(), save && !chosen.isEmpty() ? 1u : 0u);
+        if (!printouts.writes.empty()) {
+            QVERIFY(printouts.suggestedPaths[0].endsWith("/" + name + ".pdf"));
+            QCOMPARE(printouts.writes[0].path, chosen);
+            QCOMPARE(printouts.writes[0].paperMm, localePaperSize());
+        }
+        QCOMPARE(h->fake.boxes.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(h->visibleSteps(), QList<int>{2});
+        if (!printouts.lastPainter)
+            return;
+        // What goes to the printer or the file: one page of the result.
+        QBuffer pdf;
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+        {
+            QPdfWriter writer(&pdf);
+            QVERIFY(printouts.lastPainter(writer));
+        }
+        QVERIFY(pdf.data().startsWith("%PDF") && pdf.data().contains("/Count 1"));
     }
 
     void questionLists()
@@ -451,13 +564,18 @@ private slots:
                 out << a->objectName() + (a->isSeparator() ? QString("|-") : "|" + a->text());
             return out;
         };
-        QCOMPARE(entries("mnuFile", bar), QStringList{"mnuExit|E&xit"});
+        QCOMPARE(entries("mnuFile", bar), (QStringList{"mnuPrint|&Print Result...",
+                                                       "mnuSaveAsPdf|&Save Result as PDF...", "mnuSepFile|-",
+                                                       "mnuExit|E&xit"}));
         QCOMPARE(entries("mnuHelp", bar),
                  (QStringList{"mnuOnline|&Online Help", "mnuVisit|&Visit Us Online", "mnuSep1|-",
                               "mnuUpdate|Check for Software &Update", "mnuSep2|-",
                               "mnuAbout|&About Software"}));
+        // Only printing and saving the result have shortcuts of their own.
+        const QMap<QString, QKeySequence> shortcuts{{"mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
+                                                    {"mnuSaveAsPdf", QKeySequence(Qt::CTRL | Qt::Key_S)}};
         for (QAction *a : h->main->findChildren<QAction *>())
-            QVERIFY2(a->shortcut().isEmpty(), qPrintable(a->objectName()));
+            QCOMPARE(a->shortcut(), shortcuts.value(a->objectName()));
 
         // Donate acts on the first click on the bar and opens no drop-down.
         QAction *donate = h->find<QAction>(QStringLiteral("mnuDonate"));
@@ -515,7 +633,7 @@ private slots:
     {
         FailingRandom failing;
         FakeServices &f = h->fake;
-        Services services{f.boxes, f.browser, f.settings, f.clock, failing, f.guard, f.process};
+        Services services{f.boxes, f.browser, f.settings, f.clock, failing, f.guard, f.process, f.printouts};
         AppContext ctx{services, h->forms, h->shutdown, h->dependency, h->referral, h->ctx.showFarewell};
         FrmMain other(ctx);
         other.CoBrand_Randomize();

@@ -3,6 +3,7 @@
 // screen reader reads that still holds a plain letter (names, the forum's
 // address and numbers aside) was never given to the translation system.
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include "doubles/WindowTexts.h"
 #include "links/SitePages.h"
 #include "links/UpdateReminder.h"
+#include "report/ResultReport.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmFarewell.h"
 #include "ui/FrmMain.h"
@@ -88,6 +90,29 @@ private slots:
         }
         look(&main, QStringLiteral("result"));
         lookAtBoxes(p, QStringLiteral("main window"));
+
+        // Saving and printing the result fail, and the report itself.
+        p.fake.boxes.clear();
+        p.fake.printouts.chosenPath = QStringLiteral("/0/1");
+        p.fake.printouts.writeOutcome = p.fake.printouts.printOutcome = {OutputOutcome::Failed, {}};
+        main.findChild<QAction *>(QStringLiteral("mnuSaveAsPdf"))->trigger();
+        main.findChild<QAction *>(QStringLiteral("mnuPrint"))->trigger();
+        QCOMPARE(p.fake.boxes.boxes.size(), size_t(2));
+        lookAtBoxes(p, QStringLiteral("save and print"));
+        const QDateTime takenAt(QDate(2026, 12, 7), QTime(10, 30));
+        const ResultReport report = buildResultReport(p.dependency, takenAt, QLocale::c());
+        QStringList texts{report.title, report.program, report.questionHeading, report.answerHeading,
+                          report.pointsHeading, report.totalHeading, report.total, report.verdictHeading,
+                          report.verdict, report.closingNote, report.documentName};
+        // The date is the locale's, not a text of the program's.
+        texts << QString(report.takenAt).remove(QLocale::c().toString(takenAt.date(), QLocale::LongFormat));
+        for (const auto &[heading, value] : report.details)
+            texts << heading << (value == QLatin1String("Ann") ? QString() : value);
+        for (const ReportRow &row : report.rows)
+            texts << row.question << row.answer;
+        for (const QString &text : texts)
+            if (leftInEnglish(text))
+                untranslated << QStringLiteral("report: \"%1\"").arg(text);
     }
 
     void aboutWindow()

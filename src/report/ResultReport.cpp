@@ -1,0 +1,84 @@
+#include "ResultReport.h"
+
+#include <QCoreApplication>
+#include <string>
+
+#include "Identity.h"
+#include "report/ScaleGeometry.h"
+
+namespace cindrel {
+
+namespace {
+
+/// The points of an answer to question k, 0 when it matches no choice.
+int pointsFor(int k, const std::string &answer)
+{
+    for (const Choice &choice : choicesWithPoints(k)) {
+        if (choice.text == answer)
+            return choice.points;
+    }
+    return 0;
+}
+
+/// The time in the locale's short form, to the minute: some locales (C
+/// among them) put seconds into it, which a report does not need.
+QString timeOfDay(const QTime &time, const QLocale &locale)
+{
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(QStringLiteral(":ss"));
+    return locale.toString(time, format);
+}
+
+} // namespace
+
+QString bankText(std::string_view english)
+{
+    const std::string source(english);
+    return QCoreApplication::translate("QuestionBank", source.c_str());
+}
+
+QString resultDocumentName(const QDate &testDate)
+{
+    return QCoreApplication::translate("ResultReport", "%1 result %2")
+        .arg(applicationTitle(), testDate.toString(Qt::ISODate));
+}
+
+ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTime &takenAt,
+                               const QLocale &locale)
+{
+    ResultReport r;
+    r.title = QCoreApplication::translate("ResultReport", "Nicotine Dependency Test Result");
+    r.program = QCoreApplication::translate("ResultReport", "%1 version %2")
+                    .arg(applicationTitle(), applicationVersion());
+    r.takenAt = QCoreApplication::translate("ResultReport", "Test taken on %1 at %2")
+                    .arg(locale.toString(takenAt.date(), QLocale::LongFormat),
+                         timeOfDay(takenAt.time(), locale));
+    r.details = {{
+        {QCoreApplication::translate("ResultReport", "Name:"), QString::fromStdString(test.TakerName)},
+        {QCoreApplication::translate("ResultReport", "Age:"), locale.toString(test.TakerAge)},
+        {QCoreApplication::translate("ResultReport", "Sex:"), bankText(test.TakerSex)},
+    }};
+    r.questionHeading = QCoreApplication::translate("ResultReport", "Question");
+    r.answerHeading = QCoreApplication::translate("ResultReport", "Your answer");
+    r.pointsHeading = QCoreApplication::translate("ResultReport", "Points");
+    for (int k = 1; k <= kQuestionCount; ++k) {
+        ReportRow &row = r.rows[k - 1];
+        // The bank's tables are constant; reading them needs no loaded copy.
+        row.question = bankText(questionText(k));
+        row.answer = bankText(test.answer(k));
+        row.points = pointsFor(k, test.answer(k));
+    }
+    r.totalHeading = QCoreApplication::translate("ResultReport", "Total score");
+    r.score = test.TotalScore;
+    r.total = QCoreApplication::translate("ResultReport", "%1 of %2")
+                  .arg(locale.toString(test.TotalScore), locale.toString(kMaxScore));
+    r.verdictHeading = QCoreApplication::translate("ResultReport", "Your Level of Nicotine Dependency is:");
+    r.verdict = bankText(test.DependencyLevel);
+    r.closingNote = QCoreApplication::translate(
+        "ResultReport", "The decision to quit nicotine smoking has to be yours. This test can only "
+                        "act as a guideline in letting you understand your level of dependency.");
+    r.documentName = resultDocumentName(takenAt.date());
+    return r;
+}
+
+} // namespace cindrel

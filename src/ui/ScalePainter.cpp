@@ -1,0 +1,107 @@
+#include "ScalePainter.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPolygonF>
+#include <QLocale>
+#include <algorithm>
+#include <cmath>
+
+#include "report/ScaleGeometry.h"
+#include "ui/Look.h"
+
+namespace cindrel {
+
+namespace {
+
+/// Dark text that reads on every level's colour.
+const QColor kLevelText(40, 20, 0);
+
+QColor colourOf(const Rgb &rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+} // namespace
+
+ScaleInk ScaleInk::onWindow()
+{
+    return {kWhite, kWhite, kLightYellow, kYellow};
+}
+
+ScaleInk ScaleInk::onPaper()
+{
+    return {QColor(40, 20, 0), QColor(40, 20, 0), QColor(90, 90, 90), QColor(0, 0, 0)};
+}
+
+qreal scaleHeight(const QFont &font, const QPaintDevice *device)
+{
+    return scaleGeometry(1, QFontMetricsF(font, device).height(), 0).height;
+}
+
+void paintScale(QPainter &painter, const QRectF &box, int score, const QFont &font, const ScaleInk &ink)
+{
+    const QFontMetricsF metrics(font, painter.device());
+    const ScaleGeometry g = scaleGeometry(box.width(), metrics.height(), score);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    // Snaps a coordinate (relative to the box) onto the device's pixel grid.
+    const auto snapX = [&](qreal x) { return std::round((box.left() + x) * ratio) / ratio; };
+    const auto snapY = [&](qreal y) { return std::round((box.top() + y) * ratio) / ratio; };
+    const auto snapped = [&](const QRectF &r) {
+        return QRectF(QPointF(snapX(r.left()), snapY(r.top())), QPointF(snapX(r.right()), snapY(r.bottom())));
+    };
+    // The frame is about a twelfth of a line thick, and at least one device pixel.
+    const qreal line = std::max(1.0, std::round(metrics.height() / 12 * ratio)) / ratio;
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+
+    // The band: the frame colour underneath shows as a frame around each level.
+    const QRectF band = snapped(g.band);
+    painter.fillRect(band, ink.frame);
+    for (int i = 0; i < kLevelCount; ++i) {
+        QRectF span = snapped(g.levels[i]);
+        span.setLeft(span.left() + line);
+        span.setTop(span.top() + line);
+        span.setBottom(span.bottom() - line);
+        if (i == kLevelCount - 1)
+            span.setRight(span.right() - line);
+        painter.fillRect(span, colourOf(scaleLevels()[i].colour));
+    }
+    // The level the score lies in gets a thicker frame.
+    {
+        const QRectF current = snapped(g.levels[g.currentLevel]);
+        const qreal t = 2 * line;
+        painter.fillRect(QRectF(current.left(), current.top(), current.width(), t), ink.frame);
+        painter.fillRect(QRectF(current.left(), current.bottom() - t, current.width(), t), ink.frame);
+        painter.fillRect(QRectF(current.left(), current.top(), t, current.height()), ink.frame);
+        painter.fillRect(QRectF(current.right() - t, current.top(), t, current.height()), ink.frame);
+    }
+
+    // Each level's range inside its span, the current one in bold.
+    QFont bold = font;
+    bold.setBold(true);
+    for (int i = 0; i < kLevelCount; ++i) {
+        painter.setFont(i == g.currentLevel ? bold : font);
+        painter.setPen(kLevelText);
+        painter.drawText(snapped(g.levels[i]), Qt::AlignCenter, levelRangeLabel(scaleLevels()[i]));
+    }
+
+    // The numbers 0 to 10 under their cells, the score's in bold.
+    const int marked = std::clamp(score, 0, kMaxScore);
+    for (int n = 0; n <= kMaxScore; ++n) {
+        painter.setFont(n == marked ? bold : font);
+        painter.setPen(n == marked ? ink.currentNumber : ink.numbers);
+        painter.drawText(snapped(g.numbers[n]), Qt::AlignHCenter | Qt::AlignTop, QLocale().toString(n));
+    }
+
+    // The marker above the band, pointing down at the score.
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    QPolygonF marker;
+    for (const QPointF &p : g.marker)
+        marker << QPointF(box.left() + p.x(), snapY(p.y()));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink.marker);
+    painter.drawPolygon(marker);
+    painter.restore();
+}
+
+} // namespace cindrel

@@ -1,0 +1,33 @@
+#pragma once
+// Paints the dependency scale from its geometry (report/ScaleGeometry.h),
+// onto the screen or a page, so that both show the same scale.
+
+#include <QColor>
+#include <QFont>
+#include <QRectF>
+
+class QPainter;
+
+namespace cindrel {
+
+/// The colours the scale is drawn with besides the levels' own: light ink
+/// on the window's brown, dark ink on white paper.
+struct ScaleInk {
+    QColor frame;
+    QColor marker;
+    QColor numbers;
+    QColor currentNumber;
+
+    static ScaleInk onWindow();
+    static ScaleInk onPaper();
+};
+
+/// The height a scale takes when its text is set in `font` on `painter`'s device.
+qreal scaleHeight(const QFont &font, const QPaintDevice *device);
+
+/// Paints the scale for `score` into the top of `box` (its height is
+/// scaleHeight). Edges fall on whole device pixels, so the scale stays
+/// crisp at any scale factor.
+void paintScale(QPainter &painter, const QRectF &box, int score, const QFont &font, const ScaleInk &ink);
+
+} // namespace cindrel

@@ -1,0 +1,78 @@
+// Writing a PDF through the real QSaveFile and QPdfWriter: a written file
+// is whole, and a failure of the folder or of the painting leaves nothing
+// behind, not even a partial or temporary file, and keeps an older file.
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "dependency/modNicotineDependancy.h"
+#include "platform/PrintSeams.h"
+#include "report/ResultReport.h"
+#include "ui/ReportPainter.h"
+
+using namespace cindrel;
+
+class TstPrintSeams : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writePdf_data()
+    {
+        QTest::addColumn<QString>("target"); // relative to a scratch folder holding "blocker", a file
+        QTest::addColumn<bool>("paints");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("written") << "result.pdf" << true << true;
+        QTest::newRow("over an older file") << "old.pdf" << true << true;
+        // A path under a regular file fails for root too, unlike a read-only folder.
+        QTest::newRow("folder is a file") << "blocker/result.pdf" << true << false;
+        QTest::newRow("painting fails") << "result.pdf" << false << false;
+        QTest::newRow("painting fails over an older file") << "old.pdf" << false << false;
+    }
+    void writePdf()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, paints);
+        QFETCH(bool, written);
+        QTemporaryDir scratch;
+        const QDir dir(scratch.path());
+        const auto make = [&](const QString &name, const QByteArray &content) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        };
+        make(QStringLiteral("blocker"), "not a folder");
+        make(QStringLiteral("old.pdf"), "older content");
+        const auto listing = [&] { return dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); };
+        const QStringList before = listing();
+
+        modNicotineDependancy test;
+        const ResultReport report = buildResultReport(test, QDateTime::currentDateTime(), QLocale::c());
+        QtPrintouts printouts;
+        const OutputOutcome outcome =
+            printouts.writePdf(dir.filePath(target), QSizeF(210, 297), [&](QPagedPaintDevice &device) {
+                return paintResultReport(device, report) && paints;
+            });
+
+        QCOMPARE(outcome.status, written ? OutputOutcome::Done : OutputOutcome::Failed);
+        QCOMPARE(outcome.reason.isEmpty(), written);
+        QStringList expected = before;
+        if (written && !expected.contains(target))
+            expected << target;
+        expected.sort();
+        // No temporary file left beside the target, no file made.
+        QCOMPARE(listing(), expected);
+        QFile file(dir.filePath(target));
+        if (written) {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray pdf = file.readAll();
+            QVERIFY(pdf.startsWith("%PDF") && pdf.trimmed().endsWith("%%EOF"));
+            QVERIFY(pdf.contains("/Count 1"));
+        } else if (target == QLatin1String("old.pdf")) {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("older content"));
+        }
+    }
+};
+
+QTEST_MAIN(TstPrintSeams)
+#include "tst_printseams.moc"
