@@ -21,6 +21,13 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libc6 libstd
   fi
 done
 
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "Recommends: $recommends"
+if [[ $recommends != *qt6-translations-l10n* ]]; then
+  echo "package-check: the package does not recommend qt6-translations-l10n" >&2
+  exit 1
+fi
+
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"

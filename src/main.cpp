@@ -17,12 +17,16 @@
 #include "ui/FrmFarewell.h"
 #include "ui/FrmMain.h"
 #include "ui/LightStyle.h"
+#include "ui/Translations.h"
 
 using namespace cindrel;
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // Before anything is shown: the single-instance message and the update
+    // reminder come before the main window.
+    installTranslations();
     QApplication::setOrganizationName(applicationTitle());
     QApplication::setApplicationName(applicationTitle());
     QApplication::setApplicationVersion(applicationVersion());
