@@ -14,6 +14,13 @@ PACKAGES=(
   qt6-base-dev-tools
   qt6-qpa-plugins
   libgl-dev
+  # Translations: lupdate and lrelease with their CMake package, Qt's own
+  # translations (the message boxes' buttons), and python3 for the
+  # pseudo-translation the tests generate
+  qt6-l10n-tools
+  qt6-tools-dev
+  qt6-translations-l10n
+  python3
   # End-to-end tests: a virtual X server, a window manager, input and
   # window tools, screenshots, fonts and a session bus
   xvfb

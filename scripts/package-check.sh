@@ -24,20 +24,12 @@ done
 
 recommends=$(dpkg-deb -f "$deb" Recommends)
 echo "Recommends: $recommends"
-if [[ $recommends != *qt6-wayland* ]]; then
-  echo "package-check: the package does not recommend qt6-wayland" >&2
-  exit 1
-fi
-
-root=$(mktemp -d)
-trap 'rm -rf "$root"' EXIT
-dpkg-deb -x "$deb" "$root"
-
-expect_file() {
-  if [[ ! -s $root/$1 ]]; then
-    echo "package-check: missing $1" >&2
+for recommended in qt6-wayland qt6-translations-l10n; do
+  if [[ $recommends != *"$recommended"* ]]; then
+    echo "package-check: the package does not recommend $recommended" >&2
     exit 1
   fi
+done
 }
 expect_file usr/bin/cindrel
 desktop_file=usr/share/applications/$CINDREL_DESKTOP_ID.desktop

@@ -19,6 +19,7 @@
 #include "ui/FrmFarewell.h"
 #include "ui/FrmMain.h"
 #include "ui/LightStyle.h"
+#include "ui/Translations.h"
 
 using namespace cindrel;
 
@@ -43,6 +44,7 @@ void nameTheProgram()
 int answerOnTerminal(int argc, char **argv)
 {
     QCoreApplication terminal(argc, argv);
+    installTranslations();
     nameTheProgram();
     const CommandLineRequest request = readCommandLine(QCoreApplication::arguments());
     const QByteArray text = request.text.toLocal8Bit();
@@ -65,6 +67,9 @@ int main(int argc, char **argv)
         return answerOnTerminal(argc, argv);
 
     QApplication app(argc, argv);
+    // Before anything is shown: the single-instance message and the update
+    // reminder come before the main window.
+    installTranslations();
     nameTheProgram();
     // Only the shutdown procedure ends the program: closing the main window
     // hands over to the farewell window instead.

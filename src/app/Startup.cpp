@@ -1,5 +1,7 @@
 #include "Startup.h"
 
+#include <QCoreApplication>
+
 #include "PassOverFailure.h"
 
 namespace cindrel {
@@ -19,7 +21,10 @@ bool StartApplication(Services &services, Shutdown &shutdown, const StartupSteps
     bool anotherCopy = false;
     passOverFailure([&] { anotherCopy = services.guard.anotherCopyRunning(); });
     if (anotherCopy) {
-        passOverFailure([&] { services.boxes.information(QStringLiteral("Application is already running")); });
+        passOverFailure([&] {
+            services.boxes.information(
+                QCoreApplication::translate("cindrel::Startup", "Application is already running"));
+        });
         shutdown.EndApplication();
         return false;
     }

@@ -2,6 +2,19 @@
 
 namespace cindrel {
 
+namespace {
+/// A text of the wizard itself, translated in its own context.
+Phrase wizardText(std::string_view source, std::vector<Phrase> arguments = {})
+{
+    return Phrase::translatable("cindrel::TestWizard", source, std::move(arguments));
+}
+
+Phrase number(int value)
+{
+    return Phrase::literal(std::to_string(value));
+}
+} // namespace
+
 std::optional<std::int16_t> parseAge(const std::string &text)
 {
     if (text.empty())
@@ -36,8 +49,12 @@ TestWizard::TestWizard(modNicotineDependancy &state, WizardView &view)
 void TestWizard::Load()
 {
     view_.clearList(WizardControl::cboSex);
-    view_.addListItem(WizardControl::cboSex, "Male");
-    view_.addListItem(WizardControl::cboSex, "Female");
+    // The sex is kept in English like the answers, and shown (here and in
+    // the printed result) through the question bank's translations.
+    //: An entry of the sex list.
+    view_.addListItem(WizardControl::cboSex, questionBankText(CINDREL_TRANSLATE_NOOP("QuestionBank", "Male")));
+    //: An entry of the sex list.
+    view_.addListItem(WizardControl::cboSex, questionBankText(CINDREL_TRANSLATE_NOOP("QuestionBank", "Female")));
     view_.selectListIndex(WizardControl::cboSex, 0);
     view_.bringStepToFront(0);
 }
@@ -47,20 +64,20 @@ bool TestWizard::AgeKeyFilter(int keyAscii)
     constexpr int kBackspace = 8;
     if ((keyAscii >= '0' && keyAscii <= '9') || keyAscii == kBackspace)
         return true;
-    view_.showCritical("Only numbers are accepted");
+    view_.showCritical(wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Only numbers are accepted")));
     return false;
 }
 
 bool TestWizard::ValidatePersonalDetails()
 {
     if (view_.text(WizardControl::txtName).empty()) {
-        view_.showCritical("Please enter your name");
+        view_.showCritical(wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Please enter your name")));
         view_.setFocus(WizardControl::txtName);
         return false;
     }
     const std::string age = view_.text(WizardControl::txtAge);
     if (age.empty()) {
-        view_.showCritical("Please enter your age");
+        view_.showCritical(wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Please enter your age")));
         view_.setFocus(WizardControl::txtAge);
         return false;
     }
@@ -74,10 +91,11 @@ bool TestWizard::ValidatePersonalDetails()
     return true;
 }
 
-std::string TestWizard::ageRangeMessage()
+Phrase TestWizard::ageRangeMessage()
 {
-    return "Please enter your age in years, from " + std::to_string(kMinAge) + " to "
-           + std::to_string(kMaxAge);
+    //: %1 and %2 are the youngest and the oldest age accepted.
+    return wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Please enter your age in years, from %1 to %2"),
+                      {number(kMinAge), number(kMaxAge)});
 }
 
 void TestWizard::TextTooLong(WizardControl box)
@@ -85,8 +103,10 @@ void TestWizard::TextTooLong(WizardControl box)
     if (box == WizardControl::txtAge)
         view_.showCritical(ageRangeMessage());
     else if (box == WizardControl::txtName)
-        view_.showCritical("Please enter a name of at most " + std::to_string(kMaxTakerNameLength)
-                           + " characters");
+        //: %1 is the number of characters the name box takes.
+        view_.showCritical(wizardText(
+            CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Please enter a name of at most %1 characters"),
+            {number(kMaxTakerNameLength)}));
 }
 
 void TestWizard::StartTest()
@@ -110,12 +130,14 @@ void TestWizard::NextQuestion()
         if (k >= 1)
             state_.setAnswer(k, view_.selectedListText(WizardControl::cboAnswer_Option));
         const int next = k + 1;
+        //: The question counter; %1 is the number of the question shown, %2 the number of questions.
         view_.setCaption(WizardControl::lblQuestionNo,
-                         "Question " + std::to_string(next) + " of " + std::to_string(kQuestionCount));
-        view_.setCaption(WizardControl::lblQuestion, state_.question(next));
+                         wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Question %1 of %2"),
+                                    {number(next), number(kQuestionCount)}));
+        view_.setCaption(WizardControl::lblQuestion, questionBankText(state_.question(next)));
         view_.clearList(WizardControl::cboAnswer_Option);
         for (const std::string &choice : state_.choices(next))
-            view_.addListItem(WizardControl::cboAnswer_Option, choice);
+            view_.addListItem(WizardControl::cboAnswer_Option, questionBankText(choice));
         view_.selectListIndex(WizardControl::cboAnswer_Option, 0);
         state_.QuestionNo = static_cast<std::int16_t>(next);
         return;
@@ -130,7 +152,7 @@ void TestWizard::NextQuestion()
 
 void TestWizard::MainScreen()
 {
-    view_.setText(WizardControl::txtAge, "");
+    view_.setText(WizardControl::txtAge, std::string());
     view_.setFocus(WizardControl::txtAge);
     view_.selectListIndex(WizardControl::cboSex, 0);
     view_.bringStepToFront(0);

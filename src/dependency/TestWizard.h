@@ -51,7 +51,7 @@ public:
     void TextTooLong(WizardControl box);
 
 private:
-    static std::string ageRangeMessage();
+    static Phrase ageRangeMessage();
 
     modNicotineDependancy &state_;
     WizardView &view_;

@@ -25,8 +25,8 @@ enum class WizardControl {
 
 class WizardView : public ResultSink {
 public:
-    /// Label captions.
-    virtual void setCaption(WizardControl label, const std::string &caption) = 0;
+    /// Label captions, shown in the user's language.
+    virtual void setCaption(WizardControl label, const Phrase &caption) = 0;
     /// Text boxes.
     virtual std::string text(WizardControl box) const = 0;
     virtual void setText(WizardControl box, const std::string &text) = 0;
@@ -34,18 +34,21 @@ public:
     virtual void setFocus(WizardControl control) = 0;
     /// Drop-down lists.
     virtual void clearList(WizardControl list) = 0;
-    virtual void addListItem(WizardControl list, const std::string &text) = 0;
+    /// Adds an entry shown in the user's language; the entry's English text
+    /// stays its identity.
+    virtual void addListItem(WizardControl list, const Phrase &entry) = 0;
     virtual void selectListIndex(WizardControl list, int index) = 0;
+    /// The English text of the selected entry, whatever language it is shown in.
     virtual std::string selectedListText(WizardControl list) const = 0;
     /// Brings step panel 0, 1 or 2 to the front; only the front one is visible.
     virtual void bringStepToFront(int step) = 0;
     /// Presses a button from code; its click handler has run when this returns.
     virtual void pressButton(WizardControl button) = 0;
     /// Modal message box with the stop icon and one OK button.
-    virtual void showCritical(const std::string &message) = 0;
+    virtual void showCritical(const Phrase &message) = 0;
 
     /// The scoring's two result lines go to the result labels.
-    void setResultCaption(int index, const std::string &caption) override
+    void setResultCaption(int index, const Phrase &caption) override
     {
         setCaption(index == 0 ? WizardControl::lblResult_0 : WizardControl::lblResult_1, caption);
     }

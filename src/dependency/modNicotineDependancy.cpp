@@ -4,27 +4,39 @@ namespace cindrel {
 
 namespace {
 
+// The texts are English and stay so inside the logic: answers are matched by
+// them, in every language. A window translates them in the context
+// "QuestionBank" when it shows them.
+constexpr std::string_view kQuestionBank = "QuestionBank";
+
 constexpr std::array<std::string_view, kQuestionCount> kQuestionTexts = {
-    "1. How many cigarettes do you smoke in a day?",
-    "2. When do you smoke your first cigarette of the day?",
-    "3. Do you find it difficult not to smoke in restricted places?",
-    "4. Which cigarette is the most satisfying?",
-    "5. Do you smoke even when you are sick in bed?",
-    "6. Do you smoke more frequently in the first half of the day?",
+    CINDREL_TRANSLATE_NOOP("QuestionBank", "1. How many cigarettes do you smoke in a day?"),
+    CINDREL_TRANSLATE_NOOP("QuestionBank", "2. When do you smoke your first cigarette of the day?"),
+    CINDREL_TRANSLATE_NOOP("QuestionBank", "3. Do you find it difficult not to smoke in restricted places?"),
+    CINDREL_TRANSLATE_NOOP("QuestionBank", "4. Which cigarette is the most satisfying?"),
+    CINDREL_TRANSLATE_NOOP("QuestionBank", "5. Do you smoke even when you are sick in bed?"),
+    CINDREL_TRANSLATE_NOOP("QuestionBank", "6. Do you smoke more frequently in the first half of the day?"),
 };
 
 // Answers are matched by their text, so every character counts (note the
 // blank after the hyphen in "Between 11- 20").
 const std::array<std::vector<Choice>, kQuestionCount> kChoiceTable = {{
-    {{"Less than 10", 0}, {"Between 11- 20", 1}, {"Between 21- 30", 2}, {"More than 30", 3}},
-    {{"Within five minutes", 3},
-     {"More than five minutes but within half an hour of waking up", 2},
-     {"Between half an hour to an hour", 1},
-     {"After one hour", 0}},
-    {{"Yes", 1}, {"No", 0}},
-    {{"The first one", 1}, {"The others", 0}},
-    {{"Yes", 1}, {"No", 0}},
-    {{"Yes", 1}, {"No", 0}},
+    //: Answers to question 1, in cigarettes a day.
+    {{CINDREL_TRANSLATE_NOOP("QuestionBank", "Less than 10"), 0},
+     {CINDREL_TRANSLATE_NOOP("QuestionBank", "Between 11- 20"), 1},
+     {CINDREL_TRANSLATE_NOOP("QuestionBank", "Between 21- 30"), 2},
+     {CINDREL_TRANSLATE_NOOP("QuestionBank", "More than 30"), 3}},
+    //: Answers to question 2: how soon after waking up.
+    {{CINDREL_TRANSLATE_NOOP("QuestionBank", "Within five minutes"), 3},
+     {CINDREL_TRANSLATE_NOOP("QuestionBank", "More than five minutes but within half an hour of waking up"), 2},
+     {CINDREL_TRANSLATE_NOOP("QuestionBank", "Between half an hour to an hour"), 1},
+     {CINDREL_TRANSLATE_NOOP("QuestionBank", "After one hour"), 0}},
+    //: An answer to questions 3, 5 and 6.
+    {{CINDREL_TRANSLATE_NOOP("QuestionBank", "Yes"), 1}, {CINDREL_TRANSLATE_NOOP("QuestionBank", "No"), 0}},
+    //: Answers to question 4: the first cigarette of the day, or any other.
+    {{CINDREL_TRANSLATE_NOOP("QuestionBank", "The first one"), 1}, {CINDREL_TRANSLATE_NOOP("QuestionBank", "The others"), 0}},
+    {{CINDREL_TRANSLATE_NOOP("QuestionBank", "Yes"), 1}, {CINDREL_TRANSLATE_NOOP("QuestionBank", "No"), 0}},
+    {{CINDREL_TRANSLATE_NOOP("QuestionBank", "Yes"), 1}, {CINDREL_TRANSLATE_NOOP("QuestionBank", "No"), 0}},
 }};
 
 const std::string kEmpty;
@@ -62,26 +74,45 @@ std::int16_t scoreAnswers(const std::array<std::string, kQuestionCount> &answers
 std::string_view verdictFor(std::int16_t score)
 {
     if (score >= 0 && score <= 2)
-        return "You are very slightly dependent on nicotine";
+        return CINDREL_TRANSLATE_NOOP("QuestionBank", "You are very slightly dependent on nicotine");
     if (score >= 3 && score <= 4)
-        return "You are slightly dependent on nicotine";
+        return CINDREL_TRANSLATE_NOOP("QuestionBank", "You are slightly dependent on nicotine");
     if (score == 5)
-        return "You are moderately dependent on nicotine";
+        return CINDREL_TRANSLATE_NOOP("QuestionBank", "You are moderately dependent on nicotine");
     if (score >= 6 && score <= 7)
-        return "You are highly addicted to nicotine";
-    return "You are very highly addicted to nicotine";
+        return CINDREL_TRANSLATE_NOOP("QuestionBank", "You are highly addicted to nicotine");
+    return CINDREL_TRANSLATE_NOOP("QuestionBank", "You are very highly addicted to nicotine");
+}
+
+Phrase questionBankText(std::string_view english)
+{
+    return Phrase::translatable(kQuestionBank, english);
+}
+
+Phrase scoreLinePhrase(std::int16_t score)
+{
+    //: The result's first line; %1 is the score, a number from 0 to 10.
+    return Phrase::translatable(kQuestionBank, CINDREL_TRANSLATE_NOOP("QuestionBank", "Your Score is: %1"),
+                                {Phrase::literal(std::to_string(score))});
 }
 
 std::string scoreLine(std::int16_t score)
 {
-    return "Your Score is: " + std::to_string(score);
+    return scoreLinePhrase(score).english();
+}
+
+Phrase levelLinePhrase(std::string_view verdict)
+{
+    // Heading and verdict are translated each on its own; the line break
+    // between them is the program's, CR LF as the level line is written.
+    //: The heading above the verdict, e.g. "You are highly addicted to nicotine".
+    const Phrase heading = Phrase::translatable(kQuestionBank, CINDREL_TRANSLATE_NOOP("QuestionBank", "Your Level of Nicotine Dependency is: "));
+    return Phrase::literal("%1\r\n%2", {heading, questionBankText(verdict)});
 }
 
 std::string levelLine(std::string_view verdict)
 {
-    std::string line = "Your Level of Nicotine Dependency is: \r\n";
-    line += verdict;
-    return line;
+    return levelLinePhrase(verdict).english();
 }
 
 void modNicotineDependancy::FillQuestionBank()
@@ -122,8 +153,8 @@ void modNicotineDependancy::CalculateDependency(ResultSink &sink)
 {
     TotalScore = scoreAnswers(answers_);
     DependencyLevel = std::string(verdictFor(TotalScore));
-    sink.setResultCaption(0, scoreLine(TotalScore));
-    sink.setResultCaption(1, levelLine(DependencyLevel));
+    sink.setResultCaption(0, scoreLinePhrase(TotalScore));
+    sink.setResultCaption(1, levelLinePhrase(DependencyLevel));
 }
 
 } // namespace cindrel

@@ -9,13 +9,15 @@
 #include <string_view>
 #include <vector>
 
+#include "Phrase.h"
+
 namespace cindrel {
 
 /// Where the scoring writes its two result lines (the result labels 0 and 1).
 class ResultSink {
 public:
     virtual ~ResultSink() = default;
-    virtual void setResultCaption(int index, const std::string &caption) = 0;
+    virtual void setResultCaption(int index, const Phrase &caption) = 0;
 };
 
 /// One choice of a question with the points it scores.
@@ -36,9 +38,14 @@ std::string_view verdictFor(std::int16_t score);
 
 /// "Your Score is: " followed by the score in decimal.
 std::string scoreLine(std::int16_t score);
+Phrase scoreLinePhrase(std::int16_t score);
 
 /// The verdict heading, CR LF, then the verdict.
 std::string levelLine(std::string_view verdict);
+Phrase levelLinePhrase(std::string_view verdict);
+
+/// A text of the question bank (question, choice or verdict) to show.
+Phrase questionBankText(std::string_view english);
 
 /// The text of question k (1 to 6) with its "k. " prefix; empty for any other k.
 std::string_view questionText(int k);

@@ -1,5 +1,7 @@
 #include "ReferralChecks.h"
 
+#include <QCoreApplication>
+
 #include "Placeholders.h"
 
 namespace cindrel {
@@ -21,12 +23,14 @@ int maxLength(ReferralField field)
 
 QString fieldTooLongMessage(ReferralField field)
 {
-    return QStringLiteral("Please Enter At Most %1 Characters").arg(maxLength(field));
+    //: %1 is the number of characters the field takes.
+    return QCoreApplication::translate("cindrel::ReferralChecks", "Please Enter At Most %1 Characters")
+        .arg(maxLength(field));
 }
 
 QString emailSpaceMessage()
 {
-    return QStringLiteral("Email Address Cannot Contain Space");
+    return QCoreApplication::translate("cindrel::ReferralChecks", "Email Address Cannot Contain Space");
 }
 
 std::optional<QString> addressProblem(const QString &email, const QString &friendEmail)
@@ -34,8 +38,8 @@ std::optional<QString> addressProblem(const QString &email, const QString &frien
     const QString mine = trimBlanks(email);
     const QString theirs = trimBlanks(friendEmail);
     if (mine == theirs)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
-    const QString improper = QStringLiteral("Please Enter Proper Email Address");
+        return QCoreApplication::translate("cindrel::ReferralChecks", "Please Enter Distinct Email Addresses");
+    const QString improper = QCoreApplication::translate("cindrel::ReferralChecks", "Please Enter Proper Email Address");
     if (!mine.contains(QLatin1Char('@')) || !theirs.contains(QLatin1Char('@')))
         return improper;
     if (!mine.contains(QLatin1Char('.')) || !theirs.contains(QLatin1Char('.')))

@@ -1,5 +1,6 @@
 #include "SupportMessages.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -9,24 +10,28 @@ namespace cindrel {
 
 namespace {
 
-const QString &firstParagraph()
+// The paragraphs are translated one by one, so the run of spaces between
+// them stays the program's own.
+QString firstParagraph()
 {
-    static const QString text = QStringLiteral(
+    //: The first paragraph of the promotion panel of the farewell window.
+    return QCoreApplication::translate(
+        "cindrel::SupportMessages",
         "If you have enjoyed this software you will surely be interested in our other Velmor "
-        "Softwares. From a single software, we have now grown to become the world\u2019s largest "
+        "Softwares. From a single software, we have now grown to become the world’s largest "
         "resource of velmor softwares. Be it astrology, psychic, tarot, numerology or occult, we "
         "have programs in all fields thus giving our users a wide choice depending on their "
         "interests.");
-    return text;
 }
 
-const QString &secondParagraph()
+QString secondParagraph()
 {
-    static const QString text = QStringLiteral(
+    //: The second paragraph of the promotion panel; keep the space at its end.
+    return QCoreApplication::translate(
+        "cindrel::SupportMessages",
         "All the programs in the Velmor Softwares suite are simple and easy to use. They are not "
         "only fun to use but also very informative. Try them out today and share your experience "
         "with your friends and family. ");
-    return text;
 }
 
 constexpr int kParagraphSpaces = 61;
@@ -50,32 +55,45 @@ QString supportMessage(int index)
     const QString forum = forumAddress();
     switch (std::clamp(index, 0, kSupportMessageCount - 1)) {
     case 0:
-        return QStringLiteral("Velmor Softwares like this one can be created and maintained only "
-                              "with your support. The best way to support us is to visit our "
-                              "forum at %1 regularly and take part in the discussions and other "
-                              "activities there.")
+        //: A support message of the farewell window; %1 is the forum's web address.
+        return QCoreApplication::translate(
+            "cindrel::SupportMessages",
+            "Velmor Softwares like this one can be created and maintained only "
+            "with your support. The best way to support us is to visit our "
+            "forum at %1 regularly and take part in the discussions and other "
+            "activities there.")
             .arg(forum);
     case 1:
-        return QStringLiteral("Please visit our forum at %1 regularly and support it by taking "
-                              "part in its discussions and other activities. This software cannot "
-                              "be supported and maintained without your regular visits.")
+        //: A support message of the farewell window; %1 is the forum's web address.
+        return QCoreApplication::translate(
+            "cindrel::SupportMessages",
+            "Please visit our forum at %1 regularly and support it by taking "
+            "part in its discussions and other activities. This software cannot "
+            "be supported and maintained without your regular visits.")
             .arg(forum);
     case 2:
-        return QStringLiteral("%1 is a \"FREE\" online discussion forum on smoking, quitting and "
-                              "healthy living. To help us develop and maintain this software, "
-                              "please visit it regularly.")
+        //: A support message of the farewell window; %1 is the forum's web address.
+        return QCoreApplication::translate(
+            "cindrel::SupportMessages",
+            "%1 is a \"FREE\" online discussion forum on smoking, quitting and "
+            "healthy living. To help us develop and maintain this software, "
+            "please visit it regularly.")
             .arg(forum);
     default:
-        return QStringLiteral("Our forum at %1 needs your help. All you have to do is visit it "
-                              "regularly and take part in its discussions and activities, to help "
-                              "us maintain and develop more Velmor Softwares.")
+        //: A support message of the farewell window; %1 is the forum's web address.
+        return QCoreApplication::translate(
+            "cindrel::SupportMessages",
+            "Our forum at %1 needs your help. All you have to do is visit it "
+            "regularly and take part in its discussions and activities, to help "
+            "us maintain and develop more Velmor Softwares.")
             .arg(forum);
     }
 }
 
 QString visitForumCaption()
 {
-    return QStringLiteral("Click here to visit our forum at %1 now").arg(forumAddress());
+    //: The caption of the check box that opens the forum; %1 is the forum's web address.
+    return QCoreApplication::translate("cindrel::SupportMessages", "Click here to visit our forum at %1 now").arg(forumAddress());
 }
 
 QString promotionalText()

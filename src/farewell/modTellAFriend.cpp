@@ -1,5 +1,6 @@
 #include "modTellAFriend.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include "PassOverFailure.h"
@@ -33,7 +34,7 @@ void modTellAFriend::SubmitReferral(MessageBoxes &boxes, Browser &browser)
         {FriendEmail, ReferralField::FriendEmail},
     };
     for (const auto &check : checks) {
-        if (isMissing(check.value, placeholderFor(check.field))) {
+        if (isMissing(check.value, placeholderTextsFor(check.field))) {
             boxes.critical(missingValueMessage(check.field));
             return;
         }
@@ -43,7 +44,7 @@ void modTellAFriend::SubmitReferral(MessageBoxes &boxes, Browser &browser)
     // The farewell window's bounds keep every referral below the limit;
     // anything longer would open nothing and say nothing.
     if (url.size() > kMaxReferralUrlLength) {
-        boxes.critical(QStringLiteral("Your Referral Is Too Long To Send"));
+        boxes.critical(QCoreApplication::translate("cindrel::modTellAFriend", "Your Referral Is Too Long To Send"));
         return;
     }
     ReferralUrl = url;

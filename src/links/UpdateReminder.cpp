@@ -1,5 +1,6 @@
 #include "UpdateReminder.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include "links/SitePages.h"
@@ -18,8 +19,12 @@ QString storedForm(const QDate &date)
 
 QString updateReminderText()
 {
-    return QStringLiteral("There maybe an update to this software available\r"
-                          "Do you want to check for an update?");
+    // Two lines joined by a lone carriage return; each line is translated
+    // by itself, so the line break stays the program's.
+    return QCoreApplication::translate("cindrel::UpdateReminder",
+                                       "There maybe an update to this software available")
+           + QLatin1Char('\r')
+           + QCoreApplication::translate("cindrel::UpdateReminder", "Do you want to check for an update?");
 }
 
 void ShowUpdateReminder(SettingsStore &settings, Clock &clock, MessageBoxes &boxes, Browser &browser)

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QVariant>
 #include <QWidget>
@@ -179,31 +180,28 @@ void setDropDownListName(QComboBox *list, const QString &name)
 
 QString opensPageDescription(SitePage page)
 {
-    QString what;
+    // Whole sentences, so that each language can word them as it needs.
     switch (page) {
     case SitePage::velmorsoftwares:
-        what = QStringLiteral("the Velmor Softwares catalogue");
-        break;
+        return QCoreApplication::translate("cindrel::Accessibility",
+                                           "Opens the Velmor Softwares catalogue in your web browser");
     case SitePage::donate:
-        what = QStringLiteral("the donation page");
-        break;
+        return QCoreApplication::translate("cindrel::Accessibility", "Opens the donation page in your web browser");
     case SitePage::help_web_page:
-        what = QStringLiteral("the online help");
-        break;
+        return QCoreApplication::translate("cindrel::Accessibility", "Opens the online help in your web browser");
     case SitePage::fully_branded:
-        what = QStringLiteral("the page on fully branded software");
-        break;
+        return QCoreApplication::translate("cindrel::Accessibility",
+                                           "Opens the page on fully branded software in your web browser");
     case SitePage::co_brand:
-        what = QStringLiteral("the page on co-branding");
-        break;
+        return QCoreApplication::translate("cindrel::Accessibility",
+                                           "Opens the page on co-branding in your web browser");
     case SitePage::home_page:
-        what = QStringLiteral("the forum's home page");
-        break;
+        return QCoreApplication::translate("cindrel::Accessibility",
+                                           "Opens the forum's home page in your web browser");
     case SitePage::download_web_page:
-        what = QStringLiteral("the download page");
-        break;
+        return QCoreApplication::translate("cindrel::Accessibility", "Opens the download page in your web browser");
     }
-    return QStringLiteral("Opens %1 in your web browser").arg(what);
+    return {};
 }
 
 bool isCoveredBySibling(const QWidget *widget)

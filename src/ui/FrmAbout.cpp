@@ -94,9 +94,11 @@ FrmAbout::FrmAbout(AppContext &ctx, QWidget *parent)
 
 QString FrmAbout::descriptionText()
 {
-    return QStringLiteral("Cindrel is a simple health tool that helps one know their level of "
-                          "dependency on nicotine. Nicotine has harmful effects and is best to be "
-                          "avoided. All rights in this software are reserved by Velmor Softwares.");
+    //: The About window's description. In every translation, add a sentence saying that this
+    //: translation of the questionnaire is the program's own and not a validated clinical version.
+    return tr("Cindrel is a simple health tool that helps one know their level of "
+              "dependency on nicotine. Nicotine has harmful effects and is best to be "
+              "avoided. All rights in this software are reserved by Velmor Softwares.");
 }
 
 void FrmAbout::buildControls()
@@ -104,7 +106,7 @@ void FrmAbout::buildControls()
     // The OK button comes first, so it is first in the tab order and holds
     // the focus when the window opens; it is both the default button (Enter)
     // and, through QDialog, the cancel button (Escape).
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
     cmdOK_->setAutoDefault(true);
@@ -118,9 +120,9 @@ void FrmAbout::buildControls()
     QLabel *description = styleLabel(makeLabel(this, QStringLiteral("Label1"), descriptionText()),
                                      verdana(8.25), kLightYellow, topLeft, true);
 
-    auto *lblHomePage = new LinkLabel(QStringLiteral("lblHomePage"),
-                                      QStringLiteral("Click here to visit ") + forumAddress(), false,
-                                      this);
+    //: %1 is the forum's web address.
+    auto *lblHomePage = new LinkLabel(QStringLiteral("lblHomePage"), tr("Click here to visit %1").arg(forumAddress()),
+                                      false, this);
     lblHomePage->setWordWrap(false);
     lblHomePage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblHomePage->setAccessibleDescription(opensPageDescription(SitePage::home_page));
@@ -128,13 +130,13 @@ void FrmAbout::buildControls()
             [this] { OpenSitePage(ctx_.services.browser, SitePage::home_page); });
 
     QLabel *offer = makeLabel(this, QStringLiteral("Label3"),
-                              QStringLiteral("Home Business Opportunity. Start your own Internet "
-                                             "business and make money online. Get this software "
-                                             "fully branded for your website."));
+                              tr("Home Business Opportunity. Start your own Internet "
+                                 "business and make money online. Get this software "
+                                 "fully branded for your website."));
     styleLabel(offer, verdana(8.25, true), kYellow, topLeft, true);
 
     auto *lblCoBrand = new LinkLabel(QStringLiteral("lblCoBrand"),
-                                     QStringLiteral("Click here for more details."), false, this);
+                                     tr("Click here for more details."), false, this);
     lblCoBrand->setWordWrap(false);
     lblCoBrand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblCoBrand->setAccessibleDescription(opensPageDescription(SitePage::fully_branded));

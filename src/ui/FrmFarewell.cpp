@@ -103,13 +103,13 @@ void FrmFarewell::buildControls()
     check1_->setAccessibleDescription(opensPageDescription(SitePage::home_page));
     connect(check1_, &QCheckBox::clicked, this, [this] { visitForumClicked(); });
 
-    cmdClose_ = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdClose_ = new QPushButton(tr("E&xit"), this);
     cmdClose_->setObjectName(QStringLiteral("cmdClose"));
     cmdClose_->setGeometry(twipsRect(6000, 2760, 1245, 375));
     connect(cmdClose_, &QPushButton::clicked, this, [this] { ctx_.shutdown.EndApplication(); });
 
     // The referral panel.
-    auto *refer = new QGroupBox(QStringLiteral("Refer A Friend"), this);
+    auto *refer = new QGroupBox(tr("Refer A Friend"), this);
     refer->setObjectName(QStringLiteral("Frame2"));
     refer->setGeometry(twipsRect(120, 3240, 7065, 1455 + kMessageRow));
 
@@ -124,7 +124,7 @@ void FrmFarewell::buildControls()
                                 placeholderFor(ReferralField::FriendEmail),
                                 twipsRect(3600, 720, 3375, 285), refer);
 
-    cmdSubmit_ = new QPushButton(QStringLiteral("Refer A Friend &Now"), refer);
+    cmdSubmit_ = new QPushButton(tr("Refer A Friend &Now"), refer);
     cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit_->setGeometry(twipsRect(1920, 1080, 3375, 285));
     connect(cmdSubmit_, &QPushButton::clicked, this, [this] { submitClicked(); });
@@ -145,14 +145,14 @@ void FrmFarewell::buildControls()
     txtMessage_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtMessage_->setTabChangesFocus(true);
 
-    placeholders_ = {
-        {txtName_, placeholderFor(ReferralField::ReferrerName)},
-        {txtEmail_, placeholderFor(ReferralField::ReferrerEmail)},
-        {txtFriendName_, placeholderFor(ReferralField::FriendName)},
-        {txtFriendEmail_, placeholderFor(ReferralField::FriendEmail)},
-        {txtMessage_, placeholderFor(ReferralField::ReferralMessage)},
+    fields_ = {
+        {txtName_, ReferralField::ReferrerName},
+        {txtEmail_, ReferralField::ReferrerEmail},
+        {txtFriendName_, ReferralField::FriendName},
+        {txtFriendEmail_, ReferralField::FriendEmail},
+        {txtMessage_, ReferralField::ReferralMessage},
     };
-    for (QObject *field : placeholders_.keys())
+    for (QObject *field : fields_.keys())
         field->installEventFilter(this);
     const std::pair<QLineEdit *, ReferralField> lines[] = {
         {txtName_, ReferralField::ReferrerName},
@@ -167,11 +167,11 @@ void FrmFarewell::buildControls()
     // The fields have no heading of their own and their text changes, so a
     // screen reader names them by what their placeholders ask for (without
     // a name they would all be read by the panel's title).
-    for (auto it = placeholders_.cbegin(); it != placeholders_.cend(); ++it)
-        static_cast<QWidget *>(it.key())->setAccessibleName(it.value());
+    for (auto it = fields_.cbegin(); it != fields_.cend(); ++it)
+        static_cast<QWidget *>(it.key())->setAccessibleName(placeholderFor(it.value()));
 
     // The promotion panel, as tall as the window's contents.
-    auto *promotion = new QGroupBox(QStringLiteral("Download Velmor Softwares"), this);
+    auto *promotion = new QGroupBox(tr("Download Velmor Softwares"), this);
     promotion->setObjectName(QStringLiteral("Frame6"));
     promotion->setGeometry(twipsRect(7320, 120, 3735, 4575 + kMessageRow));
 
@@ -184,8 +184,7 @@ void FrmFarewell::buildControls()
     promoText->setText(promotionalTextForDisplay());
 
     auto *goToHome = new LinkLabel(QStringLiteral("lblGoToHome"),
-                                   QStringLiteral("Click Here To Visit Velmor Softwares"), true,
-                                   promotion);
+                                   tr("Click Here To Visit Velmor Softwares"), true, promotion);
     goToHome->setGeometry(twipsRect(75, 4250 + kMessageRow, 3585, 210));
     goToHome->setAccessibleDescription(opensPageDescription(SitePage::velmorsoftwares));
     connect(goToHome, &LinkLabel::clicked, this,
@@ -219,9 +218,10 @@ void FrmFarewell::setFieldText(QObject *field, const QString &text)
 
 bool FrmFarewell::eventFilter(QObject *watched, QEvent *event)
 {
-    const auto placeholder = placeholders_.constFind(watched);
-    if (placeholder == placeholders_.cend())
+    const auto found = fields_.constFind(watched);
+    if (found == fields_.cend())
         return QWidget::eventFilter(watched, event);
+    const ReferralField field = *found;
 
     switch (event->type()) {
     case QEvent::FocusIn:
@@ -232,10 +232,13 @@ bool FrmFarewell::eventFilter(QObject *watched, QEvent *event)
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             break;
+        // Entering empties the field of the placeholder it shows, or of the
+        // English one in another language; leaving an empty field puts back
+        // the one shown in the user's language.
         const QString text = fieldText(watched);
         const QString next = event->type() == QEvent::FocusIn
-                                 ? textOnFocusIn(text, *placeholder)
-                                 : textOnFocusOut(text, *placeholder);
+                                 ? textOnFocusIn(text, placeholderTextsFor(field))
+                                 : textOnFocusOut(text, placeholderFor(field));
         if (next != text)
             setFieldText(watched, next);
         break;

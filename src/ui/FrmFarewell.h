@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "app/AppContext.h"
+#include "farewell/Placeholders.h"
 #include "ui/Form.h"
 
 class QCheckBox;
@@ -52,8 +53,8 @@ private:
     QLineEdit *txtFriendName_ = nullptr;
     QLineEdit *txtFriendEmail_ = nullptr;
     QPlainTextEdit *txtMessage_ = nullptr;
-    /// Each referral field and the text it shows while nothing is entered.
-    QHash<QObject *, QString> placeholders_;
+    /// Each referral field and the value it holds.
+    QHash<QObject *, ReferralField> fields_;
     bool resettingCheck_ = false;
 };
 

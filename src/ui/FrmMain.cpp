@@ -13,7 +13,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "Identity.h"
 #include "PassOverFailure.h"
@@ -60,6 +63,21 @@ QFrame *makeStepPanel(int index, const QString &title, QWidget *parent)
     return panel;
 }
 
+/// The width a drop-down list needs to show the longest choice of the
+/// question bank as the user reads it.
+int widestChoiceWidth(const QComboBox *list)
+{
+    const QFontMetrics metrics = list->fontMetrics();
+    int widest = 0;
+    for (int k = 1; k <= kQuestionCount; ++k) {
+        for (const Choice &choice : choicesWithPoints(k))
+            widest = std::max(widest, metrics.horizontalAdvance(shownText(questionBankText(choice.text))));
+    }
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    return list->style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, metrics.height()), list).width();
+}
+
 } // namespace
 
 FrmMain::FrmMain(AppContext &ctx, QWidget *parent)
@@ -78,8 +96,9 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent)
     outer->setContentsMargins(twips(240), twips(120), twips(240), twips(120));
     outer->setSpacing(twips(120));
 
-    const QString forumCaption = QStringLiteral("The Most Popular Online Velmor Discussion Forum. Click Here To Visit ")
-                                 + forumAddress() + QStringLiteral(" Now.");
+    //: A link at the top of the main window, wrapped over two lines; %1 is the forum's web address.
+    const QString forumCaption =
+        tr("The Most Popular Online Velmor Discussion Forum. Click Here To Visit %1 Now.").arg(forumAddress());
     auto *forumLink = new LinkLabel(QStringLiteral("Label14"), forumCaption, true, central);
     // Narrow enough that the caption wraps over two lines.
     const int captionWidth = QFontMetrics(forumLink->font()).horizontalAdvance(forumCaption);
@@ -132,7 +151,7 @@ FrmMain::~FrmMain()
 
 QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
 {
-    QFrame *panel = makeStepPanel(0, QStringLiteral("Personal Details"), host);
+    QFrame *panel = makeStepPanel(0, tr("Personal Details"), host);
     w_.steps[0] = panel;
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -142,14 +161,14 @@ QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
     const Qt::Alignment infoAlign = Qt::AlignLeft | Qt::AlignTop;
     auto *caption0 = makeLabel(
         panel, QStringLiteral("lblCaption_0"),
-        QStringLiteral("Nicotine Dependency describes your \"craving\" for nicotine from smoking. "
-                       "Nicotine has very bad effects on the health of person affecting his / her "
-                       "heart, brain and other body functions."));
+        tr("Nicotine Dependency describes your \"craving\" for nicotine from smoking. "
+           "Nicotine has very bad effects on the health of person affecting his / her "
+           "heart, brain and other body functions."));
     styleLabel(caption0, infoFont, kLightYellow, infoAlign, true);
     auto *caption1 = makeLabel(
         panel, QStringLiteral("lblCaption_1"),
-        QStringLiteral("The decision to quit nicotine smoking has to be yours. This test can only "
-                       "act as a guideline in letting you understand your level of dependency."));
+        tr("The decision to quit nicotine smoking has to be yours. This test can only "
+           "act as a guideline in letting you understand your level of dependency."));
     styleLabel(caption1, infoFont, kLightYellow, infoAlign, true);
     layout->addWidget(caption0);
     layout->addWidget(caption1);
@@ -161,21 +180,21 @@ QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
     const QFont headingFont = verdana(8.25, true);
     const Qt::Alignment headingAlign = Qt::AlignRight | Qt::AlignVCenter;
 
-    auto *nameHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_2"), QStringLiteral("Enter Name")),
+    auto *nameHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_2"), tr("Enter Name")),
                                    headingFont, kWhite, headingAlign);
     w_.txtName = new QLineEdit(panel);
     w_.txtName->setObjectName(QStringLiteral("txtName"));
     w_.txtName->setFont(verdana(8.25));
     nameHeading->setBuddy(w_.txtName);
 
-    auto *ageHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_0"), QStringLiteral("Enter Age")),
+    auto *ageHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_0"), tr("Enter Age")),
                                   headingFont, kWhite, headingAlign);
     w_.txtAge = new QLineEdit(panel);
     w_.txtAge->setObjectName(QStringLiteral("txtAge"));
     w_.txtAge->setFont(verdana(8.25));
     ageHeading->setBuddy(w_.txtAge);
 
-    auto *sexHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_1"), QStringLiteral("Select Sex")),
+    auto *sexHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_1"), tr("Select Sex")),
                                   headingFont, kWhite, headingAlign);
     w_.cboSex = new QComboBox(panel);
     w_.cboSex->setObjectName(QStringLiteral("cboSex"));
@@ -195,8 +214,8 @@ QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
     layout->addLayout(rows);
     layout->addStretch(1);
 
-    w_.cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("&Take the Nicotine Dependency Test"),
-                            panel);
+    //: The access keys of the main window's buttons and menus must differ.
+    w_.cmdNext = makeButton(QStringLiteral("cmdNext"), tr("&Take the Nicotine Dependency Test"), panel);
     layout->addWidget(w_.cmdNext, 0, Qt::AlignHCenter);
 
     setTabOrder(w_.txtName, w_.txtAge);
@@ -207,7 +226,7 @@ QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
 
 QWidget *FrmMain::buildQuestionsStep(QWidget *host)
 {
-    QFrame *panel = makeStepPanel(1, QStringLiteral("Questions"), host);
+    QFrame *panel = makeStepPanel(1, tr("Questions"), host);
     w_.steps[1] = panel;
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -221,14 +240,18 @@ QWidget *FrmMain::buildQuestionsStep(QWidget *host)
     w_.cboAnswer_Option->setObjectName(QStringLiteral("cboAnswer_Option"));
     w_.cboAnswer_Option->setEditable(false);
     w_.cboAnswer_Option->setFont(verdana(8.25));
-    // The longest choice decides the width, whatever question is shown.
+    // The longest choice of any question, in the user's language, decides
+    // the width, so that the window keeps its size from question to question
+    // and no choice is cut off.
     w_.cboAnswer_Option->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     w_.cboAnswer_Option->setMinimumContentsLength(20);
+    w_.cboAnswer_Option->setMinimumWidth(widestChoiceWidth(w_.cboAnswer_Option));
     // Read as the answer to the question above it, which the wizard puts
     // into the list's description as each question comes up.
     w_.lblQuestion->setBuddy(w_.cboAnswer_Option);
-    setDropDownListName(w_.cboAnswer_Option, QStringLiteral("Answer"));
-    w_.cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next &Question"), panel);
+    //: The name a screen reader gives the list of answers.
+    setDropDownListName(w_.cboAnswer_Option, tr("Answer"));
+    w_.cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), tr("Next &Question"), panel);
 
     layout->addStretch(1);
     layout->addWidget(w_.lblQuestionNo);
@@ -241,7 +264,7 @@ QWidget *FrmMain::buildQuestionsStep(QWidget *host)
 
 QWidget *FrmMain::buildResultStep(QWidget *host)
 {
-    QFrame *panel = makeStepPanel(2, QStringLiteral("Result"), host);
+    QFrame *panel = makeStepPanel(2, tr("Result"), host);
     w_.steps[2] = panel;
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -251,7 +274,7 @@ QWidget *FrmMain::buildResultStep(QWidget *host)
                                 Qt::AlignCenter);
     w_.lblResult_1 = styleLabel(makeLabel(panel, QStringLiteral("lblResult_1")), verdana(9.75, true), kWhite,
                                 Qt::AlignCenter, true);
-    w_.cmdMain = makeButton(QStringLiteral("cmdMain"), QStringLiteral("&Main Screen"), panel);
+    w_.cmdMain = makeButton(QStringLiteral("cmdMain"), tr("&Main Screen"), panel);
     picScale_ = new ResultScale(panel);
 
     layout->addStretch(1);
@@ -273,15 +296,16 @@ QWidget *FrmMain::buildBanner(QWidget *host)
 
     lblCobrand_ = new LinkLabel(
         QStringLiteral("lblCobrand"),
-        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to your "
-                       "site. Put your site's name &  link here. See \"Help\" for details.    Click "
-                       "Here for more info on co-branding."),
+        //: A link at the bottom of the main window; shown as it stands, runs of blanks included.
+        tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
+           "site. Put your site's name &  link here. See \"Help\" for details.    Click "
+           "Here for more info on co-branding."),
         true, frame);
     lblFullBrand_ = new LinkLabel(
         QStringLiteral("lblFullBrand"),
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                       "online. Get this software fully branded for your website. Click here for "
-                       "more details."),
+        tr("Home Business Opportunity. Start your own Internet business and make money "
+           "online. Get this software fully branded for your website. Click here for "
+           "more details."),
         true, frame);
     // Both labels fill the same cell and paint their own background, so the
     // one in front hides the other completely and alone takes the clicks.
@@ -306,32 +330,32 @@ void FrmMain::buildMenus()
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
 
-    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    QMenu *file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
-    QAction *exit = file->addAction(QStringLiteral("E&xit"));
+    QAction *exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     resultMenu_ = new ResultMenu(ctx_, file, exit);
     connect(exit, &QAction::triggered, this, [this] { exitTriggered(); });
 
-    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *online = help->addAction(QStringLiteral("&Online Help"));
+    QAction *online = help->addAction(tr("&Online Help"));
     online->setObjectName(QStringLiteral("mnuOnline"));
-    QAction *visit = help->addAction(QStringLiteral("&Visit Us Online"));
+    QAction *visit = help->addAction(tr("&Visit Us Online"));
     visit->setObjectName(QStringLiteral("mnuVisit"));
     help->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    QAction *update = help->addAction(QStringLiteral("Check for Software &Update"));
+    QAction *update = help->addAction(tr("Check for Software &Update"));
     update->setObjectName(QStringLiteral("mnuUpdate"));
     help->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    QAction *about = help->addAction(QStringLiteral("&About Software"));
+    QAction *about = help->addAction(tr("&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
 
     // Menu-bar entries without a drop-down act at once when clicked.
-    QAction *donate = bar->addAction(QStringLiteral("&Donate"));
+    QAction *donate = bar->addAction(tr("&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
-    QAction *makeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
+    QAction *makeMoney = bar->addAction(tr("Make Money &Online"));
     makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
     makeMoney->setVisible(false);
 

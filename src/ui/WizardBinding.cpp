@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,9 +55,28 @@ bool isCommandChord(const QKeyEvent &event)
     return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier);
 }
 
-QString displayCaption(const std::string &caption)
+QString shownText(const Phrase &phrase)
 {
-    return displayLineBreaks(QString::fromStdString(caption));
+    const QString text = phrase.context.empty()
+                             ? QString::fromStdString(phrase.source)
+                             : QCoreApplication::translate(phrase.context.c_str(), phrase.source.c_str());
+    if (phrase.arguments.empty())
+        return text;
+    // One pass, so that an argument holding "%2" is never replaced again.
+    QString result;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('%') && i + 1 < text.size()) {
+            const int index = text.at(i + 1).unicode() - '1';
+            if (index >= 0 && index < 9 && std::size_t(index) < phrase.arguments.size()) {
+                result += shownText(phrase.arguments[std::size_t(index)]);
+                ++i;
+                continue;
+            }
+        }
+        result += c;
+    }
+    return result;
 }
 
 WizardBinding::WizardBinding(const WizardWidgets &widgets, MessageBoxes &boxes)
@@ -108,12 +128,12 @@ QComboBox *WizardBinding::comboBox(WizardControl control) const
     return qobject_cast<QComboBox *>(widget(control));
 }
 
-void WizardBinding::setCaption(WizardControl control, const std::string &caption)
+void WizardBinding::setCaption(WizardControl control, const Phrase &caption)
 {
     QLabel *l = label(control);
     if (!l)
         return;
-    l->setText(displayCaption(caption));
+    l->setText(displayLineBreaks(shownText(caption)));
     // The answer list is read together with the question it answers.
     if (control == WizardControl::lblQuestion && w_.cboAnswer_Option)
         w_.cboAnswer_Option->setAccessibleDescription(l->text());
@@ -143,10 +163,12 @@ void WizardBinding::clearList(WizardControl list)
         combo->clear();
 }
 
-void WizardBinding::addListItem(WizardControl list, const std::string &text)
+void WizardBinding::addListItem(WizardControl list, const Phrase &entry)
 {
+    // The list shows the entry in the user's language and keeps its English
+    // text as the entry's data: answers are scored by that text.
     if (QComboBox *combo = comboBox(list))
-        combo->addItem(QString::fromStdString(text));
+        combo->addItem(shownText(entry), QString::fromStdString(entry.english()));
 }
 
 void WizardBinding::selectListIndex(WizardControl list, int index)
@@ -159,7 +181,9 @@ void WizardBinding::selectListIndex(WizardControl list, int index)
 std::string WizardBinding::selectedListText(WizardControl list) const
 {
     const QComboBox *combo = comboBox(list);
-    return combo ? combo->currentText().toStdString() : std::string();
+    if (!combo || combo->currentIndex() < 0)
+        return {};
+    return combo->currentData().toString().toStdString();
 }
 
 void WizardBinding::bringStepToFront(int step)
@@ -185,9 +209,9 @@ void WizardBinding::pressButton(WizardControl button)
         b->click();
 }
 
-void WizardBinding::showCritical(const std::string &message)
+void WizardBinding::showCritical(const Phrase &message)
 {
-    boxes_.critical(QString::fromStdString(message));
+    boxes_.critical(shownText(message));
 }
 
 } // namespace cindrel

@@ -15,9 +15,9 @@ namespace {
 class RecordingSink : public ResultSink {
 public:
     std::vector<std::pair<int, std::string>> captions;
-    void setResultCaption(int index, const std::string &caption) override
+    void setResultCaption(int index, const Phrase &caption) override
     {
-        captions.emplace_back(index, caption);
+        captions.emplace_back(index, caption.english());
     }
 };
 

@@ -21,9 +21,9 @@ public:
     std::vector<std::string> messages;
     QStringList log;
 
-    void setCaption(WizardControl label, const std::string &caption) override
+    void setCaption(WizardControl label, const Phrase &caption) override
     {
-        captions[label] = caption;
+        captions[label] = caption.english();
     }
     std::string text(WizardControl box) const override
     {
@@ -37,7 +37,10 @@ public:
         lists[list].clear();
         selected[list] = -1;
     }
-    void addListItem(WizardControl list, const std::string &text) override { lists[list].push_back(text); }
+    void addListItem(WizardControl list, const Phrase &entry) override
+    {
+        lists[list].push_back(entry.english());
+    }
     void selectListIndex(WizardControl list, int index) override { selected[list] = index; }
     std::string selectedListText(WizardControl list) const override
     {
@@ -57,7 +60,7 @@ public:
             wizard->NextQuestion();
         log << QStringLiteral("pressed");
     }
-    void showCritical(const std::string &message) override { messages.push_back(message); }
+    void showCritical(const Phrase &message) override { messages.push_back(message.english()); }
 
     std::string selectedAnswer() const { return selectedListText(WizardControl::cboAnswer_Option); }
 };
@@ -311,6 +314,28 @@ private slots:
         QCOMPARE(rig.view.messages.empty(), passes);
         if (!passes)
             QCOMPARE(rig.view.messages.front(), std::string("Only numbers are accepted"));
+    }
+
+    void phraseInEnglish_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("no values") << "Yes" << QStringList{} << "Yes";
+        QTest::newRow("two values") << "Question %1 of %2" << QStringList{"3", "6"} << "Question 3 of 6";
+        QTest::newRow("values out of order") << "%2, %1" << QStringList{"a", "b"} << "b, a";
+        QTest::newRow("value holding a marker") << "%1 and %2" << QStringList{"%2", "x"} << "%2 and x";
+        QTest::newRow("marker without a value") << "%1 %3 %0 %" << QStringList{"a"} << "a %3 %0 %";
+    }
+    void phraseInEnglish()
+    {
+        QFETCH(QString, source);
+        QFETCH(QStringList, values);
+        QFETCH(QString, english);
+        std::vector<Phrase> arguments;
+        for (const QString &value : values)
+            arguments.push_back(Phrase::literal(value.toStdString()));
+        QCOMPARE(Phrase::translatable("Context", source.toStdString(), arguments).english(), english.toStdString());
     }
 
     void trimBlanksOnlyTrimsSpaces()

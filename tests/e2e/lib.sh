@@ -186,7 +186,14 @@ EOF
   chmod +x "$E2E_TMP/bin/xdg-open"
   export PATH="$E2E_TMP/bin:$PATH"
 
+  # English, whatever the caller's desktop speaks, unless E2E_LANGUAGE asks
+  # for another language (de, fr, es) the way a desktop's LANGUAGE does.
   export LANG=C.UTF-8 LC_ALL=C.UTF-8
+  if [[ -n ${E2E_LANGUAGE:-} ]]; then
+    export LANGUAGE=$E2E_LANGUAGE
+  else
+    unset LANGUAGE LC_MESSAGES
+  fi
   unset QT_QPA_PLATFORMTHEME QT_ACCESSIBILITY QT_LINUX_ACCESSIBILITY_ALWAYS_ON SESSION_MANAGER \
     XDG_CURRENT_DESKTOP XDG_SESSION_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION \
     GNOME_DESKTOP_SESSION_ID BROWSER DEFAULT_BROWSER

@@ -16,11 +16,11 @@ class Sink : public ResultSink {
 public:
     std::string lines[2];
     int calls = 0;
-    void setResultCaption(int index, const std::string &caption) override
+    void setResultCaption(int index, const Phrase &caption) override
     {
         if (index < 0 || index > 1 || calls != index)
             std::abort(); // score line first, then level line
-        lines[index] = caption;
+        lines[index] = caption.english();
         ++calls;
     }
 };

@@ -11,7 +11,7 @@ using namespace cindrel;
 
 namespace {
 struct NoSink : ResultSink {
-    void setResultCaption(int, const std::string &) override {}
+    void setResultCaption(int, const Phrase &) override {}
 };
 } // namespace
 
