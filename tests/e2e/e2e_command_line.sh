@@ -14,7 +14,7 @@ tmp=$(mktemp -d "${TMPDIR:-/tmp}/cindrel-cli.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
 export HOME=$tmp XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime LANG=C.UTF-8 LC_ALL=C.UTF-8
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS LANGUAGE LC_MESSAGES
 
 fail() { echo "e2e_command_line: FAIL: $*" >&2; exit 1; }
 
