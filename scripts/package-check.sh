@@ -30,6 +30,16 @@ for recommended in qt6-wayland qt6-translations-l10n; do
     exit 1
   fi
 done
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+
+expect_file() {
+  if [[ ! -s $root/$1 ]]; then
+    echo "package-check: missing $1" >&2
+    exit 1
+  fi
 }
 expect_file usr/bin/cindrel
 desktop_file=usr/share/applications/$CINDREL_DESKTOP_ID.desktop
