@@ -42,6 +42,10 @@ PACKAGES=(
   python3-pyatspi
   dbus-bin
   procps
+  # The Wayland end-to-end test and screenshots: Qt's Wayland platform
+  # plugin and a compositor that runs headless (with weston-screenshooter)
+  qt6-wayland
+  weston
   # Hardening: sanitizers and libFuzzer come with clang
   clang-14
   libclang-rt-14-dev

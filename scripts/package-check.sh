@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the DEB package from a configured build directory, checks its
-# metadata and desktop files, unpacks it into a scratch root and drives the
-# installed binary through the end-to-end wizard test.
+# metadata, desktop files and manual page, unpacks it into a scratch root and
+# drives the installed binary through the end-to-end wizard test under X11
+# and the end-to-end test under Wayland.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -23,10 +24,12 @@ done
 
 recommends=$(dpkg-deb -f "$deb" Recommends)
 echo "Recommends: $recommends"
-if [[ $recommends != *qt6-translations-l10n* ]]; then
-  echo "package-check: the package does not recommend qt6-translations-l10n" >&2
-  exit 1
-fi
+for recommended in qt6-wayland qt6-translations-l10n; do
+  if [[ $recommends != *"$recommended"* ]]; then
+    echo "package-check: the package does not recommend $recommended" >&2
+    exit 1
+  fi
+done
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -47,12 +50,28 @@ expect_file usr/share/icons/hicolor/scalable/apps/cindrel.svg
 for size in 16 22 24 32 48 64 128 256; do
   expect_file "usr/share/icons/hicolor/${size}x${size}/apps/cindrel.png"
 done
+man_page=usr/share/man/man1/cindrel.1.gz
+expect_file "$man_page"
 
 desktop-file-validate "$root/$desktop_file"
 appstreamcli validate --no-net "$root/$metainfo_file"
+# The manual page: it formats without a warning and has a NAME line.
+man_warnings=$(zcat "$root/$man_page" | groff -man -Tutf8 -ww -z 2>&1)
+if [[ -n $man_warnings ]]; then
+  echo "package-check: the manual page does not format cleanly:" >&2
+  echo "$man_warnings" >&2
+  exit 1
+fi
+lexgrog "$root/$man_page"
 
-CINDREL_E2E_ARTIFACTS=$PWD/$build/e2e-artifacts \
-CINDREL_IDENTITY=$PWD/$build/identity.sh \
-  env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS \
-  bash tests/e2e/e2e_wizard.sh "$root/usr/bin/cindrel"
-echo "package-check: the installed program passed its end-to-end smoke test"
+# The installed program, once under X11 and once under Wayland, where its
+# app id must match the installed desktop entry and metainfo.
+for test in e2e_wizard e2e_wayland; do
+  CINDREL_E2E_ARTIFACTS=$PWD/$build/e2e-artifacts \
+  CINDREL_IDENTITY=$PWD/$build/identity.sh \
+  CINDREL_DESKTOP_FILE=$root/$desktop_file \
+  CINDREL_METAINFO_FILE=$root/$metainfo_file \
+    env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS \
+    bash "tests/e2e/$test.sh" "$root/usr/bin/cindrel"
+done
+echo "package-check: the installed program passed its end-to-end smoke tests"

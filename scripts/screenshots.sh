@@ -1,276 +1,251 @@
 #!/usr/bin/env bash
-# Screenshots of every window of the program at 100% and at 200% scale, to
-# look for clipped, overlapping or unreadable text, and of the result step
-# with a score in each of the five levels at 100%, 150% and 200%:
-#   scripts/screenshots.sh [PATH-OF-CINDREL] [OUTPUT-DIRECTORY]
-# writes OUTPUT-DIRECTORY/100/*.png, OUTPUT-DIRECTORY/200/*.png and
-# OUTPUT-DIRECTORY/results/*.png (default ./build/src/cindrel and ./shots). Runs on a private Xvfb with openbox, a
-# private home and settings, an accessibility bus (to learn which banner
-# label is in front) and a stand-in browser that opens nothing.
+# shellcheck disable=SC2317  # the passes' functions are called as ${pass}_...
+# Screenshots of every window of the program, to look for clipped,
+# overlapping or unreadable text and blurred icons:
+#   scripts/screenshots.sh [BUILD-DIRECTORY] [OUTPUT-DIRECTORY]
+# (default ./build and ./shots) writes, each picture trimmed to the windows
+# on it,
+#   OUTPUT-DIRECTORY/100, /150, /200   under X11 at 100%, 150% and 200% scale
+#   OUTPUT-DIRECTORY/wayland-100       under Wayland at 100%
+#   OUTPUT-DIRECTORY/results           under X11, the result step with a
+#                                      score in each level at each scale
+# and the whole screens beside them in OUTPUT-DIRECTORY/screens. It runs on
+# the end-to-end harness (tests/e2e/lib.sh and wayland.sh): a private Xvfb
+# with openbox, driven by keys, then a headless weston, driven over the
+# accessibility bus, with a private home and settings and a stand-in browser.
+# Under Wayland the menus are not opened: a menu is a popup, which Qt's
+# Wayland plugin cannot show on a compositor without input devices.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-bin=$(realpath "${1:-$root/build/src/cindrel}")
-out=$(realpath -m "${2:-$root/shots}")
-[[ -x $bin ]] || { echo "screenshots: no program at $bin" >&2; exit 1; }
+if [[ ${1:-} == --x11 || ${1:-} == --wayland ]]; then
+  pass=${1#--}
+  shift
+else
+  build=$(realpath "${1:-$root/build}")
+  out=$(realpath -m "${2:-$root/shots}")
+  [[ -x $build/src/cindrel && -f $build/identity.sh ]] ||
+    { echo "screenshots: no built program in $build (build it first)" >&2; exit 1; }
+  # One harness per display, each in its own process.
+  bash "$0" --x11 "$build" "$out"
+  bash "$0" --wayland "$build" "$out"
+  echo "[screenshots] done: $out" >&2
+  exit 0
+fi
 
-tmp=$(mktemp -d "${TMPDIR:-/tmp}/cindrel-shots.XXXXXX")
-started=()   # pids this script started, stopped in reverse order
-app=
+build=$1 out=$2
+export CINDREL_IDENTITY=$build/identity.sh CINDREL_E2E_ARTIFACTS=$out/screens
+export E2E_BUDGET=900 E2E_SCREEN=2600x1700x24
+if [[ $pass == wayland ]]; then
+  # shellcheck source=tests/e2e/wayland.sh
+  source "$root/tests/e2e/wayland.sh"
+  E2E_NAME=wayland
+else
+  # shellcheck source=tests/e2e/lib.sh
+  source "$root/tests/e2e/lib.sh"
+  E2E_NAME=x11
+fi
+e2e_init "$build/src/cindrel"
+e2e_start_a11y
 
-log() { printf '[screenshots] %s\n' "$*" >&2; }
-
-cleanup()
-{
-  set +e
-  [[ -n $app ]] && kill -KILL "$app" 2>/dev/null
-  local i
-  for ((i = ${#started[@]} - 1; i >= 0; i--)); do
-    kill -TERM "${started[i]}" 2>/dev/null
-  done
-  wait 2>/dev/null
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
-
-# until_true SECONDS WHAT COMMAND... : polls COMMAND; gives up after SECONDS.
-until_true()
-{
-  local deadline=$((SECONDS + $1)) what=$2
-  shift 2
-  until "$@"; do
-    ((SECONDS < deadline)) || { log "timed out waiting for $what"; exit 1; }
-    sleep 0.1
-  done
-}
-
-has_line() { [[ -s $1 ]]; }
-
-# A black root window, so that trimming a screenshot leaves the windows.
-Xvfb -displayfd 3 -screen 0 2600x1700x24 -br -nolisten tcp -noreset 3>"$tmp/display" \
-  >"$tmp/xvfb.log" 2>&1 &
-started+=($!)
-until_true 15 "Xvfb" has_line "$tmp/display"
-DISPLAY=":$(head -n1 "$tmp/display")"
-export DISPLAY
-
-export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/runtime
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$tmp/bin"
-chmod 0700 "$XDG_RUNTIME_DIR"
-printf '#!/bin/sh\nexit 0\n' >"$tmp/bin/xdg-open"
-chmod +x "$tmp/bin/xdg-open"
-export PATH="$tmp/bin:$PATH" LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME SESSION_MANAGER XDG_CURRENT_DESKTOP
-
-openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
-started+=($!)
-until_true 10 "openbox" eval "wmctrl -m >/dev/null 2>&1"
-
-dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$tmp/bus" >/dev/null 2>&1 &
-started+=($!)
-until_true 10 "the session bus" has_line "$tmp/bus"
-DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$tmp/bus")
-export DBUS_SESSION_BUS_ADDRESS
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-started+=($!)
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
-
-two_windows() { (($(xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l) >= 2)); }
-visible() { [[ -n $(xdotool search --onlyvisible --name "$1" 2>/dev/null) ]]; }
-gone() { ! visible "$1"; }
-
-# window TITLE-REGEX : waits for a shown window and prints its id.
-window()
-{
-  until_true 20 "a window /$1/" visible "$1"
-  xdotool search --onlyvisible --name "$1" | head -n1
-}
-
-activate()
-{
-  timeout 10 xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
-  sleep 0.3
-}
-
-keys()
-{
-  local key
-  for key in "$@"; do
-    timeout 10 xdotool key --clearmodifiers "$key"
-    sleep 0.4
-  done
-}
-
-type_text() { timeout 20 xdotool type --clearmodifiers --delay 40 -- "$1"; sleep 0.3; }
-
-# shoot NAME : the screen, trimmed to the windows on it.
+# shoot NAME [DIRECTORY] : the screen as DIRECTORY/NAME.png (default the
+# scale's), trimmed to the windows on it.
 shoot()
 {
   sleep 0.6
-  timeout 15 import -window root "$tmp/screen.png"
-  convert "$tmp/screen.png" -trim +repage "$dir/$1.png"
-  log "$dir/$1.png"
+  e2e_screenshot "$scale-$1"
+  convert "$E2E_ARTIFACTS/$E2E_NAME-$scale-$1.png" -trim +repage "${2:-$dir}/$1.png"
 }
 
-# banner : which promotional label is in front, as the accessibility bus
-# reads it ("cobrand" or "fullbrand").
-banner()
+# plant_reminder : a reminder date 15 days back brings the update reminder.
+plant_reminder()
 {
-  timeout 20 /usr/bin/python3 - "$app" <<'EOF'
-import sys, time, pyatspi
-pid = int(sys.argv[1])
-def walk(a):
-    yield a
-    for i in range(a.childCount):
-        c = a.getChildAtIndex(i)
-        if c is not None:
-            yield from walk(c)
-for attempt in range(50):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is None or app.get_process_id() != pid:
-            continue
-        for a in walk(app):
-            if a.getRoleName() == "link" and a.getState().contains(pyatspi.STATE_SHOWING):
-                if a.name.startswith("Co-brand"):
-                    sys.exit(print("cobrand"))
-                if a.name.startswith("Home Business"):
-                    sys.exit(print("fullbrand"))
-    time.sleep(0.2)
-sys.exit("no banner label found")
-EOF
+  mkdir -p "$(dirname "$(e2e_settings_file)")"
+  printf '[Settings]\nLastReminderDate=%s\n' "$(date -d '15 days ago' +%F)" >"$(e2e_settings_file)"
 }
 
-start_app()
+# --- X11: keys through xdotool ------------------------------------------------
+
+x11_main() { e2e_wait_window "$E2E_MAIN_TITLE" "$E2E_PID"; }
+
+x11_two_main_titles() { (($(e2e_windows "$E2E_MAIN_TITLE" "$E2E_PID" | wc -l) >= 2)); }
+
+# x11_steps LABEL : the three steps of the main window, named after the
+# banner label in front.
+x11_steps()
 {
-  "$bin" >"$tmp/app.log" 2>&1 &
-  app=$!
+  local main
+  main=$(x11_main)
+  e2e_activate "$main"
+  shoot "main-1-personal-details-$1"
+  e2e_type "Ann Example"
+  e2e_keys Tab
+  e2e_type 42
+  e2e_keys alt+t
+  shoot "main-2-question-1-$1"
+  e2e_keys alt+q alt+q alt+q alt+q alt+q
+  shoot "main-2-question-6-$1"
+  e2e_keys alt+q
+  shoot "main-3-result-$1"
+  e2e_keys alt+m
 }
 
-end_app()
+x11_end()
 {
   local main farewell
-  main=$(window '^Cindrel v1\.15$')
-  activate "$main"
-  keys alt+f x
-  until_true 10 "the main window to close" gone_id "$main"
-  farewell=$(window '^Cindrel v1\.15$')
-  activate "$farewell"
-  keys alt+x
-  until_true 10 "the program to end" ended
-  app=
+  main=$(x11_main)
+  e2e_activate "$main"
+  e2e_keys alt+f x
+  e2e_wait_gone "$main"
+  farewell=$(x11_main)
+  e2e_activate "$farewell"
+  [[ -z ${1:-} ]] || shoot "$1"
+  e2e_keys alt+x
+  e2e_wait_exit "$E2E_PID" >/dev/null
 }
 
-gone_id() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
-ended() { ! kill -0 "$app" 2>/dev/null; }
-
-# steps LABEL : the three steps of the main window, named after the banner
-# label in front.
-steps()
+x11_pass()
 {
-  local label=$1 main
-  main=$(window '^Cindrel v1\.15$')
-  activate "$main"
-  shoot "main-1-personal-details-$label"
-  type_text "Ann Example"
-  keys Tab
-  type_text 42
-  keys alt+t
-  shoot "main-2-question-1-$label"
-  keys alt+q alt+q alt+q alt+q alt+q
-  shoot "main-2-question-6-$label"
-  keys alt+q
-  shoot "main-3-result-$label"
-  keys alt+m
-}
-
-for scale in 1 2; do
-  dir=$out/${scale}00
-  mkdir -p "$dir"
-  rm -f "$dir"/*.png
-  export QT_SCALE_FACTOR=$scale
-  log "scale $scale"
-
-  # A reminder date 15 days back brings the update reminder first.
-  mkdir -p "$XDG_CONFIG_HOME/Cindrel"
-  printf '[Settings]\nLastReminderDate=%s\n' "$(date -d '15 days ago' +%F)" \
-    >"$XDG_CONFIG_HOME/Cindrel/Cindrel.conf"
-  start_app
-  box=$(window '^Cindrel$')
-  activate "$box"
+  local box main
+  plant_reminder
+  e2e_start_app
+  box=$(e2e_wait_window "$E2E_BOX_TITLE" "$E2E_PID")
+  e2e_activate "$box"
   shoot update-reminder
-  keys Escape
-  main=$(window '^Cindrel v1\.15$')
-  activate "$main"
-  first=$(banner)
+  e2e_keys Escape
+  main=$(x11_main)
+  e2e_activate "$main"
+  first=$(e2e_probe_read banner)
 
   # The start button with no name gives a critical box.
-  keys alt+t
-  box=$(window '^Cindrel$')
+  e2e_keys alt+t
+  box=$(e2e_wait_window "$E2E_BOX_TITLE" "$E2E_PID")
   shoot critical-box
-  activate "$box"
-  keys Return
-  activate "$main"
+  e2e_activate "$box"
+  e2e_keys Return
+  e2e_activate "$main"
 
-  keys alt+f
+  e2e_keys alt+f
   shoot menu-file
-  keys Escape Escape
-  keys alt+h
+  e2e_keys Escape Escape alt+h
   shoot menu-help
-  keys Escape Escape
-  keys alt+h a
+  e2e_keys Escape Escape alt+h a
   # The About window bears the main window's title.
-  until_true 10 "the About window" two_windows '^Cindrel v1\.15$'
+  e2e_wait_until "$E2E_WAIT" "the About window" x11_two_main_titles
   shoot about
-  keys Escape
-  activate "$main"
+  e2e_keys Escape
 
-  steps "$first"
-  wmctrl -c 'Cindrel v1.15'
-  sleep 1
-  farewell=$(window '^Cindrel v1\.15$')
-  activate "$farewell"
-  shoot farewell
-  keys alt+x
-  until_true 10 "the program to end" ended
-  app=
+  x11_steps "$first"
+  x11_end farewell
+}
+
+# x11_results : the result step for a score in each level. Per question, how
+# many times Down moves off the preselected answer (starting the test leaves
+# the focus in the list).
+x11_results()
+{
+  local -A picks=([0]="0 3 1 1 1 1" [3]="3 3 1 1 1 1" [5]="2 2 0 1 0 1" [7]="0 0 0 0 0 0"
+                  [10]="3 0 0 0 0 0")
+  local score downs i
+  for score in 0 3 5 7 10; do
+    e2e_start_app
+    e2e_activate "$(x11_main)"
+    e2e_type "Ann Example"
+    e2e_keys Tab
+    e2e_type 42
+    e2e_keys alt+t
+    for downs in ${picks[$score]}; do
+      for ((i = 0; i < downs; i++)); do e2e_keys Down; done
+      e2e_keys alt+q
+    done
+    shoot "result-$score-at-$scale" "$out/results"
+    x11_end
+  done
+}
+
+# --- Wayland: the accessibility bus --------------------------------------------
+
+# wayland_steps LABEL : as x11_steps.
+wayland_steps()
+{
+  e2e_probe main
+  shoot "main-1-personal-details-$1"
+  e2e_probe set-text "Enter Name" "Ann Example"
+  e2e_probe set-text "Enter Age" 42
+  e2e_probe press "Take the Nicotine Dependency Test"
+  shoot "main-2-question-1-$1"
+  for _ in 1 2 3 4 5; do
+    e2e_probe press "Next Question"
+  done
+  shoot "main-2-question-6-$1"
+  e2e_probe press "Next Question"
+  shoot "main-3-result-$1"
+  e2e_probe press "Main Screen"
+}
+
+wayland_end()
+{
+  e2e_probe menu File Exit
+  e2e_probe farewell
+  [[ -z ${1:-} ]] || shoot "$1"
+  e2e_probe press Exit
+  e2e_wait_exit "$E2E_PID" >/dev/null
+}
+
+wayland_pass()
+{
+  plant_reminder
+  e2e_start_app
+  e2e_probe alert ""
+  shoot update-reminder
+  e2e_probe press No
+  e2e_probe main
+  first=$(e2e_probe_read banner)
+
+  e2e_probe press "Take the Nicotine Dependency Test"
+  e2e_probe alert "Please enter your name"
+  shoot critical-box
+  e2e_probe press OK
+
+  e2e_probe menu Help "About Software"
+  e2e_probe about
+  shoot about
+  e2e_probe press OK
+
+  wayland_steps "$first"
+  wayland_end farewell
+}
+
+# ------------------------------------------------------------------------------
+
+if [[ $pass == wayland ]]; then
+  scales=(1)
+else
+  scales=(1 1.5 2)
+  mkdir -p "$out/results"
+  rm -f "$out/results"/*.png
+fi
+for factor in "${scales[@]}"; do
+  scale=$(awk -v f="$factor" 'BEGIN { printf "%d", f * 100 }')
+  if [[ $pass == x11 ]]; then dir=$out/$scale; else dir=$out/wayland-$scale; fi
+  mkdir -p "$dir"
+  rm -f "$dir"/*.png
+  export QT_SCALE_FACTOR=$factor
+  e2e_log "$pass at ${scale}%"
+  "${pass}_pass"
 
   # Start again until the other banner label comes to the front.
   for _ in $(seq 12); do
-    start_app
-    window '^Cindrel v1\.15$' >/dev/null
-    now=$(banner)
+    e2e_start_app
+    if [[ $pass == x11 ]]; then x11_main >/dev/null; else e2e_probe main; fi
+    now=$(e2e_probe_read banner)
     if [[ $now != "$first" ]]; then
-      steps "$now"
-      end_app
+      "${pass}_steps" "$now"
+      "${pass}_end"
       break
     fi
-    end_app
+    "${pass}_end"
   done
+  [[ $pass == wayland ]] || x11_results
 done
-# The result step for a score in each level: per question, how many times
-# Down moves off the preselected answer (Start leaves the focus in the list).
-declare -A picks=([0]="0 3 1 1 1 1" [3]="3 3 1 1 1 1" [5]="2 2 0 1 0 1" [7]="0 0 0 0 0 0"
-                  [10]="3 0 0 0 0 0")
-dir=$out/results
-mkdir -p "$dir"
-rm -f "$dir"/*.png
-declare -A percent=([1]=100 [1.5]=150 [2]=200)
-for scale in 1 1.5 2; do
-  export QT_SCALE_FACTOR=$scale
-  for score in 0 3 5 7 10; do
-    start_app
-    main=$(window '^Cindrel v1\.15$')
-    activate "$main"
-    type_text "Ann Example"
-    keys Tab
-    type_text 42
-    keys alt+t
-    for downs in ${picks[$score]}; do
-      for ((i = 0; i < downs; i++)); do keys Down; done
-      keys alt+q
-    done
-    shoot "result-$score-at-${percent[$scale]}"
-    end_app
-  done
-done
-log "done: $out"
+e2e_pass

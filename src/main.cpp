@@ -1,6 +1,7 @@
 // Cindrel: builds the real platform services and runs the start-up sequence.
 
 #include <QApplication>
+#include <cstdio>
 
 #include "Identity.h"
 #include "app/FormRegistry.h"
@@ -13,6 +14,7 @@
 #include "platform/WidgetSeams.h"
 #include "dependency/modNicotineDependancy.h"
 #include "app/AppContext.h"
+#include "app/CommandLine.h"
 #include "ui/AppIcon.h"
 #include "ui/FrmFarewell.h"
 #include "ui/FrmMain.h"
@@ -21,19 +23,59 @@
 
 using namespace cindrel;
 
+namespace {
+
+/// The names the program goes by: the settings' organisation and application
+/// name, the version, and the desktop entry that desktops match its windows
+/// to (the app id on Wayland).
+void nameTheProgram()
+{
+    QCoreApplication::setOrganizationName(applicationTitle());
+    QCoreApplication::setApplicationName(applicationTitle());
+    QCoreApplication::setApplicationVersion(applicationVersion());
+    QGuiApplication::setDesktopFileName(desktopId());
+}
+
+/// Answers --help, --version or a command line the program does not
+/// understand on the terminal and returns the exit status. It runs under a
+/// QCoreApplication, which needs no display (a QApplication on xcb or
+/// Wayland aborts without one), so that it works over ssh as well and the
+/// texts can be translated.
+int answerOnTerminal(int argc, char **argv)
+{
+    QCoreApplication terminal(argc, argv);
+    installTranslations();
+    nameTheProgram();
+    const CommandLineRequest request = readCommandLine(QCoreApplication::arguments());
+    const QByteArray text = request.text.toLocal8Bit();
+    std::FILE *stream = request.action == CommandLineRequest::Action::Refuse ? stderr : stdout;
+    std::fwrite(text.constData(), 1, size_t(text.size()), stream);
+    std::fflush(stream);
+    return request.exitCode;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    // The command line is read before anything can open a window or take the
+    // single-instance lock; only a plain start goes on to the windows.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (readCommandLine(arguments).action != CommandLineRequest::Action::Run)
+        return answerOnTerminal(argc, argv);
+
     QApplication app(argc, argv);
     // Before anything is shown: the single-instance message and the update
     // reminder come before the main window.
     installTranslations();
-    QApplication::setOrganizationName(applicationTitle());
-    QApplication::setApplicationName(applicationTitle());
-    QApplication::setApplicationVersion(applicationVersion());
-    QGuiApplication::setDesktopFileName(QStringLiteral("cindrel"));
+    nameTheProgram();
     // Only the shutdown procedure ends the program: closing the main window
     // hands over to the farewell window instead.
     QApplication::setQuitOnLastWindowClosed(false);
+    // A proxy of the style -style or QT_STYLE_OVERRIDE names, else of the
+    // desktop's style.
     QApplication::setStyle(new LightStyle);
     QApplication::setWindowIcon(applicationIcon());
 

@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>Option „%1“ nimmt keinen Wert an</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; takes its value as the next argument</source>
+        <translation>Option „%1“ erwartet ihren Wert als nächstes Argument</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>Option „%1“ braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>„%1 --help“ liefert weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>Measures a smoker&apos;s dependence on nicotine: six questions, a score from
+0 to 10 and a verdict.</source>
+        <translation>Misst die Nikotinabhängigkeit eines Rauchers: sechs Fragen, eine Punktzahl
+von 0 bis 10 und eine Einstufung.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s name and version and exit.</source>
+        <translation>Name und Version des Programms zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s standard options work as well, among them
+-platform NAME (wayland or xcb), -style NAME and -reverse.
+The manual page %1(1) has the details.</source>
+        <translation>Die Standardoptionen von Qt gelten ebenfalls, darunter
+-platform NAME (wayland oder xcb), -style NAME und -reverse.
+Einzelheiten stehen in der Handbuchseite %1(1).</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The version line: the program&apos;s name, then its version.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>Printouts</name>
     <message>
         <source>Save Result as PDF</source>

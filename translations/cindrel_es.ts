@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>la opción «%1» no admite ningún valor</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; takes its value as the next argument</source>
+        <translation>la opción «%1» toma su valor del argumento siguiente</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>la opción «%1» requiere un valor</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Pruebe «%1 --help» para más información.</translation>
+    </message>
+    <message>
+        <source>Measures a smoker&apos;s dependence on nicotine: six questions, a score from
+0 to 10 and a verdict.</source>
+        <translation>Mide la dependencia de la nicotina de un fumador: seis preguntas, una
+puntuación de 0 a 10 y un veredicto.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s name and version and exit.</source>
+        <translation>Mostrar el nombre y la versión del programa y salir.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado «%1»</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s standard options work as well, among them
+-platform NAME (wayland or xcb), -style NAME and -reverse.
+The manual page %1(1) has the details.</source>
+        <translation>Las opciones estándar de Qt también funcionan, entre ellas
+-platform NOMBRE (wayland o xcb), -style NOMBRE y -reverse.
+La página de manual %1(1) da los detalles.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The version line: the program&apos;s name, then its version.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>Printouts</name>
     <message>
         <source>Save Result as PDF</source>

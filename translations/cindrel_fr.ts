@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>l’option «&#xa0;%1&#xa0;» n’accepte pas de valeur</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; takes its value as the next argument</source>
+        <translation>l’option «&#xa0;%1&#xa0;» prend sa valeur dans l’argument suivant</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>l’option «&#xa0;%1&#xa0;» requiert une valeur</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>Measures a smoker&apos;s dependence on nicotine: six questions, a score from
+0 to 10 and a verdict.</source>
+        <translation>Mesure la dépendance d’un fumeur à la nicotine&#xa0;: six questions, un score
+de 0 à 10 et un verdict.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s name and version and exit.</source>
+        <translation>Afficher le nom et la version du programme et quitter.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s standard options work as well, among them
+-platform NAME (wayland or xcb), -style NAME and -reverse.
+The manual page %1(1) has the details.</source>
+        <translation>Les options standard de Qt fonctionnent aussi, dont
+-platform NOM (wayland ou xcb), -style NOM et -reverse.
+La page de manuel %1(1) donne les détails.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The version line: the program&apos;s name, then its version.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>Printouts</name>
     <message>
         <source>Save Result as PDF</source>

@@ -1,6 +1,5 @@
 #include "PrintSeams.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,6 +10,7 @@
 #include <QSaveFile>
 
 #include "Identity.h"
+#include "platform/WidgetSeams.h"
 
 namespace cindrel {
 
@@ -24,7 +24,7 @@ const QMarginsF kPageMarginsMm(18, 18, 18, 18);
 
 QString QtPrintouts::askPdfPath(const QString &suggestedPath)
 {
-    QFileDialog dialog(QApplication::activeWindow(),
+    QFileDialog dialog(windowInUse(),
                        QCoreApplication::translate("Printouts", "Save Result as PDF"));
     dialog.setObjectName(QStringLiteral("dlgSavePdf"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -70,7 +70,7 @@ OutputOutcome QtPrintouts::print(const QString &documentName, const PagePainter 
     printer.setDocName(documentName);
     printer.setCreator(programWindowTitle());
     printer.setPageMargins(kPageMarginsMm, QPageLayout::Millimeter);
-    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    QPrintDialog dialog(&printer, windowInUse());
     dialog.setObjectName(QStringLiteral("dlgPrint"));
     dialog.setWindowTitle(QCoreApplication::translate("Printouts", "Print Result"));
     // The result is one page: nothing to choose among pages.

@@ -1,8 +1,11 @@
 #include "WidgetSeams.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QPointer>
 #include <QUrl>
+#include <QWindow>
 
 #include "Identity.h"
 
@@ -15,18 +18,48 @@ QString displayLineBreaks(QString text)
     return text;
 }
 
+QWidget *windowInUse()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    const QWindowList windows = QGuiApplication::topLevelWindows(); // in the order created
+    for (auto window = windows.crbegin(); window != windows.crend(); ++window) {
+        if (!(*window)->isVisible())
+            continue;
+        for (QWidget *widget : widgets) {
+            const Qt::WindowType type = widget->windowType();
+            if (widget->windowHandle() == *window && (type == Qt::Window || type == Qt::Dialog))
+                return widget;
+        }
+    }
+    return nullptr;
+}
+
 namespace {
+
 QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString &text,
                                     QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(icon, applicationTitle(), displayLineBreaks(text), buttons);
-    box.setObjectName(QStringLiteral("messageBox"));
-    box.setTextFormat(Qt::PlainText);
-    // The farewell window stays above all others; a box in the normal layer
-    // would open hidden behind it and leave the program looking frozen.
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    // The box is transient for the window it belongs to, so a Wayland
+    // compositor, which lets no program keep a window on top, keeps the box
+    // above that window; Qt opens it centred over the window.
+    QPointer<QMessageBox> box = new QMessageBox(icon, applicationTitle(), displayLineBreaks(text),
+                                                buttons, windowInUse());
+    box->setObjectName(QStringLiteral("messageBox"));
+    box->setTextFormat(Qt::PlainText);
+    // Under X11 the farewell window stays above all others; a box in the
+    // normal layer would open hidden behind it and leave the program looking
+    // frozen.
+    box->setWindowFlag(Qt::WindowStaysOnTopHint);
+    const int answer = box->exec();
+    // Closing its window while the box is open takes the box with it.
+    delete box.data();
+    return static_cast<QMessageBox::StandardButton>(answer);
 }
+
 } // namespace
 
 void QtMessageBoxes::critical(const QString &text)

@@ -162,6 +162,20 @@ void setDropDownListName(QComboBox *list, const QString &name)
     };
     QObject::connect(list, &QComboBox::currentIndexChanged, list, selectCurrent);
     selectCurrent();
+
+    // The other way round: an assistive tool chooses an entry by selecting it
+    // in the list (the entries' toggle action does that), and with the list
+    // closed nothing else would take the choice, so the entry selected last
+    // becomes the one in use. (Qt refuses to unselect the one selected entry
+    // of a list like this, so one always stays selected.) While the list is
+    // open the selection follows the mouse, and a click takes the entry as
+    // usual.
+    QObject::connect(list->view()->selectionModel(), &QItemSelectionModel::selectionChanged, list,
+                     [list](const QItemSelection &selected) {
+                         const QModelIndexList added = selected.indexes();
+                         if (!list->view()->isVisible() && !added.isEmpty())
+                             list->setCurrentIndex(added.last().row());
+                     });
 }
 
 QString opensPageDescription(SitePage page)

@@ -26,7 +26,8 @@ void setAccessibleRole(QWidget *widget, QAccessible::Role role);
 
 /// Names a drop-down list for a screen reader. Qt reads a list by its
 /// current entry alone and ignores a name of its own; a list named here is
-/// read by the name, with its entry as its value.
+/// read by the name, with its entry as its value, and an entry selected in
+/// its list through the accessibility actions becomes the one in use.
 void setDropDownListName(QComboBox *list, const QString &name);
 
 /// "Opens <page> in your web browser", the description of a control that

@@ -3,17 +3,21 @@
 #include <QCoreApplication>
 #include <QImageReader>
 #include <QLabel>
+#include <iterator>
 
 #include "Identity.h"
 
 namespace cindrel {
 
 namespace {
-// The windows carry the 32 by 32 image. The picture boxes take its 64 by 64
-// twin on screens of twice the density, read only when such a box is shown;
-// the larger sizes are installed with the desktop entry for launchers.
+// The windows carry the 32 by 32 image. The picture boxes take a larger
+// twin on denser screens, read only when such a box is shown: 48 px at
+// 150% and 64 px at 200%, so that the image is drawn pixel for pixel
+// rather than scaled (a 64 px image shrunk to 48 device pixels looks
+// blurred). The larger sizes are installed with the desktop entry for
+// launchers.
 constexpr int kWindowIconSize = 32;
-constexpr int kDenseIconSize = 64;
+constexpr int kPictureSizes[] = {32, 48, 64};
 
 QString iconPath(int size)
 {
@@ -38,11 +42,19 @@ QIcon applicationIcon()
 
 QPixmap applicationIconPixmap(qreal devicePixelRatio)
 {
-    if (devicePixelRatio <= 1.0)
-        return readPng(kWindowIconSize);
-    QPixmap dense = readPng(kDenseIconSize);
-    dense.setDevicePixelRatio(qreal(kDenseIconSize) / kWindowIconSize);
-    return dense;
+    // The smallest image with at least as many pixels as the box shows, or
+    // the largest there is.
+    const qreal needed = kWindowIconSize * devicePixelRatio;
+    int size = kPictureSizes[std::size(kPictureSizes) - 1];
+    for (const int candidate : kPictureSizes) {
+        if (candidate >= needed - 0.01) {
+            size = candidate;
+            break;
+        }
+    }
+    QPixmap picture = readPng(size);
+    picture.setDevicePixelRatio(qreal(size) / kWindowIconSize);
+    return picture;
 }
 
 QLabel *makeIconPicture(QWidget *parent, const QString &name)

@@ -1,21 +1,40 @@
 #!/usr/bin/python3
-"""Reads Cindrel's windows the way a screen reader does, over AT-SPI.
+"""Reads and drives Cindrel's windows the way a screen reader does, over AT-SPI.
 
-Usage: a11y_probe.py PID CHECK [ARGUMENT]
+Usage: a11y_probe.py PID CHECK [ARGUMENT...]
 
 CHECK is one of:
-  main            the main window on its first step: named fields, list and
-                  button, exactly one step panel and one banner link shown
-  press NAME      presses the shown push button NAME through its action
-  alert TEXT      an alert titled with the program's name reads TEXT
-  focused NAME    the shown text box NAME has the keyboard focus
-  no-alert        no alert of the program is on screen
-  farewell        the farewell window with its named fields and Exit button
+  main              the main window on its first step: named fields, list and
+                    button, exactly one step panel and one banner link shown
+  press NAME        presses the shown push button NAME through its action
+                    and waits for the click
+  link PREFIX       presses the shown link whose text starts with PREFIX
+  menu MENU ENTRY   presses the entry ENTRY of the menu bar's menu MENU (the
+                    menu itself is not opened) without waiting for it to act
+  set-text NAME TEXT
+                    sets the text of the shown text box NAME to TEXT
+  choose LIST ENTRY chooses ENTRY in the shown drop-down list LIST
+  labels PANEL      prints the text of each shown label of the shown panel
+                    PANEL, one JSON string a line
+  alert TEXT        an alert titled with the program's name reads TEXT (any
+                    text when TEXT is empty)
+  focused NAME      the shown text box NAME has the keyboard focus
+  no-alert          no alert of the program is on screen
+  about             the About window with its links and OK button
+  farewell          the farewell window with its named fields and Exit button
+  banner            prints which banner label of the main window is in front:
+                    "cobrand" or "fullbrand"
+  windows           prints the program's windows (role, name, shown); never
+                    fails once the program is on the bus
 
 Every check waits at most WAIT seconds (environment, default 15) for what
 it expects, prints what it found and exits 0, or prints why not and exits 1.
+An action is tried once: a failure after it was sent is not retried, since
+trying again could act twice.
 """
 
+
+import json
 import os
 import sys
 import time
@@ -145,26 +164,121 @@ def check_main(app):
     return "main window: fields, list, button, step 'Personal Details' and 2 of 3 links shown"
 
 
-def check_press(app, name):
-    button = None
+def shown_in_windows(app, roles, name, match=None):
+    """The one shown control of a role in roles named name (or whose name
+    satisfies match) in any shown window of the program."""
+    found = []
     for window in windows(app, ("frame", "dialog", "alert")):
-        try:
-            button = find(window, ("push button",), name)
-            break
-        except Mismatch:
-            continue
-    if button is None:
-        raise Mismatch("no shown push button named %r" % name)
-    action = button.queryAction()
+        found += [a for a in walk(window) if role(a) in roles and showing(a)
+                  and (match(a.name) if match else a.name == name)]
+    if len(found) != 1:
+        raise Mismatch("expected one shown %s named %r, found %d"
+                       % ("/".join(roles), name, len(found)))
+    return found[0]
+
+
+def send_without_reply(acc, index):
+    """Sends the action straight to the program over the accessibility bus,
+    without waiting for an answer: the program answers only after the action
+    returns, and an action that opens a modal window returns when the
+    window closes."""
+    from gi.repository import Gio, GLib
+    session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    address = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                                None, GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 5000,
+                                None).unpack()[0]
+    bus = Gio.DBusConnection.new_for_address_sync(
+        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+    message = Gio.DBusMessage.new_method_call(acc.app.bus_name, acc.path,
+                                              "org.a11y.atspi.Action", "DoAction")
+    message.set_body(GLib.Variant("(i)", (index,)))
+    message.set_flags(Gio.DBusMessageFlags.NO_REPLY_EXPECTED)
+    bus.send_message(message, Gio.DBusSendMessageFlags.NONE)
+    bus.flush_sync(None)
+
+
+def act(acc, action_name, what, wait_for_reply=True):
+    """Performs the action once; a failure after sending it is final."""
+    action = acc.queryAction()
     names = [action.getName(i) for i in range(action.nActions)]
-    if "Press" not in names:
-        raise Mismatch("the button %r offers no press action: %r" % (name, names))
+    if action_name not in names:
+        raise Mismatch("%s offers no %s action: %r" % (what, action_name, names))
     try:
-        action.doAction(names.index("Press"))
+        if wait_for_reply:
+            action.doAction(names.index(action_name))
+        else:
+            send_without_reply(acc, names.index(action_name))
     except Exception as problem:
-        # The press may have happened; pressing again could act twice.
-        raise Failed("pressing %r: %s" % (name, problem)) from problem
-    return "pressed %r" % name
+        raise Failed("%s: %s" % (what, problem)) from problem
+
+
+def check_press(app, name):
+    button = shown_in_windows(app, ("push button",), name)
+    act(button, "Press", "the button %r" % name)
+    # Qt presses a button as if clicked: it shows it pressed and clicks it a
+    # moment later. Wait for the click, so the next step finds its outcome.
+    deadline = time.monotonic() + WAIT
+    while time.monotonic() < deadline:
+        try:
+            if not has_state(button, pyatspi.STATE_PRESSED):
+                return "pressed %r" % name
+        except Exception:  # the button went with its window
+            return "pressed %r" % name
+        time.sleep(0.05)
+    raise Failed("the button %r stayed pressed" % name)
+
+
+def check_link(app, prefix):
+    link = shown_in_windows(app, ("link",), prefix + "...", lambda n: n.startswith(prefix))
+    act(link, "Press", "the link %r" % link.name)
+    return "pressed the link %r" % link.name
+
+
+def check_menu(app, menu, entry):
+    window = one_window(app, ("frame",), MAIN_TITLE)
+    heading = find(window, ("menu item",), menu)
+    item = find(heading, ("menu item",), entry, shown=False)
+    # A menu entry acts before the program answers (the About window is
+    # modal), so check its outcome with another check.
+    act(item, "Press", "the menu entry %s > %s" % (menu, entry), wait_for_reply=False)
+    return "pressed %s > %s" % (menu, entry)
+
+
+def check_set_text(app, name, text):
+    box = shown_in_windows(app, TEXT_ROLES, name)
+    if text_of(box) != text:
+        if not box.queryEditableText().setTextContents(text):
+            raise Mismatch("the text box %r refused the text" % name)
+        if text_of(box) != text:
+            raise Mismatch("the text box %r reads %r" % (name, text_of(box)))
+    return "%r holds %r" % (name, text)
+
+
+def check_choose(app, name, entry):
+    combo = shown_in_windows(app, ("combo box",), name)
+    def selected():
+        return [e.name for e in walk(combo)
+                if role(e) == "list item" and has_state(e, pyatspi.STATE_SELECTED)]
+    if selected() != [entry]:
+        # Toggling the entry selects it and the list takes the selected
+        # entry. The program acts after answering, so look again later;
+        # toggling once more does no harm while the entry is not selected.
+        act(find(combo, ("list item",), entry, shown=False), "Toggle",
+            "the entry %r of %r" % (entry, name))
+        raise Mismatch("%r reads %r as chosen, not %r" % (name, selected(), entry))
+    return "%r: %r chosen" % (name, entry)
+
+
+def check_labels(app, panel):
+    shown = [a for w in windows(app, ("frame", "dialog")) for a in walk(w)
+             if a.name == panel and role(a) in ("panel", "filler") and showing(a)]
+    if len(shown) != 1:
+        raise Mismatch("expected one shown panel %r, found %d" % (panel, len(shown)))
+    texts = [text_of(a) for a in walk(shown[0]) if role(a) == "label" and showing(a)]
+    if not any(texts):
+        raise Mismatch("the panel %r shows no text yet" % panel)
+    return "\n".join(json.dumps(t, ensure_ascii=False) for t in texts)
 
 
 def check_alert(app, text):
@@ -175,10 +289,11 @@ def check_alert(app, text):
     if alert.name != APP_NAME:
         raise Mismatch("the alert is titled %r" % alert.name)
     texts = [text_of(a) for a in walk(alert) if role(a) == "label" and showing(a)]
-    if text not in texts:
+    if text and text not in texts:
         raise Mismatch("the alert reads %r" % texts)
-    find(alert, ("push button",), "OK")
-    return "alert %r reads %r" % (APP_NAME, text)
+    if not [b for b in walk(alert) if role(b) == "push button" and showing(b)]:
+        raise Mismatch("the alert shows no button")
+    return "alert %r reads %r" % (APP_NAME, text or texts)
 
 
 def check_no_alert(app):
@@ -212,13 +327,44 @@ def check_farewell(app):
     return "farewell window: fields %s and the Exit button" % sorted(found)
 
 
+def check_about(app):
+    window = one_window(app, ("dialog",), MAIN_TITLE)
+    find(window, ("link",), "Click here for more details.")
+    find(window, ("push button",), "OK")
+    return "About window: its links and the OK button"
+
+
+def check_banner(app):
+    window = one_window(app, ("frame",), MAIN_TITLE)
+    for link in walk(window):
+        if role(link) == "link" and showing(link):
+            if link.name.startswith("Co-brand"):
+                return "cobrand"
+            if link.name.startswith("Home Business"):
+                return "fullbrand"
+    raise Mismatch("no banner label shown")
+
+
+def check_windows(app):
+    return "\n".join("  %s %r%s" % (role(w), w.name, " shown" if showing(w) else "")
+                     for w in children(app)) or "  (none)"
+
+
 CHECKS = {
     "main": (check_main, 0),
     "press": (check_press, 1),
+    "link": (check_link, 1),
+    "menu": (check_menu, 2),
+    "set-text": (check_set_text, 2),
+    "choose": (check_choose, 2),
+    "labels": (check_labels, 1),
     "alert": (check_alert, 1),
     "no-alert": (check_no_alert, 0),
     "focused": (check_focused, 1),
     "farewell": (check_farewell, 0),
+    "about": (check_about, 0),
+    "banner": (check_banner, 0),
+    "windows": (check_windows, 0),
 }
 
 

@@ -319,6 +319,35 @@ private slots:
         QCOMPARE(list->currentIndex(), 0);
     }
 
+    void entryIsChosenThroughTheList_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("inUse");
+        QTest::newRow("another sex") << QStringLiteral("cboSex") << 1 << QStringLiteral("Female");
+        QTest::newRow("the entry in use toggled again") << QStringLiteral("cboSex") << 0 << QStringLiteral("Male");
+        QTest::newRow("an answer") << QStringLiteral("cboAnswer_Option") << 3 << QStringLiteral("More than 30");
+    }
+    void entryIsChosenThroughTheList()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, row);
+        QFETCH(QString, inUse);
+        Program program(QStringLiteral("main"));
+        program.startTest();
+        auto *combo = program.window->findChild<QComboBox *>(list);
+        QAccessibleTableInterface *entries =
+            QAccessible::queryAccessibleInterface(combo)->child(0)->tableInterface();
+        QVERIFY(entries);
+        QAccessibleInterface *entry = entries->cellAt(row, 0);
+        QVERIFY(entry && entry->actionInterface());
+        entry->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(combo->currentText(), inUse);
+        const QModelIndexList selected = combo->view()->selectionModel()->selectedIndexes();
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.first().row(), combo->currentIndex());
+    }
+
     void answerListIsDescribedByItsQuestion()
     {
         Program program(QStringLiteral("main"));

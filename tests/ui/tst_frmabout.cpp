@@ -146,12 +146,29 @@ private slots:
         QCOMPARE(picIcon->frameShape(), QFrame::NoFrame);
         QVERIFY(!about.windowIcon().isNull());
 
-        // Windows carry the 32 by 32 image; a picture on a denser screen gets
-        // its 64 by 64 twin, drawn at the same logical size.
+        // Windows carry the 32 by 32 image.
         QCOMPARE(applicationIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
-        QCOMPARE(applicationIconPixmap(2.0).deviceIndependentSize(), QSizeF(32, 32));
-        QCOMPARE(applicationIconPixmap().size(), QSize(32, 32));
-        QCOMPARE(applicationIconPixmap(2.0).size(), QSize(64, 64));
+    }
+
+    void iconForDensity_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("100%") << 1.0 << 32;
+        QTest::newRow("125%, the next larger") << 1.25 << 48;
+        QTest::newRow("150%, pixel for pixel") << 1.5 << 48;
+        QTest::newRow("200%") << 2.0 << 64;
+        QTest::newRow("300%, the largest") << 3.0 << 64;
+    }
+    void iconForDensity()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(int, pixels);
+        // A picture on a denser screen gets a larger twin of the image,
+        // drawn at the same logical size.
+        const QPixmap picture = applicationIconPixmap(ratio);
+        QCOMPARE(picture.size(), QSize(pixels, pixels));
+        QCOMPARE(picture.deviceIndependentSize(), QSizeF(32, 32));
     }
 
     void look_data()
