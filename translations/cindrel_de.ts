@@ -421,10 +421,6 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
         <translation>Die Nikotinabhängigkeit beschreibt Ihr „Verlangen“ nach dem Nikotin aus dem Rauchen. Nikotin schadet der Gesundheit sehr: Es greift Herz, Gehirn und andere Körperfunktionen an.</translation>
     </message>
     <message>
-        <source>The decision to quit nicotine smoking has to be yours. This test can only act as a guideline in letting you understand your level of dependency.</source>
-        <translation>Die Entscheidung, mit dem Rauchen aufzuhören, müssen Sie selbst treffen. Dieser Test kann Ihnen nur als Anhaltspunkt dienen, um Ihren Grad der Abhängigkeit zu verstehen.</translation>
-    </message>
-    <message>
         <source>Enter Name</source>
         <translation>Name eingeben</translation>
     </message>

@@ -421,10 +421,6 @@ La página de manual %1(1) da los detalles.</translation>
         <translation>La dependencia de la nicotina describe su «ansia» de la nicotina del tabaco. La nicotina es muy perjudicial para la salud: afecta al corazón, al cerebro y a otras funciones del cuerpo.</translation>
     </message>
     <message>
-        <source>The decision to quit nicotine smoking has to be yours. This test can only act as a guideline in letting you understand your level of dependency.</source>
-        <translation>La decisión de dejar de fumar tiene que ser suya. Este test solo puede servirle de orientación para entender su nivel de dependencia.</translation>
-    </message>
-    <message>
         <source>Enter Name</source>
         <translation>Escriba su nombre</translation>
     </message>

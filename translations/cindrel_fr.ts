@@ -421,10 +421,6 @@ La page de manuel %1(1) donne les détails.</translation>
         <translation>La dépendance à la nicotine décrit votre «&#xa0;besoin&#xa0;» de la nicotine du tabac. La nicotine a des effets très néfastes sur la santé&#xa0;: elle atteint le cœur, le cerveau et d’autres fonctions du corps.</translation>
     </message>
     <message>
-        <source>The decision to quit nicotine smoking has to be yours. This test can only act as a guideline in letting you understand your level of dependency.</source>
-        <translation>La décision d’arrêter de fumer doit venir de vous. Ce test peut seulement vous servir de repère pour comprendre votre niveau de dépendance.</translation>
-    </message>
-    <message>
         <source>Enter Name</source>
         <translation>Entrez votre nom</translation>
     </message>

@@ -7,9 +7,9 @@
 
 #include "app/FormRegistry.h"
 #include "app/Shutdown.h"
+#include "dependency/modNicotineDependancy.h"
 #include "farewell/modTellAFriend.h"
 #include "platform/Seams.h"
-#include "dependency/modNicotineDependancy.h"
 
 namespace cindrel {
 

@@ -96,11 +96,6 @@ Phrase scoreLinePhrase(std::int16_t score)
                                 {Phrase::literal(std::to_string(score))});
 }
 
-std::string scoreLine(std::int16_t score)
-{
-    return scoreLinePhrase(score).english();
-}
-
 Phrase levelLinePhrase(std::string_view verdict)
 {
     // Heading and verdict are translated each on its own; the line break
@@ -108,11 +103,6 @@ Phrase levelLinePhrase(std::string_view verdict)
     //: The heading above the verdict, e.g. "You are highly addicted to nicotine".
     const Phrase heading = Phrase::translatable(kQuestionBank, CINDREL_TRANSLATE_NOOP("QuestionBank", "Your Level of Nicotine Dependency is: "));
     return Phrase::literal("%1\r\n%2", {heading, questionBankText(verdict)});
-}
-
-std::string levelLine(std::string_view verdict)
-{
-    return levelLinePhrase(verdict).english();
 }
 
 void modNicotineDependancy::FillQuestionBank()

@@ -37,11 +37,9 @@ std::int16_t scoreAnswers(const std::array<std::string, kQuestionCount> &answers
 std::string_view verdictFor(std::int16_t score);
 
 /// "Your Score is: " followed by the score in decimal.
-std::string scoreLine(std::int16_t score);
 Phrase scoreLinePhrase(std::int16_t score);
 
 /// The verdict heading, CR LF, then the verdict.
-std::string levelLine(std::string_view verdict);
 Phrase levelLinePhrase(std::string_view verdict);
 
 /// A text of the question bank (question, choice or verdict) to show.

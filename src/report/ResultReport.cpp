@@ -74,11 +74,16 @@ ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTim
                   .arg(locale.toString(test.TotalScore), locale.toString(kMaxScore));
     r.verdictHeading = QCoreApplication::translate("ResultReport", "Your Level of Nicotine Dependency is:");
     r.verdict = bankText(test.DependencyLevel);
-    r.closingNote = QCoreApplication::translate(
-        "ResultReport", "The decision to quit nicotine smoking has to be yours. This test can only "
-                        "act as a guideline in letting you understand your level of dependency.");
+    r.closingNote = decisionNote();
     r.documentName = resultDocumentName(takenAt.date());
     return r;
+}
+
+QString decisionNote()
+{
+    return QCoreApplication::translate(
+        "ResultReport", "The decision to quit nicotine smoking has to be yours. This test can only "
+                        "act as a guideline in letting you understand your level of dependency.");
 }
 
 } // namespace cindrel

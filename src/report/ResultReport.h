@@ -63,6 +63,10 @@ struct ResultReport {
 ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTime &takenAt,
                                const QLocale &locale);
 
+/// "The decision to quit nicotine smoking has to be yours. ...": the second
+/// information text of the test's first step, with which the report closes.
+QString decisionNote();
+
 /// "Cindrel result 2026-12-07": the name of a result taken on that day.
 QString resultDocumentName(const QDate &testDate);
 

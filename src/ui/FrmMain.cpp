@@ -21,9 +21,10 @@
 #include "Identity.h"
 #include "PassOverFailure.h"
 #include "app/MainWindowClosing.h"
+#include "dependency/TestWizard.h"
 #include "links/CoBrand.h"
 #include "links/SitePages.h"
-#include "dependency/TestWizard.h"
+#include "report/ResultReport.h"
 #include "ui/Accessibility.h"
 #include "ui/FrmAbout.h"
 #include "ui/Look.h"
@@ -165,10 +166,7 @@ QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
            "Nicotine has very bad effects on the health of person affecting his / her "
            "heart, brain and other body functions."));
     styleLabel(caption0, infoFont, kLightYellow, infoAlign, true);
-    auto *caption1 = makeLabel(
-        panel, QStringLiteral("lblCaption_1"),
-        tr("The decision to quit nicotine smoking has to be yours. This test can only "
-           "act as a guideline in letting you understand your level of dependency."));
+    auto *caption1 = makeLabel(panel, QStringLiteral("lblCaption_1"), decisionNote());
     styleLabel(caption1, infoFont, kLightYellow, infoAlign, true);
     layout->addWidget(caption0);
     layout->addWidget(caption1);

@@ -6,8 +6,8 @@
 #include <functional>
 #include <optional>
 
-#include "platform/Seams.h"
 #include "dependency/WizardView.h"
+#include "platform/Seams.h"
 
 class QAbstractButton;
 class QComboBox;

@@ -146,8 +146,8 @@ private slots:
         QCOMPARE(sink.captions[1].first, 1);
         QCOMPARE(sink.captions[1].second,
                  std::string("Your Level of Nicotine Dependency is: \r\nYou are moderately dependent on nicotine"));
-        QCOMPARE(scoreLine(10), std::string("Your Score is: 10"));
-        QCOMPARE(scoreLine(0), std::string("Your Score is: 0"));
+        QCOMPARE(scoreLinePhrase(10).english(), std::string("Your Score is: 10"));
+        QCOMPARE(scoreLinePhrase(0).english(), std::string("Your Score is: 0"));
     }
 
     void scoringTwiceGivesTheSameResult()

@@ -3,12 +3,12 @@
 // be built in a test. Tests set ctx.showFarewell where the closing of the
 // main window matters.
 
+#include "app/AppContext.h"
 #include "app/FormRegistry.h"
 #include "app/Shutdown.h"
+#include "dependency/modNicotineDependancy.h"
 #include "doubles/Doubles.h"
 #include "farewell/modTellAFriend.h"
-#include "dependency/modNicotineDependancy.h"
-#include "app/AppContext.h"
 
 namespace cindrel::testing {
 

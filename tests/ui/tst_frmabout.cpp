@@ -13,9 +13,9 @@
 
 #include "Config.h"
 #include "Identity.h"
+#include "app/AppContext.h"
 #include "doubles/FakeProgram.h"
 #include "links/SitePages.h"
-#include "app/AppContext.h"
 #include "ui/AppIcon.h"
 #include "ui/FrmAbout.h"
 
