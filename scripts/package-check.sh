@@ -15,7 +15,7 @@ echo "package: $deb"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libc6 libstdc++6; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 qt6-qpa-plugins libc6 libstdc++6; do
   if [[ $depends != *"$needed"* ]]; then
     echo "package-check: the package does not depend on $needed" >&2
     exit 1
@@ -52,6 +52,15 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 man_page=usr/share/man/man1/cindrel.1.gz
 expect_file "$man_page"
+# The print module, where the installed program looks for it (the folder is
+# written into the program relative to its own), with its entry.
+module_dir=$(strings -e l "$root/usr/bin/cindrel" | grep -m1 -x '/\.\./.*/cindrel' || true)
+[[ -n $module_dir ]] || { echo "package-check: the program names no print module folder" >&2; exit 1; }
+module=$(realpath -m "$root/usr/bin$module_dir/cindrel-print.so")
+module=${module#"$root"/}
+expect_file "$module"
+nm -D --defined-only "$root/$module" | grep -qw cindrelPrint ||
+  { echo "package-check: $module has no print entry" >&2; exit 1; }
 
 desktop-file-validate "$root/$desktop_file"
 appstreamcli validate --no-net "$root/$metainfo_file"

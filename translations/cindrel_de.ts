@@ -77,6 +77,10 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
         <source>the printer did not take the page</source>
         <translation>der Drucker hat die Seite nicht angenommen</translation>
     </message>
+    <message>
+        <source>printing is not installed with this program</source>
+        <translation>die Druckfunktion dieses Programms ist nicht installiert</translation>
+    </message>
 </context>
 <context>
     <name>QuestionBank</name>

@@ -77,6 +77,10 @@ La página de manual %1(1) da los detalles.</translation>
         <source>the printer did not take the page</source>
         <translation>la impresora no aceptó la página</translation>
     </message>
+    <message>
+        <source>printing is not installed with this program</source>
+        <translation>la función de impresión de este programa no está instalada</translation>
+    </message>
 </context>
 <context>
     <name>QuestionBank</name>

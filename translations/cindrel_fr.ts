@@ -77,6 +77,10 @@ La page de manuel %1(1) donne les détails.</translation>
         <source>the printer did not take the page</source>
         <translation>l’imprimante n’a pas accepté la page</translation>
     </message>
+    <message>
+        <source>printing is not installed with this program</source>
+        <translation>la fonction d’impression de ce programme n’est pas installée</translation>
+    </message>
 </context>
 <context>
     <name>QuestionBank</name>

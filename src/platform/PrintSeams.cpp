@@ -5,11 +5,11 @@
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QLibrary>
 #include <QSaveFile>
 
 #include "Identity.h"
+#include "platform/PrintModule.h"
 #include "platform/WidgetSeams.h"
 
 namespace cindrel {
@@ -64,25 +64,49 @@ OutputOutcome QtPrintouts::writePdf(const QString &path, const QSizeF &paperMm, 
     return {OutputOutcome::Done, {}};
 }
 
+QStringList defaultPrintModuleFolders()
+{
+    // Installed: the program's private library folder, found from the
+    // program's own folder so that an unpacked package works too. Built:
+    // beside the program.
+    const QString here = QCoreApplication::applicationDirPath();
+    return {here + QStringLiteral("/" CINDREL_PRINT_MODULE_FROM_BINDIR), here};
+}
+
+QtPrintouts::QtPrintouts(QStringList printModuleFolders) : printModuleFolders_(std::move(printModuleFolders)) {}
+
+PrintEntry QtPrintouts::printEntry()
+{
+    if (!printEntry_) {
+        for (const QString &folder : printModuleFolders_) {
+            QLibrary module(folder + QStringLiteral("/cindrel-print"));
+            // Stays loaded for the rest of the run, like a linked library.
+            if (auto entry = reinterpret_cast<PrintEntry>(module.resolve(kPrintEntry))) {
+                printEntry_ = entry;
+                break;
+            }
+        }
+    }
+    return printEntry_;
+}
+
 OutputOutcome QtPrintouts::print(const QString &documentName, const PagePainter &paint)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(documentName);
-    printer.setCreator(programWindowTitle());
-    printer.setPageMargins(kPageMarginsMm, QPageLayout::Millimeter);
-    QPrintDialog dialog(&printer, windowInUse());
-    dialog.setObjectName(QStringLiteral("dlgPrint"));
-    dialog.setWindowTitle(QCoreApplication::translate("Printouts", "Print Result"));
-    // The result is one page: nothing to choose among pages.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    if (dialog.exec() != QDialog::Accepted)
-        return {OutputOutcome::Cancelled, {}};
-    if (!paint(printer) || printer.printerState() == QPrinter::Error)
+    const PrintEntry entry = printEntry();
+    if (!entry)
         return {OutputOutcome::Failed,
-                QCoreApplication::translate("Printouts", "the printer did not take the page")};
-    return {OutputOutcome::Done, {}};
+                QCoreApplication::translate("Printouts", "printing is not installed with this program")};
+    PrintRequest request;
+    request.parent = windowInUse();
+    request.dialogTitle = QCoreApplication::translate("Printouts", "Print Result");
+    request.documentName = documentName;
+    request.creator = programWindowTitle();
+    request.marginsMm = kPageMarginsMm;
+    request.paint = &paint;
+    request.failedReason = QCoreApplication::translate("Printouts", "the printer did not take the page");
+    OutputOutcome outcome;
+    entry(&request, &outcome);
+    return outcome;
 }
 
 } // namespace cindrel

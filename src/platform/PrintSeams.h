@@ -1,19 +1,39 @@
 #pragma once
 // The Printouts seam on Qt: the file dialog, the print dialog (Qt Print
-// Support) and a PDF written through QPdfWriter into a QSaveFile.
+// Support, in a module loaded on first use, see PrintModule.h) and a PDF
+// written through QPdfWriter into a QSaveFile.
 
+#include <QStringList>
+
+#include "platform/PrintModule.h"
 #include "platform/Seams.h"
 
 namespace cindrel {
 
+/// Where the print module is looked for: the program's private library
+/// folder, then the program's own folder (a build tree).
+QStringList defaultPrintModuleFolders();
+
 /// The dialogs open over the window the user is working in.
 class QtPrintouts : public Printouts {
 public:
+    explicit QtPrintouts(QStringList printModuleFolders = defaultPrintModuleFolders());
+
     QString askPdfPath(const QString &suggestedPath) override;
     /// Commits the file only when the page was painted and written whole;
     /// otherwise no file, not even a partial one, is left behind.
     OutputOutcome writePdf(const QString &path, const QSizeF &paperMm, const PagePainter &paint) override;
+    /// Fails with a message, and prints nothing, when the print module
+    /// cannot be loaded.
     OutputOutcome print(const QString &documentName, const PagePainter &paint) override;
+
+    /// The print module's entry, loading the module on first use; null
+    /// when it is found in none of the folders.
+    PrintEntry printEntry();
+
+private:
+    QStringList printModuleFolders_;
+    PrintEntry printEntry_ = nullptr;
 };
 
 } // namespace cindrel

@@ -72,6 +72,24 @@ private slots:
             QCOMPARE(file.readAll(), QByteArray("older content"));
         }
     }
+
+    void printModuleLoadsOnlyWhenAskedFor()
+    {
+        // The program does not link Qt Print Support: the module brings it.
+        const auto printSupportLoaded = [] {
+            QFile maps(QStringLiteral("/proc/self/maps"));
+            return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6PrintSupport");
+        };
+        QVERIFY(!printSupportLoaded());
+        QtPrintouts missing({QDir::tempPath() + QStringLiteral("/no-such-folder")});
+        const OutputOutcome outcome = missing.print(QStringLiteral("doc"), [](QPagedPaintDevice &) { return true; });
+        QCOMPARE(outcome.status, OutputOutcome::Failed);
+        QVERIFY(!outcome.reason.isEmpty());
+
+        QtPrintouts built({QStringLiteral(CINDREL_PRINT_MODULE_DIR)});
+        QVERIFY(built.printEntry());
+        QVERIFY(printSupportLoaded());
+    }
 };
 
 QTEST_MAIN(TstPrintSeams)

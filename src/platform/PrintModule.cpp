@@ -1,0 +1,31 @@
+// The print module (see PrintModule.h): Qt's print dialog and the printer.
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "platform/PrintModule.h"
+
+extern "C" Q_DECL_EXPORT void cindrelPrint(const cindrel::PrintRequest *request, cindrel::OutputOutcome *outcome)
+{
+    using cindrel::OutputOutcome;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(request->documentName);
+    printer.setCreator(request->creator);
+    printer.setPageMargins(request->marginsMm, QPageLayout::Millimeter);
+    QPrintDialog dialog(&printer, request->parent);
+    dialog.setObjectName(QStringLiteral("dlgPrint"));
+    dialog.setWindowTitle(request->dialogTitle);
+    // The result is one page: nothing to choose among pages.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    if (dialog.exec() != QDialog::Accepted) {
+        *outcome = {OutputOutcome::Cancelled, {}};
+        return;
+    }
+    if (!(*request->paint)(printer) || printer.printerState() == QPrinter::Error) {
+        *outcome = {OutputOutcome::Failed, request->failedReason};
+        return;
+    }
+    *outcome = {OutputOutcome::Done, {}};
+}
