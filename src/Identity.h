@@ -9,7 +9,7 @@ namespace cindrel {
 /// "Cindrel": the caption of every message box, and the organisation and
 /// application name under which the settings are kept.
 QString applicationTitle();
-/// The version, e.g. "1.15".
+/// The version, as project(VERSION ...) in CMakeLists.txt gives it.
 QString applicationVersion();
 /// "Cindrel v" and the version: the caption of every window of the program.
 QString programWindowTitle();
