@@ -71,17 +71,26 @@ std::int16_t scoreAnswers(const std::array<std::string, kQuestionCount> &answers
     return total;
 }
 
+const std::array<DependencyLevelSpan, kLevelCount> &dependencyLevels()
+{
+    static constexpr std::array<DependencyLevelSpan, kLevelCount> levels = {{
+        {0, 2, CINDREL_TRANSLATE_NOOP("QuestionBank", "You are very slightly dependent on nicotine")},
+        {3, 4, CINDREL_TRANSLATE_NOOP("QuestionBank", "You are slightly dependent on nicotine")},
+        {5, 5, CINDREL_TRANSLATE_NOOP("QuestionBank", "You are moderately dependent on nicotine")},
+        {6, 7, CINDREL_TRANSLATE_NOOP("QuestionBank", "You are highly addicted to nicotine")},
+        {8, kMaxScore, CINDREL_TRANSLATE_NOOP("QuestionBank", "You are very highly addicted to nicotine")},
+    }};
+    return levels;
+}
+
 std::string_view verdictFor(std::int16_t score)
 {
-    if (score >= 0 && score <= 2)
-        return CINDREL_TRANSLATE_NOOP("QuestionBank", "You are very slightly dependent on nicotine");
-    if (score >= 3 && score <= 4)
-        return CINDREL_TRANSLATE_NOOP("QuestionBank", "You are slightly dependent on nicotine");
-    if (score == 5)
-        return CINDREL_TRANSLATE_NOOP("QuestionBank", "You are moderately dependent on nicotine");
-    if (score >= 6 && score <= 7)
-        return CINDREL_TRANSLATE_NOOP("QuestionBank", "You are highly addicted to nicotine");
-    return CINDREL_TRANSLATE_NOOP("QuestionBank", "You are very highly addicted to nicotine");
+    for (const DependencyLevelSpan &level : dependencyLevels()) {
+        if (score >= level.first && score <= level.last)
+            return level.verdict;
+    }
+    // Any other score is read as the highest level.
+    return dependencyLevels().back().verdict;
 }
 
 Phrase questionBankText(std::string_view english)

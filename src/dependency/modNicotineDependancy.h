@@ -27,6 +27,20 @@ struct Choice {
 };
 
 inline constexpr int kQuestionCount = 6;
+inline constexpr int kMaxScore = 10;
+
+/// One level of dependency: the scores it spans and its verdict (English).
+struct DependencyLevelSpan {
+    std::int16_t first;
+    std::int16_t last;
+    std::string_view verdict;
+};
+
+inline constexpr int kLevelCount = 5;
+
+/// The five levels in order of score: 0-2, 3-4, 5, 6-7 and 8-10. The
+/// verdicts and the result's scale both follow this one table.
+const std::array<DependencyLevelSpan, kLevelCount> &dependencyLevels();
 
 /// The score of six answers: each answer is matched, whole-string and
 /// case-sensitively, against its own question's choices only; an answer that

@@ -8,14 +8,20 @@ namespace cindrel {
 
 namespace {
 
+/// How each level looks on the scale, in the order of dependencyLevels().
+struct LevelLook {
+    Rgb colour;
+    const char *name;
+};
+
 // Light colours from green to red, so that dark text reads on every one of
 // them and each stands out from the window's dark brown.
-const std::array<ScaleLevel, kLevelCount> kLevels = {{
-    {0, 2, {102, 187, 106}, QT_TRANSLATE_NOOP("ResultScale", "very slightly dependent")},
-    {3, 4, {205, 220, 57}, QT_TRANSLATE_NOOP("ResultScale", "slightly dependent")},
-    {5, 5, {255, 202, 40}, QT_TRANSLATE_NOOP("ResultScale", "moderately dependent")},
-    {6, 7, {255, 138, 61}, QT_TRANSLATE_NOOP("ResultScale", "highly addicted")},
-    {8, 10, {244, 81, 78}, QT_TRANSLATE_NOOP("ResultScale", "very highly addicted")},
+const std::array<LevelLook, kLevelCount> kLooks = {{
+    {{102, 187, 106}, QT_TRANSLATE_NOOP("ResultScale", "very slightly dependent")},
+    {{205, 220, 57}, QT_TRANSLATE_NOOP("ResultScale", "slightly dependent")},
+    {{255, 202, 40}, QT_TRANSLATE_NOOP("ResultScale", "moderately dependent")},
+    {{255, 138, 61}, QT_TRANSLATE_NOOP("ResultScale", "highly addicted")},
+    {{244, 81, 78}, QT_TRANSLATE_NOOP("ResultScale", "very highly addicted")},
 }};
 
 int clampedScore(int score) { return std::clamp(score, 0, kMaxScore); }
@@ -35,13 +41,24 @@ QString rangeInWords(const ScaleLevel &level)
 
 } // namespace
 
-const std::array<ScaleLevel, kLevelCount> &scaleLevels() { return kLevels; }
+const std::array<ScaleLevel, kLevelCount> &scaleLevels()
+{
+    static const std::array<ScaleLevel, kLevelCount> levels = [] {
+        std::array<ScaleLevel, kLevelCount> result{};
+        for (int i = 0; i < kLevelCount; ++i) {
+            const DependencyLevelSpan &span = dependencyLevels()[i];
+            result[i] = {span.first, span.last, kLooks[i].colour, kLooks[i].name};
+        }
+        return result;
+    }();
+    return levels;
+}
 
 int levelOf(int score)
 {
     const int s = clampedScore(score);
     for (int i = 0; i < kLevelCount; ++i) {
-        if (s <= kLevels[i].last)
+        if (s <= scaleLevels()[i].last)
             return i;
     }
     return kLevelCount - 1;
@@ -58,8 +75,8 @@ ScaleGeometry scaleGeometry(double width, double lineHeight, int score)
 
     g.band = QRectF(0, markerHeight, width, bandHeight);
     for (int i = 0; i < kLevelCount; ++i) {
-        const double left = kLevels[i].first * cell;
-        const double right = (kLevels[i].last + 1) * cell;
+        const double left = scaleLevels()[i].first * cell;
+        const double right = (scaleLevels()[i].last + 1) * cell;
         g.levels[i] = QRectF(left, g.band.top(), right - left, bandHeight);
     }
     const int s = clampedScore(score);
@@ -85,7 +102,7 @@ QString levelRangeLabel(const ScaleLevel &level)
 QString scaleSummary(int score)
 {
     const int s = clampedScore(score);
-    const ScaleLevel &level = kLevels[levelOf(s)];
+    const ScaleLevel &level = scaleLevels()[levelOf(s)];
     return QCoreApplication::translate("ResultScale", "Score %1 of %2: %3, %4")
         .arg(number(s), number(kMaxScore), rangeInWords(level), levelName(level));
 }
@@ -93,7 +110,7 @@ QString scaleSummary(int score)
 QString scaleDescription()
 {
     QStringList parts;
-    for (const ScaleLevel &level : kLevels)
+    for (const ScaleLevel &level : scaleLevels())
         parts << QCoreApplication::translate("ResultScale", "%1, %2").arg(rangeInWords(level), levelName(level));
     return QCoreApplication::translate("ResultScale", "Scale from 0 to 10 in five levels: %1")
         .arg(parts.join(QStringLiteral("; ")));

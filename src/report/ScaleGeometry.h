@@ -10,10 +10,9 @@
 #include <QString>
 #include <array>
 
-namespace cindrel {
+#include "dependency/modNicotineDependancy.h"
 
-inline constexpr int kMaxScore = 10;
-inline constexpr int kLevelCount = 5;
+namespace cindrel {
 
 struct Rgb {
     int red;
@@ -21,8 +20,9 @@ struct Rgb {
     int blue;
 };
 
-/// One level of dependency: the scores it spans, its colour and its short
-/// name (English, translated under the context "ResultScale" when shown).
+/// One level of dependency as the scale draws it: the scores it spans (from
+/// dependencyLevels()), its colour and its short name (English, translated
+/// under the context "ResultScale" when shown).
 struct ScaleLevel {
     int first;
     int last;
