@@ -59,7 +59,7 @@ La página de manual %1(1) da los detalles.</translation>
     <name>Printouts</name>
     <message>
         <source>Save Result as PDF</source>
-        <translation>Guardar el resultado como PDF</translation>
+        <translation>Guardar resultado como PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
@@ -71,7 +71,7 @@ La página de manual %1(1) da los detalles.</translation>
     </message>
     <message>
         <source>Print Result</source>
-        <translation>Imprimir el resultado</translation>
+        <translation>Imprimir resultado</translation>
     </message>
     <message>
         <source>the printer did not take the page</source>

@@ -337,12 +337,13 @@ private slots:
         // With CINDREL_LANGUAGE_SHOTS naming a directory, a picture of each
         // window is saved there too, to look at.
         const QString shots = qEnvironmentVariable("CINDREL_LANGUAGE_SHOTS");
+        static const QRegularExpression notInName(QStringLiteral("[^A-Za-z0-9.]+"));
         const auto look = [&clipped, &shots, &language](QWidget *window, const QString &when) {
             // Layouts settle on the posted events a change of text sends.
             QCoreApplication::processEvents();
             if (!shots.isEmpty())
                 window->grab().save(QStringLiteral("%1/%2-%3.png")
-                                        .arg(shots, language, QString(when).replace(QLatin1Char(' '), QLatin1Char('-'))));
+                                        .arg(shots, language, QString(when).replace(notInName, QStringLiteral("-"))));
             for (const QString &problem : clippedTexts(window))
                 clipped << when + QStringLiteral(": ") + problem;
         };
