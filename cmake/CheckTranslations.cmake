@@ -1,8 +1,21 @@
 # Fails when the .ts files in translations/ are not up to date with the
-# sources: runs lupdate, with the build's own options, on copies of them in
-# WORK_DIR and compares the copies with the originals.
+# sources (runs lupdate, with the build's own options, on copies of them in
+# WORK_DIR and compares the copies with the originals), hold an unfinished
+# translation, or are missing from the build's list of languages.
 #   cmake -DLUPDATE=<lupdate> -DSOURCE_DIR=<repository> -DWORK_DIR=<scratch> -P CheckTranslations.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/Translations.cmake)
+
+# A translation in translations/ that the list leaves out would be neither
+# built nor checked: the language's line in Translations.cmake is missing.
+file(GLOB present RELATIVE ${SOURCE_DIR}/translations ${SOURCE_DIR}/translations/cindrel_*.ts)
+foreach(ts IN LISTS present)
+  string(REGEX REPLACE "^cindrel_(.*)\\.ts$" "\\1" language ${ts})
+  list(FIND CINDREL_LANGUAGES ${language} listed)
+  if(listed EQUAL -1)
+    message(FATAL_ERROR "translations/${ts} is not shipped: add ${language} to CINDREL_LANGUAGES "
+            "in cmake/Translations.cmake")
+  endif()
+endforeach()
 
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})

@@ -6,8 +6,11 @@
 # cmake/CheckTranslations.cmake, so that the build, the update target and
 # the up-to-date check run lupdate alike.
 
-# The languages shipped, each with translations/cindrel_<language>.ts.
+# The languages shipped, each with translations/cindrel_<language>.ts. This
+# line is the only list of them: the tests and, through identity.sh, the
+# scripts take it from here.
 set(CINDREL_LANGUAGES de fr es)
+list(JOIN CINDREL_LANGUAGES " " CINDREL_LANGUAGES_WORDS)
 
 # lupdate's options: no source locations or line numbers, so that a .ts file
 # changes only when a text does; texts that left the sources are dropped;

@@ -98,7 +98,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     </message>
     <message>
         <source>4. Which cigarette is the most satisfying?</source>
-        <translation>4. Welche Zigarette genießen Sie am meisten?</translation>
+        <translation>4. Welche Zigarette ist für Sie die befriedigendste?</translation>
     </message>
     <message>
         <source>5. Do you smoke even when you are sick in bed?</source>
@@ -111,7 +111,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     <message>
         <source>Less than 10</source>
         <extracomment>Answers to question 1, in cigarettes a day.</extracomment>
-        <translation>Weniger als 10</translation>
+        <translation>10 oder weniger</translation>
     </message>
     <message>
         <source>Between 11- 20</source>
@@ -162,23 +162,23 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     </message>
     <message>
         <source>You are very slightly dependent on nicotine</source>
-        <translation>Sie sind sehr leicht von Nikotin abhängig</translation>
+        <translation>Sie haben eine sehr geringe Nikotinabhängigkeit</translation>
     </message>
     <message>
         <source>You are slightly dependent on nicotine</source>
-        <translation>Sie sind leicht von Nikotin abhängig</translation>
+        <translation>Sie haben eine geringe Nikotinabhängigkeit</translation>
     </message>
     <message>
         <source>You are moderately dependent on nicotine</source>
-        <translation>Sie sind mäßig von Nikotin abhängig</translation>
+        <translation>Sie haben eine mittlere Nikotinabhängigkeit</translation>
     </message>
     <message>
         <source>You are highly addicted to nicotine</source>
-        <translation>Sie sind stark nikotinsüchtig</translation>
+        <translation>Sie haben eine starke Nikotinabhängigkeit</translation>
     </message>
     <message>
         <source>You are very highly addicted to nicotine</source>
-        <translation>Sie sind sehr stark nikotinsüchtig</translation>
+        <translation>Sie haben eine sehr starke Nikotinabhängigkeit</translation>
     </message>
     <message>
         <source>Your Score is: %1</source>
@@ -283,23 +283,23 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     <name>ResultScale</name>
     <message>
         <source>very slightly dependent</source>
-        <translation>sehr leicht abhängig</translation>
+        <translation>sehr geringe Abhängigkeit</translation>
     </message>
     <message>
         <source>slightly dependent</source>
-        <translation>leicht abhängig</translation>
+        <translation>geringe Abhängigkeit</translation>
     </message>
     <message>
         <source>moderately dependent</source>
-        <translation>mäßig abhängig</translation>
+        <translation>mittlere Abhängigkeit</translation>
     </message>
     <message>
         <source>highly addicted</source>
-        <translation>stark süchtig</translation>
+        <translation>starke Abhängigkeit</translation>
     </message>
     <message>
         <source>very highly addicted</source>
-        <translation>sehr stark süchtig</translation>
+        <translation>sehr starke Abhängigkeit</translation>
     </message>
     <message>
         <source>%1 to %2</source>
@@ -338,7 +338,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     </message>
     <message>
         <source>Opens the page on fully branded software in your web browser</source>
-        <translation>Öffnet die Seite über Software mit Ihrer eigenen Marke in Ihrem Webbrowser</translation>
+        <translation>Öffnet die Seite über ganz mit Ihrer Marke versehene Software in Ihrem Webbrowser</translation>
     </message>
     <message>
         <source>Opens the page on co-branding in your web browser</source>
@@ -375,7 +375,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     <message>
         <source>Click here to visit %1</source>
         <extracomment>%1 is the forum&apos;s web address.</extracomment>
-        <translation>Hier klicken, um %1 zu besuchen</translation>
+        <translation>Klicken Sie hier, um %1 zu besuchen</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -383,7 +383,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation>Hier klicken für weitere Einzelheiten.</translation>
+        <translation>Klicken Sie hier für weitere Einzelheiten.</translation>
     </message>
 </context>
 <context>
@@ -402,11 +402,11 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     </message>
     <message>
         <source>Download Velmor Softwares</source>
-        <translation>Velmor Softwares herunterladen</translation>
+        <translation>Velmor-Programme herunterladen</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmor Softwares</source>
-        <translation>Velmor Softwares besuchen</translation>
+        <translation>Besuchen Sie Velmor Softwares</translation>
     </message>
 </context>
 <context>
@@ -489,11 +489,11 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Besuchen Sie uns im Internet</translation>
+        <translation>&amp;Website besuchen</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation>Nach &amp;Updates suchen</translation>
+        <translation>Nach &amp;Aktualisierungen suchen</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
@@ -596,7 +596,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Velmor Softwares. From a single software, we have now grown to become the world’s largest resource of velmor softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
         <extracomment>The first paragraph of the promotion panel of the farewell window.</extracomment>
-        <translation>Wenn Ihnen diese Software gefallen hat, interessieren Sie sich sicher auch für unsere anderen Velmor Softwares. Aus einer einzigen Software ist inzwischen die größte Sammlung von Velmor-Software der Welt geworden. Ob Astrologie, Hellsehen, Tarot, Numerologie oder Okkultes: Wir haben Programme für alle Gebiete und bieten unseren Nutzern so eine große Auswahl nach ihren Interessen.</translation>
+        <translation>Wenn Ihnen diese Software gefallen hat, interessieren Sie sich sicher auch für unsere anderen Velmor-Programme. Aus einer einzigen Software sind wir inzwischen zur weltweit größten Quelle für Velmor-Programme gewachsen. Ob Astrologie, Hellsehen, Tarot, Numerologie oder Okkultes: Wir haben Programme für alle Gebiete und bieten unseren Nutzern so eine große Auswahl nach ihren Interessen.</translation>
     </message>
     <message>
         <source>All the programs in the Velmor Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
@@ -606,7 +606,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     <message>
         <source>Velmor Softwares like this one can be created and maintained only with your support. The best way to support us is to visit our forum at %1 regularly and take part in the discussions and other activities there.</source>
         <extracomment>A support message of the farewell window; %1 is the forum&apos;s web address.</extracomment>
-        <translation>Velmor Softwares wie diese können nur mit Ihrer Unterstützung entstehen und gepflegt werden. Am besten unterstützen Sie uns, indem Sie unser Forum unter %1 regelmäßig besuchen und sich dort an den Diskussionen und anderen Aktivitäten beteiligen.</translation>
+        <translation>Velmor-Programme wie dieses können nur mit Ihrer Unterstützung entstehen und gepflegt werden. Am besten unterstützen Sie uns, indem Sie unser Forum unter %1 regelmäßig besuchen und sich dort an den Diskussionen und anderen Aktivitäten beteiligen.</translation>
     </message>
     <message>
         <source>Please visit our forum at %1 regularly and support it by taking part in its discussions and other activities. This software cannot be supported and maintained without your regular visits.</source>
@@ -621,7 +621,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     <message>
         <source>Our forum at %1 needs your help. All you have to do is visit it regularly and take part in its discussions and activities, to help us maintain and develop more Velmor Softwares.</source>
         <extracomment>A support message of the farewell window; %1 is the forum&apos;s web address.</extracomment>
-        <translation>Unser Forum unter %1 braucht Ihre Hilfe. Sie müssen es nur regelmäßig besuchen und sich an seinen Diskussionen und Aktivitäten beteiligen, um uns zu helfen, weitere Velmor Softwares zu pflegen und zu entwickeln.</translation>
+        <translation>Unser Forum unter %1 braucht Ihre Hilfe. Sie müssen es nur regelmäßig besuchen und sich an seinen Diskussionen und Aktivitäten beteiligen, um uns zu helfen, weitere Velmor-Programme zu pflegen und zu entwickeln.</translation>
     </message>
     <message>
         <source>Click here to visit our forum at %1 now</source>
@@ -663,11 +663,11 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     <name>cindrel::UpdateReminder</name>
     <message>
         <source>There maybe an update to this software available</source>
-        <translation>Möglicherweise gibt es eine neuere Version dieser Software</translation>
+        <translation>Möglicherweise ist eine Aktualisierung dieser Software verfügbar</translation>
     </message>
     <message>
         <source>Do you want to check for an update?</source>
-        <translation>Möchten Sie nach einer neueren Version suchen?</translation>
+        <translation>Möchten Sie nach einer Aktualisierung suchen?</translation>
     </message>
 </context>
 <context>

@@ -59,7 +59,7 @@ La página de manual %1(1) da los detalles.</translation>
     <name>Printouts</name>
     <message>
         <source>Save Result as PDF</source>
-        <translation>Guardar el resultado como PDF</translation>
+        <translation>Guardar resultado como PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
@@ -71,7 +71,7 @@ La página de manual %1(1) da los detalles.</translation>
     </message>
     <message>
         <source>Print Result</source>
-        <translation>Imprimir el resultado</translation>
+        <translation>Imprimir resultado</translation>
     </message>
     <message>
         <source>the printer did not take the page</source>
@@ -111,7 +111,7 @@ La página de manual %1(1) da los detalles.</translation>
     <message>
         <source>Less than 10</source>
         <extracomment>Answers to question 1, in cigarettes a day.</extracomment>
-        <translation>Menos de 10</translation>
+        <translation>10 o menos</translation>
     </message>
     <message>
         <source>Between 11- 20</source>
@@ -236,7 +236,7 @@ La página de manual %1(1) da los detalles.</translation>
     </message>
     <message>
         <source>Test taken on %1 at %2</source>
-        <translation>Test realizado el %1 a las %2</translation>
+        <translation>Test realizado el %1, %2</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -338,7 +338,7 @@ La página de manual %1(1) da los detalles.</translation>
     </message>
     <message>
         <source>Opens the page on fully branded software in your web browser</source>
-        <translation>Abre la página sobre software totalmente con su marca en su navegador web</translation>
+        <translation>Abre la página sobre software totalmente personalizado con su marca en su navegador web</translation>
     </message>
     <message>
         <source>Opens the page on co-branding in your web browser</source>
@@ -402,7 +402,7 @@ La página de manual %1(1) da los detalles.</translation>
     </message>
     <message>
         <source>Download Velmor Softwares</source>
-        <translation>Descargar Velmor Softwares</translation>
+        <translation>Descargar programas Velmor</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmor Softwares</source>
@@ -426,11 +426,11 @@ La página de manual %1(1) da los detalles.</translation>
     </message>
     <message>
         <source>Enter Name</source>
-        <translation>Escriba su nombre</translation>
+        <translation>Introduzca su nombre</translation>
     </message>
     <message>
         <source>Enter Age</source>
-        <translation>Escriba su edad</translation>
+        <translation>Introduzca su edad</translation>
     </message>
     <message>
         <source>Select Sex</source>
@@ -460,7 +460,7 @@ La página de manual %1(1) da los detalles.</translation>
     </message>
     <message>
         <source>&amp;Main Screen</source>
-        <translation>&amp;Pantalla principal</translation>
+        <translation>&amp;Volver al inicio</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
@@ -489,15 +489,15 @@ La página de manual %1(1) da los detalles.</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visítenos en Internet</translation>
+        <translation>&amp;Visitar sitio web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation>Buscar &amp;actualizaciones</translation>
+        <translation>&amp;Buscar actualizaciones</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>Acerca d&amp;el software</translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
@@ -557,15 +557,15 @@ La página de manual %1(1) da los detalles.</translation>
     <name>cindrel::ReferralChecks</name>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation>Una dirección de correo electrónico no puede contener espacios</translation>
+        <translation>El correo electrónico no puede contener espacios</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation>Introduzca dos direcciones de correo electrónico distintas</translation>
+        <translation>Introduzca dos correos electrónicos distintos</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation>Introduzca una dirección de correo electrónico válida</translation>
+        <translation>Introduzca un correo electrónico válido</translation>
     </message>
     <message>
         <source>Please Enter At Most %1 Characters</source>
@@ -577,11 +577,11 @@ La página de manual %1(1) da los detalles.</translation>
     <name>cindrel::ResultMenu</name>
     <message>
         <source>&amp;Print Result...</source>
-        <translation>&amp;Imprimir el resultado...</translation>
+        <translation>&amp;Imprimir resultado...</translation>
     </message>
     <message>
         <source>&amp;Save Result as PDF...</source>
-        <translation>&amp;Guardar el resultado como PDF...</translation>
+        <translation>&amp;Guardar resultado como PDF...</translation>
     </message>
 </context>
 <context>
@@ -596,7 +596,7 @@ La página de manual %1(1) da los detalles.</translation>
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Velmor Softwares. From a single software, we have now grown to become the world’s largest resource of velmor softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
         <extracomment>The first paragraph of the promotion panel of the farewell window.</extracomment>
-        <translation>Si le ha gustado este software, seguro que le interesarán nuestros demás programas de Velmor Softwares. Empezamos con un solo programa y hoy somos la mayor fuente de software Velmor del mundo. Astrología, videncia, tarot, numerología u ocultismo: tenemos programas en todos los campos, lo que ofrece a nuestros usuarios una amplia variedad según sus intereses.</translation>
+        <translation>Si le ha gustado este software, seguro que le interesarán nuestros demás programas Velmor. Empezamos con un solo programa y hoy somos la mayor fuente de programas Velmor del mundo. Astrología, videncia, tarot, numerología u ocultismo: tenemos programas en todos los campos, lo que ofrece a nuestros usuarios una amplia variedad según sus intereses.</translation>
     </message>
     <message>
         <source>All the programs in the Velmor Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
@@ -606,7 +606,7 @@ La página de manual %1(1) da los detalles.</translation>
     <message>
         <source>Velmor Softwares like this one can be created and maintained only with your support. The best way to support us is to visit our forum at %1 regularly and take part in the discussions and other activities there.</source>
         <extracomment>A support message of the farewell window; %1 is the forum&apos;s web address.</extracomment>
-        <translation>Los programas de Velmor Softwares como este solo pueden crearse y mantenerse con su apoyo. La mejor forma de apoyarnos es visitar con regularidad nuestro foro en %1 y participar allí en los debates y demás actividades.</translation>
+        <translation>Los programas Velmor como este solo pueden crearse y mantenerse con su apoyo. La mejor forma de apoyarnos es visitar con regularidad nuestro foro en %1 y participar allí en los debates y demás actividades.</translation>
     </message>
     <message>
         <source>Please visit our forum at %1 regularly and support it by taking part in its discussions and other activities. This software cannot be supported and maintained without your regular visits.</source>
@@ -621,7 +621,7 @@ La página de manual %1(1) da los detalles.</translation>
     <message>
         <source>Our forum at %1 needs your help. All you have to do is visit it regularly and take part in its discussions and activities, to help us maintain and develop more Velmor Softwares.</source>
         <extracomment>A support message of the farewell window; %1 is the forum&apos;s web address.</extracomment>
-        <translation>Nuestro foro en %1 necesita su ayuda. Solo tiene que visitarlo con regularidad y participar en sus debates y actividades para ayudarnos a mantener y desarrollar más programas de Velmor Softwares.</translation>
+        <translation>Nuestro foro en %1 necesita su ayuda. Solo tiene que visitarlo con regularidad y participar en sus debates y actividades para ayudarnos a mantener y desarrollar más programas Velmor.</translation>
     </message>
     <message>
         <source>Click here to visit our forum at %1 now</source>

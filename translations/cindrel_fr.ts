@@ -102,7 +102,7 @@ La page de manuel %1(1) donne les détails.</translation>
     </message>
     <message>
         <source>5. Do you smoke even when you are sick in bed?</source>
-        <translation>5. Fumez-vous même quand vous êtes malade et alité&#xa0;?</translation>
+        <translation>5. Fumez-vous même quand vous êtes malade au lit&#xa0;?</translation>
     </message>
     <message>
         <source>6. Do you smoke more frequently in the first half of the day?</source>
@@ -111,7 +111,7 @@ La page de manuel %1(1) donne les détails.</translation>
     <message>
         <source>Less than 10</source>
         <extracomment>Answers to question 1, in cigarettes a day.</extracomment>
-        <translation>Moins de 10</translation>
+        <translation>10 ou moins</translation>
     </message>
     <message>
         <source>Between 11- 20</source>
@@ -140,7 +140,7 @@ La page de manuel %1(1) donne les détails.</translation>
     </message>
     <message>
         <source>After one hour</source>
-        <translation>Après une heure</translation>
+        <translation>Après plus d’une heure</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -338,7 +338,7 @@ La page de manuel %1(1) donne les détails.</translation>
     </message>
     <message>
         <source>Opens the page on fully branded software in your web browser</source>
-        <translation>Ouvre la page sur les logiciels entièrement à votre marque dans votre navigateur web</translation>
+        <translation>Ouvre la page sur les logiciels entièrement aux couleurs de votre site dans votre navigateur web</translation>
     </message>
     <message>
         <source>Opens the page on co-branding in your web browser</source>
@@ -402,7 +402,7 @@ La page de manuel %1(1) donne les détails.</translation>
     </message>
     <message>
         <source>Download Velmor Softwares</source>
-        <translation>Télécharger Velmor Softwares</translation>
+        <translation>Télécharger les logiciels Velmor</translation>
     </message>
     <message>
         <source>Click Here To Visit Velmor Softwares</source>
@@ -426,11 +426,11 @@ La page de manuel %1(1) donne les détails.</translation>
     </message>
     <message>
         <source>Enter Name</source>
-        <translation>Entrez votre nom</translation>
+        <translation>Saisissez votre nom</translation>
     </message>
     <message>
         <source>Enter Age</source>
-        <translation>Entrez votre âge</translation>
+        <translation>Saisissez votre âge</translation>
     </message>
     <message>
         <source>Select Sex</source>
@@ -460,7 +460,7 @@ La page de manuel %1(1) donne les détails.</translation>
     </message>
     <message>
         <source>&amp;Main Screen</source>
-        <translation>&amp;Retour à l’accueil</translation>
+        <translation>&amp;Revenir à l’accueil</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
@@ -489,7 +489,7 @@ La page de manuel %1(1) donne les détails.</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visitez notre site</translation>
+        <translation>&amp;Visiter notre site web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
@@ -626,7 +626,7 @@ La page de manuel %1(1) donne les détails.</translation>
     <message>
         <source>Click here to visit our forum at %1 now</source>
         <extracomment>The caption of the check box that opens the forum; %1 is the forum&apos;s web address.</extracomment>
-        <translation>Visitez dès maintenant notre forum %1</translation>
+        <translation>Visitez dès maintenant notre forum sur %1</translation>
     </message>
 </context>
 <context>

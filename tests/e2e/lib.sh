@@ -187,9 +187,18 @@ EOF
   export PATH="$E2E_TMP/bin:$PATH"
 
   # English, whatever the caller's desktop speaks, unless E2E_LANGUAGE asks
-  # for another language (de, fr, es) the way a desktop's LANGUAGE does.
+  # for a shipped language ($CINDREL_LANGUAGES) the way a desktop's LANGUAGE
+  # does. A list with no shipped language would quietly run in English.
   export LANG=C.UTF-8 LC_ALL=C.UTF-8
   if [[ -n ${E2E_LANGUAGE:-} ]]; then
+    local wanted shipped=""
+    for wanted in ${E2E_LANGUAGE//:/ }; do
+      if [[ " en $CINDREL_LANGUAGES " == *" ${wanted%%_*} "* ]]; then shipped=yes; fi
+    done
+    [[ -n $shipped ]] || {
+      echo "$E2E_NAME: E2E_LANGUAGE='$E2E_LANGUAGE' names no shipped language (en $CINDREL_LANGUAGES)" >&2
+      exit 1
+    }
     export LANGUAGE=$E2E_LANGUAGE
   else
     unset LANGUAGE LC_MESSAGES

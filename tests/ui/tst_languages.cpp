@@ -1,16 +1,22 @@
 // The program in every shipped language: all 256 answer sets give the score
-// and verdict of the English scoring of the same choices, and every window
+// and verdict of the English scoring of the same choices, every window
 // shows its texts whole, at the scale the test runs at (the suite runs it at
-// 100% and at 200%).
+// 100% and at 200%), and every translation keeps its source's placeholders,
+// access keys and edge blanks. The languages are the build's list
+// (CINDREL_LANGUAGES).
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
 #include <QtTest>
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -35,6 +41,56 @@ using Picks = std::array<int, kQuestionCount>;
 Picks picksOf(int set)
 {
     return {set % 4, (set / 4) % 4, (set >> 4) & 1, (set >> 5) & 1, (set >> 6) & 1, (set >> 7) & 1};
+}
+
+/// The languages the build ships, as their codes.
+QStringList shippedLanguages()
+{
+    return QString::fromLatin1(CINDREL_LANGUAGES).split(QLatin1Char(','));
+}
+
+/// A table of one row per shipped language, English first when asked.
+void languageRows(bool withEnglish)
+{
+    QTest::addColumn<QString>("language");
+    if (withEnglish)
+        QTest::newRow("en") << QStringLiteral("en");
+    for (const QString &language : shippedLanguages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+/// The markers a translation must carry over from its source: the
+/// placeholders (%1, %2 ...) in order of number, the number of access keys
+/// (a lone "&"; "&&" is a plain ampersand) and the blanks at either end,
+/// which the program joins to other texts.
+QString markersOf(const QString &text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%L?(\\d+)"));
+    QList<int> numbers;
+    for (const QRegularExpressionMatch &m : placeholder.globalMatch(text))
+        numbers << m.captured(1).toInt();
+    std::sort(numbers.begin(), numbers.end());
+    QStringList parts;
+    for (int n : numbers)
+        parts << QLatin1Char('%') + QString::number(n);
+    int accessKeys = 0;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&'))
+            continue;
+        if (text[i + 1] != QLatin1Char('&'))
+            ++accessKeys;
+        ++i;
+    }
+    qsizetype lead = 0;
+    while (lead < text.size() && text[lead].isSpace())
+        ++lead;
+    qsizetype trail = 0;
+    while (trail < text.size() - lead && text[text.size() - 1 - trail].isSpace())
+        ++trail;
+    // One arg() call: chained calls would fill the placeholders just listed.
+    return QStringLiteral("placeholders [%1], access keys %2, blanks %3/%4")
+        .arg(parts.join(QLatin1Char(' ')), QString::number(accessKeys), QString::number(lead),
+             QString::number(trail));
 }
 
 /// The main window with its wizard controls at hand.
@@ -72,12 +128,7 @@ class TstLanguages : public QObject {
 private slots:
     void cleanupTestCase() { installTranslations(QLocale(QLocale::English)); }
 
-    void languages_data()
-    {
-        QTest::addColumn<QString>("language");
-        for (const char *language : {"en", "de", "fr", "es"})
-            QTest::newRow(language) << QString::fromLatin1(language);
-    }
+    void languages_data() { languageRows(true); }
 
     void installsTheLanguage_data() { languages_data(); }
     void installsTheLanguage()
@@ -183,12 +234,7 @@ private slots:
     /// language. Neither that placeholder nor the English one, typed in, is
     /// ever sent as if entered; both are emptied when the field is entered,
     /// and an empty field gets back the placeholder it shows.
-    void farewellPlaceholders_data()
-    {
-        QTest::addColumn<QString>("language");
-        for (const char *language : {"de", "fr", "es"})
-            QTest::newRow(language) << QString::fromLatin1(language);
-    }
+    void farewellPlaceholders_data() { languageRows(false); }
     void farewellPlaceholders()
     {
         QFETCH(QString, language);
@@ -246,6 +292,41 @@ private slots:
         QVERIFY(p.fake.browser.urls.front().contains(QLatin1String("&taf1=your%20name&")));
     }
 
+    /// Each translation carries its source's markers (see markersOf): a lost
+    /// %2 leaves a text unfilled, a doubled %1 repeats a value, a lost "&"
+    /// leaves a control without its key, a lost end blank runs two texts
+    /// together.
+    void translationsKeepTheirMarkers_data() { languageRows(false); }
+    void translationsKeepTheirMarkers()
+    {
+        QFETCH(QString, language);
+        QFile file(QStringLiteral(CINDREL_TS_DIR "/cindrel_%1.ts").arg(language));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QXmlStreamReader xml(&file);
+        QString context;
+        QString source;
+        int translations = 0;
+        QStringList faults;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("name")) {
+                context = xml.readElementText();
+            } else if (xml.name() == QLatin1String("source")) {
+                source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                const QString translation = xml.readElementText();
+                ++translations;
+                if (markersOf(translation) != markersOf(source))
+                    faults << QStringLiteral("%1: \"%2\" has %3; \"%4\" has %5")
+                                  .arg(context, source, markersOf(source), translation, markersOf(translation));
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(translations > 0);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
     void windowsShowWholeTexts_data() { languages_data(); }
     void windowsShowWholeTexts()
     {
@@ -253,9 +334,16 @@ private slots:
         QFETCH(QString, language);
         installTranslations(QLocale(language));
         QStringList clipped;
-        const auto look = [&clipped](QWidget *window, const QString &when) {
+        // With CINDREL_LANGUAGE_SHOTS naming a directory, a picture of each
+        // window is saved there too, to look at.
+        const QString shots = qEnvironmentVariable("CINDREL_LANGUAGE_SHOTS");
+        static const QRegularExpression notInName(QStringLiteral("[^A-Za-z0-9.]+"));
+        const auto look = [&clipped, &shots, &language](QWidget *window, const QString &when) {
             // Layouts settle on the posted events a change of text sends.
             QCoreApplication::processEvents();
+            if (!shots.isEmpty())
+                window->grab().save(QStringLiteral("%1/%2-%3.png")
+                                        .arg(shots, language, QString(when).replace(notInName, QStringLiteral("-"))));
             for (const QString &problem : clippedTexts(window))
                 clipped << when + QStringLiteral(": ") + problem;
         };
