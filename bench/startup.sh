@@ -43,7 +43,7 @@ done
 [[ $idle =~ ^[0-9]+([.][0-9]+)?$ ]] || die "--idle takes seconds, not '$idle'"
 [[ $settle =~ ^[0-9]+([.][0-9]+)?$ ]] || die "--settle takes seconds, not '$settle'"
 
-[[ -d $build ]] || die "no build directory $build (build first, see README.md)"
+[[ -d $build ]] || die "no build directory $build (build first, see docs/performance.md)"
 build=$(cd "$build" && pwd)
 program=$build/src/cindrel
 [[ -f $build/identity.sh ]] || die "missing $build/identity.sh; configure the build with cmake first"

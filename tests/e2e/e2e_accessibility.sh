@@ -10,10 +10,7 @@ e2e_init "$@"
 
 e2e_start_a11y
 
-e2e_start_app
-app=$E2E_PID
-main=$(e2e_wait_window "$E2E_MAIN_TITLE" "$app")
-e2e_activate "$main"
+e2e_start_main
 
 e2e_probe main
 

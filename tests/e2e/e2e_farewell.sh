@@ -52,10 +52,7 @@ e2e_expect_ended_cleanly()
 }
 
 # --- Run 1: File > Exit, a referral, then "E&xit" ---------------------------
-e2e_start_app
-app=$E2E_PID
-main=$(e2e_wait_window "$E2E_MAIN_TITLE" "$app")
-e2e_activate "$main"
+e2e_start_main
 e2e_keys alt+f x
 farewell=$(e2e_farewell_after_close "$app" "$main")
 xprop -id "$farewell" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||

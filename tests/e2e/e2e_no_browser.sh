@@ -12,10 +12,7 @@ printf '#!/bin/bash\nPATH=%q exec %q "$@"\n' "$E2E_TMP/empty" "$real_bin" >"$E2E
 chmod +x "$E2E_TMP/no-opener"
 E2E_BIN=$E2E_TMP/no-opener
 
-e2e_start_app
-app=$E2E_PID
-main=$(e2e_wait_window "$E2E_MAIN_TITLE" "$app")
-e2e_activate "$main"
+e2e_start_main
 sleep 0.5
 
 # Help > Online Help, Help > Visit Us Online, and Donate on the menu bar.

@@ -14,10 +14,7 @@ command -v pdftotext >/dev/null || e2e_fail "no pdftotext (install poppler-utils
 mkdir -p "$HOME/Documents" "$E2E_TMP/dest"
 printf 'not a folder\n' >"$E2E_TMP/dest/blocker"
 
-e2e_start_app
-app=$E2E_PID
-main=$(e2e_wait_window "$E2E_MAIN_TITLE" "$app")
-e2e_activate "$main"
+e2e_start_main
 # Anything the program writes from here on is newer than this mark.
 sleep 1
 touch "$E2E_TMP/mark"

@@ -11,10 +11,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
-e2e_start_app
-app=$E2E_PID
-main=$(e2e_wait_window "$E2E_MAIN_TITLE" "$app")
-e2e_activate "$main"
+e2e_start_main
 sleep 0.5
 e2e_has_window "$E2E_BOX_TITLE" "$app" && e2e_fail "a first start showed a message box"
 

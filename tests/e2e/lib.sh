@@ -10,8 +10,7 @@
 # A test script does:
 #   source "$(dirname "$0")/lib.sh"     # or wayland.sh
 #   e2e_init "$@"            # $1: path of the cindrel binary
-#   e2e_start_app; app=$E2E_PID     # starts the program
-#   win=$(e2e_wait_window "$E2E_MAIN_TITLE" "$app")
+#   e2e_start_main           # starts the program; $app, $main: its pid, main window
 #   ...
 #   e2e_pass
 #
@@ -329,6 +328,16 @@ e2e_start_app()
   E2E_PID=$(<"$dir/pid")
   E2E_APP_DIR[$E2E_PID]=$dir
   e2e_log "started cindrel, pid $E2E_PID"
+}
+
+# e2e_start_main : starts the program, waits for its main window and makes it
+# the active one; sets app to the program's pid and main to the window's id.
+e2e_start_main()
+{
+  e2e_start_app
+  app=$E2E_PID
+  main=$(e2e_wait_window "$E2E_MAIN_TITLE" "$app")
+  e2e_activate "$main"
 }
 
 e2e_app_ended() { [[ -s ${E2E_APP_DIR[$1]}/status ]]; }

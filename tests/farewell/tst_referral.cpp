@@ -5,11 +5,13 @@
 #include <QtTest>
 
 #include "doubles/Doubles.h"
+#include "doubles/SiteUrls.h"
 #include "farewell/ReferralChecks.h"
 #include "farewell/modTellAFriend.h"
 #include "links/SitePages.h"
 
 using namespace cindrel;
+using cindrel::testing::encodedBase;
 using cindrel::testing::RecordedBox;
 using cindrel::testing::RecordingBrowser;
 using cindrel::testing::RecordingMessageBoxes;
@@ -31,16 +33,6 @@ void fill(modTellAFriend &m, const Referral &r)
     m.ReferralMessage = r.message;
     m.FriendName = r.friendName;
     m.FriendEmail = r.friendEmail;
-}
-
-// The site base URL as it must appear inside a query value: its ":" and "/"
-// percent-encoded (the host holds only letters, digits, "." and "-").
-QString encodedBase()
-{
-    QString base = siteBaseUrl();
-    base.replace(QLatin1String(":"), QLatin1String("%3A"));
-    base.replace(QLatin1String("/"), QLatin1String("%2F"));
-    return base;
 }
 
 } // namespace

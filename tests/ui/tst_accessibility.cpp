@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "Identity.h"
-#include "doubles/Doubles.h"
+#include "doubles/FakeProgram.h"
 #include "links/SitePages.h"
 #include "ui/Accessibility.h"
 #include "ui/FrmAbout.h"
@@ -24,7 +24,7 @@
 #include "ui/FrmMain.h"
 
 using namespace cindrel;
-using cindrel::testing::FakeServices;
+using cindrel::testing::FakeProgram;
 
 Q_DECLARE_METATYPE(cindrel::SitePage)
 Q_DECLARE_METATYPE(QAccessible::Role)
@@ -32,18 +32,13 @@ Q_DECLARE_METATYPE(QAccessible::Role)
 namespace {
 
 /// One program's state with one of its windows built and shown.
-struct Program {
-    FakeServices fake;
-    FormRegistry forms;
-    Shutdown shutdown{forms, fake.process};
-    modNicotineDependancy dependency;
-    modTellAFriend referral;
-    AppContext ctx{fake.services, forms, shutdown, dependency, referral, [] { return true; }};
+struct Program : FakeProgram {
     QPointer<QWidget> window;
 
     /// form: "main", "about" or "farewell".
     explicit Program(const QString &form, float draw = 0.0f)
     {
+        ctx.showFarewell = [] { return true; };
         fake.random.draws = {draw};
         if (form == QLatin1String("main"))
             window = new FrmMain(ctx);

@@ -11,9 +11,9 @@
 #include <QWindow>
 #include <memory>
 
-#include "Config.h"
 #include "Identity.h"
 #include "app/AppContext.h"
+#include "doubles/ActiveWindow.h"
 #include "doubles/FakeProgram.h"
 #include "links/SitePages.h"
 #include "ui/AppIcon.h"
@@ -24,7 +24,8 @@ using namespace cindrel::testing;
 
 namespace {
 
-const QString kSiteBase = (QStringLiteral("http://") + QLatin1String(config::kSiteHost) + QStringLiteral("/cindrel/ssd.php?page="));
+// Every page URL is this prefix and the page's key.
+const QString kSiteBase = pageUrlForKey(QString());
 
 using Program = FakeProgram;
 
@@ -39,9 +40,7 @@ bool openModal(Program &program, const std::function<void(FrmAbout *)> &whileOpe
     QPointer<FrmAbout> alive(about);
     bool timedOut = false;
     QTimer::singleShot(0, about, [about, &whileOpen] {
-        QApplication::setActiveWindow(about);
-        about->activateWindow();
-        if (QTest::qWaitForWindowActive(about))
+        if (showAndActivate(about))
             whileOpen(about);
     });
     QTimer::singleShot(5000, about, [about, &timedOut] {
@@ -56,10 +55,7 @@ FrmAbout *showActive(Program &program)
 {
     auto *about = new FrmAbout(program.ctx);
     about->setAttribute(Qt::WA_DeleteOnClose);
-    about->show();
-    QApplication::setActiveWindow(about);
-    about->activateWindow();
-    if (!QTest::qWaitForWindowActive(about)) {
+    if (!showAndActivate(about)) {
         delete about;
         return nullptr;
     }

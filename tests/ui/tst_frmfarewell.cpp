@@ -14,14 +14,18 @@
 #include <memory>
 
 #include "Identity.h"
+#include "doubles/ActiveWindow.h"
 #include "doubles/FakeProgram.h"
+#include "doubles/SiteUrls.h"
 #include "farewell/SupportMessages.h"
 #include "links/SitePages.h"
 #include "ui/FrmFarewell.h"
 #include "ui/Look.h"
 
 using namespace cindrel;
+using cindrel::testing::encodedBase;
 using cindrel::testing::FakeProgram;
+using cindrel::testing::showAndActivate;
 using cindrel::testing::RecordedBox;
 
 namespace {
@@ -103,25 +107,9 @@ struct Fixture : FakeProgram {
     QPointer<FrmFarewell> form;
 };
 
-bool showAndActivate(QWidget *window)
-{
-    window->show();
-    QApplication::setActiveWindow(window);
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
-}
-
 const QStringList kFields{"txtName", "txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage"};
 const QStringList kPlaceholders{"Your Name", "Your Email Address", "Friend's Name",
                                 "Friend's Email Address", "Your Message"};
-
-QString encodedBase()
-{
-    QString base = siteBaseUrl();
-    base.replace(QLatin1String(":"), QLatin1String("%3A"));
-    base.replace(QLatin1String("/"), QLatin1String("%2F"));
-    return base;
-}
 
 } // namespace
 

@@ -24,6 +24,7 @@
 #include "Identity.h"
 #include "app/FormRegistry.h"
 #include "app/Shutdown.h"
+#include "doubles/ActiveWindow.h"
 #include "doubles/FakeProgram.h"
 #include "links/SitePages.h"
 #include "platform/SystemSeams.h"
@@ -74,12 +75,7 @@ struct Harness : FakeProgram {
     QPushButton *button(const char *name) const { return find<QPushButton>(QLatin1String(name)); }
     QString caption(const char *name) const { return find<QLabel>(QLatin1String(name))->text(); }
 
-    bool showActive()
-    {
-        main->show();
-        QApplication::setActiveWindow(main);
-        return QTest::qWaitForWindowActive(main);
-    }
+    bool showActive() { return testing::showAndActivate(main); }
     /// The step panels that can be seen.
     QList<int> visibleSteps() const
     {

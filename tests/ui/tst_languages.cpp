@@ -20,6 +20,7 @@
 #include <array>
 #include <memory>
 
+#include "doubles/ActiveWindow.h"
 #include "doubles/FakeProgram.h"
 #include "doubles/WindowTexts.h"
 #include "platform/WidgetSeams.h"
@@ -245,9 +246,7 @@ private slots:
 
         FakeProgram p;
         FrmFarewell farewell(p.ctx);
-        farewell.show();
-        QApplication::setActiveWindow(&farewell);
-        QVERIFY(QTest::qWaitForWindowActive(&farewell));
+        QVERIFY(testing::showAndActivate(&farewell));
         const auto field = [&farewell](const char *name) {
             return farewell.findChild<QLineEdit *>(QLatin1String(name));
         };
