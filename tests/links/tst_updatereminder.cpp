@@ -3,8 +3,8 @@
 
 #include <QtTest>
 
-#include "Config.h"
 #include "doubles/Doubles.h"
+#include "links/SitePages.h"
 #include "links/UpdateReminder.h"
 
 using namespace cindrel;
@@ -13,8 +13,8 @@ using namespace cindrel::testing;
 namespace {
 const QString kReminderText = QStringLiteral(
     "There maybe an update to this software available\rDo you want to check for an update?");
-const QString kDownloadUrl =
-    QStringLiteral("http://") + QLatin1String(config::kSiteHost) + QStringLiteral("/cindrel/ssd.php?page=download-web-page");
+// The form of a page URL is pinned in tst_sitepages.
+const QString kDownloadUrl = pageUrl(SitePage::download_web_page);
 
 /// One start of the program, today being 2026-12-07 unless a test says otherwise.
 struct Start {

@@ -24,7 +24,8 @@ using namespace cindrel::testing;
 
 namespace {
 
-const QString kSiteBase = (QStringLiteral("http://") + QLatin1String(config::kSiteHost) + QStringLiteral("/cindrel/ssd.php?page="));
+// A page URL without its key; the form is pinned in tst_sitepages.
+const QString kSiteBase = pageUrlForKey(QString());
 
 using Program = FakeProgram;
 
