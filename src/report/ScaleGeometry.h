@@ -1,9 +1,9 @@
 #pragma once
 // The dependency scale: a band from 0 to 10 in the levels of the verdicts
-// (kDependencyLevels), each in its own colour, with a marker at the score and the
-// numbers underneath. This file holds its levels and its geometry for a
-// given width, and what a screen reader says about it; the result step's
-// widget and the printed report both draw from it, so they show one scale.
+// (kDependencyLevels), each in its own colour, with a marker at the score
+// and the numbers underneath. This file holds its geometry for a given
+// width and what a screen reader says about it; the result step's widget
+// and the printed report both draw from it, so they show one scale.
 
 #include <QPointF>
 #include <QRectF>
