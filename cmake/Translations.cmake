@@ -13,12 +13,9 @@ set(CINDREL_LANGUAGES de fr es)
 list(JOIN CINDREL_LANGUAGES " " CINDREL_LANGUAGES_WORDS)
 
 # lupdate's options: no source locations or line numbers, so that a .ts file
-# changes only when a text does; texts that left the sources are dropped;
-# CINDREL_TRANSLATE_NOOP (the dependency test's Qt-free marker) is read as
-# QT_TRANSLATE_NOOP.
+# changes only when a text does; texts that left the sources are dropped.
 set(CINDREL_LUPDATE_OPTIONS
   -locations none -no-obsolete -no-ui-lines -silent
-  -tr-function-alias QT_TRANSLATE_NOOP+=CINDREL_TRANSLATE_NOOP
   -extensions cpp,h)
 
 if(NOT CMAKE_SCRIPT_MODE_FILE)

@@ -20,7 +20,10 @@ enum class Value {
 /// Qt's standard options, which QGuiApplication, QApplication and the
 /// platform plugins take out of the arguments themselves. They are known
 /// here only so that they are not refused. Qt accepts each with one dash or
-/// two, and reads "=value" only where noted.
+/// two, and reads "=value" only where noted. The list is a copy because Qt
+/// offers none: its options are known only to the application object, which
+/// takes them out while it is constructed, and that needs a display, while
+/// the command line is read before (--version answers over ssh too).
 struct QtOption {
     const char *name;
     Value value;

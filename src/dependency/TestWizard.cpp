@@ -2,43 +2,23 @@
 
 namespace cindrel {
 
-namespace {
-/// A text of the wizard itself, translated in its own context.
-Phrase wizardText(std::string_view source, std::vector<Phrase> arguments = {})
+std::optional<std::int16_t> parseAge(const QString &text)
 {
-    return Phrase::translatable("cindrel::TestWizard", source, std::move(arguments));
-}
-
-Phrase number(int value)
-{
-    return Phrase::literal(std::to_string(value));
-}
-} // namespace
-
-std::optional<std::int16_t> parseAge(const std::string &text)
-{
-    if (text.empty())
+    // Digits only, counted by hand: QString::toShort() would also take a
+    // sign ("+5"), and its 16 bits hold ages that are no age.
+    if (text.isEmpty())
         return std::nullopt;
     int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
             return std::nullopt;
-        value = value * 10 + (c - '0');
+        value = value * 10 + (c.unicode() - u'0');
         if (value > kMaxAge) // stop before any overflow
             return std::nullopt;
     }
     if (value < kMinAge)
         return std::nullopt;
     return static_cast<std::int16_t>(value);
-}
-
-std::string trimBlanks(const std::string &text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
 }
 
 TestWizard::TestWizard(modNicotineDependancy &state, WizardView &view)
@@ -52,9 +32,11 @@ void TestWizard::Load()
     // The sex is kept in English like the answers, and shown (here and in
     // the printed result) through the question bank's translations.
     //: An entry of the sex list.
-    view_.addListItem(WizardControl::cboSex, questionBankText(CINDREL_TRANSLATE_NOOP("QuestionBank", "Male")));
+    const QString male = QStringLiteral(QT_TRANSLATE_NOOP("QuestionBank", "Male"));
     //: An entry of the sex list.
-    view_.addListItem(WizardControl::cboSex, questionBankText(CINDREL_TRANSLATE_NOOP("QuestionBank", "Female")));
+    const QString female = QStringLiteral(QT_TRANSLATE_NOOP("QuestionBank", "Female"));
+    for (const QString &sex : {male, female})
+        view_.addListItem(WizardControl::cboSex, questionBankText(sex), sex);
     view_.selectListIndex(WizardControl::cboSex, 0);
     view_.bringStepToFront(0);
 }
@@ -64,20 +46,20 @@ bool TestWizard::AgeKeyFilter(int keyAscii)
     constexpr int kBackspace = 8;
     if ((keyAscii >= '0' && keyAscii <= '9') || keyAscii == kBackspace)
         return true;
-    view_.showCritical(wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Only numbers are accepted")));
+    view_.showCritical(tr("Only numbers are accepted"));
     return false;
 }
 
 bool TestWizard::ValidatePersonalDetails()
 {
-    if (view_.text(WizardControl::txtName).empty()) {
-        view_.showCritical(wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Please enter your name")));
+    if (view_.text(WizardControl::txtName).isEmpty()) {
+        view_.showCritical(tr("Please enter your name"));
         view_.setFocus(WizardControl::txtName);
         return false;
     }
-    const std::string age = view_.text(WizardControl::txtAge);
-    if (age.empty()) {
-        view_.showCritical(wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Please enter your age")));
+    const QString age = view_.text(WizardControl::txtAge);
+    if (age.isEmpty()) {
+        view_.showCritical(tr("Please enter your age"));
         view_.setFocus(WizardControl::txtAge);
         return false;
     }
@@ -91,11 +73,10 @@ bool TestWizard::ValidatePersonalDetails()
     return true;
 }
 
-Phrase TestWizard::ageRangeMessage()
+QString TestWizard::ageRangeMessage()
 {
     //: %1 and %2 are the youngest and the oldest age accepted.
-    return wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Please enter your age in years, from %1 to %2"),
-                      {number(kMinAge), number(kMaxAge)});
+    return tr("Please enter your age in years, from %1 to %2").arg(kMinAge).arg(kMaxAge);
 }
 
 void TestWizard::TextTooLong(WizardControl box)
@@ -104,9 +85,7 @@ void TestWizard::TextTooLong(WizardControl box)
         view_.showCritical(ageRangeMessage());
     else if (box == WizardControl::txtName)
         //: %1 is the number of characters the name box takes.
-        view_.showCritical(wizardText(
-            CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Please enter a name of at most %1 characters"),
-            {number(kMaxTakerNameLength)}));
+        view_.showCritical(tr("Please enter a name of at most %1 characters").arg(kMaxTakerNameLength));
 }
 
 void TestWizard::StartTest()
@@ -124,20 +103,19 @@ void TestWizard::StartTest()
 
 void TestWizard::NextQuestion()
 {
-    state_.FillQuestionBank();
+    // The question bank's tables are constant: nothing has to load them
+    // before they are read.
     const int k = state_.QuestionNo;
     if (k >= 0 && k < kQuestionCount) {
         if (k >= 1)
             state_.setAnswer(k, view_.selectedListText(WizardControl::cboAnswer_Option));
         const int next = k + 1;
         //: The question counter; %1 is the number of the question shown, %2 the number of questions.
-        view_.setCaption(WizardControl::lblQuestionNo,
-                         wizardText(CINDREL_TRANSLATE_NOOP("cindrel::TestWizard", "Question %1 of %2"),
-                                    {number(next), number(kQuestionCount)}));
-        view_.setCaption(WizardControl::lblQuestion, questionBankText(state_.question(next)));
+        view_.setCaption(WizardControl::lblQuestionNo, tr("Question %1 of %2").arg(next).arg(kQuestionCount));
+        view_.setCaption(WizardControl::lblQuestion, questionBankText(questionText(next)));
         view_.clearList(WizardControl::cboAnswer_Option);
-        for (const std::string &choice : state_.choices(next))
-            view_.addListItem(WizardControl::cboAnswer_Option, questionBankText(choice));
+        for (const QString &choice : choiceTexts(next))
+            view_.addListItem(WizardControl::cboAnswer_Option, questionBankText(choice), choice);
         view_.selectListIndex(WizardControl::cboAnswer_Option, 0);
         state_.QuestionNo = static_cast<std::int16_t>(next);
         return;
@@ -152,7 +130,7 @@ void TestWizard::NextQuestion()
 
 void TestWizard::MainScreen()
 {
-    view_.setText(WizardControl::txtAge, std::string());
+    view_.setText(WizardControl::txtAge, QString());
     view_.setFocus(WizardControl::txtAge);
     view_.selectListIndex(WizardControl::cboSex, 0);
     view_.bringStepToFront(0);

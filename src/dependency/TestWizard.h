@@ -2,9 +2,10 @@
 // The three-step test wizard of the main window: personal details, six
 // questions one at a time, and the result.
 
+#include <QCoreApplication>
 #include <optional>
-#include <string>
 
+#include "TrimBlanks.h"
 #include "WizardView.h"
 #include "modNicotineDependancy.h"
 
@@ -23,12 +24,10 @@ inline constexpr int kMaxAgeTextLength = 16;
 /// The age held by text when it is digits only (leading zeros allowed) and
 /// lies between kMinAge and kMaxAge; nothing otherwise. Never overflows,
 /// whatever the number of digits.
-std::optional<std::int16_t> parseAge(const std::string &text);
-
-/// Text with leading and trailing blanks (code 32 only) removed.
-std::string trimBlanks(const std::string &text);
+std::optional<std::int16_t> parseAge(const QString &text);
 
 class TestWizard {
+    Q_DECLARE_TR_FUNCTIONS(cindrel::TestWizard)
 public:
     TestWizard(modNicotineDependancy &state, WizardView &view);
 
@@ -51,7 +50,7 @@ public:
     void TextTooLong(WizardControl box);
 
 private:
-    static Phrase ageRangeMessage();
+    static QString ageRangeMessage();
 
     modNicotineDependancy &state_;
     WizardView &view_;

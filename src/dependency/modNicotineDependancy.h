@@ -1,15 +1,17 @@
 #pragma once
 // The nicotine dependency test: the question bank, the answers of the current
-// test, the scoring and the wizard's own state. Plain standard C++ so that it
-// can be built and exercised without any window toolkit.
+// test, the scoring and the wizard's own state. QtCore only (strings and
+// translations), so that it can be built and exercised without any window.
+//
+// The texts are English and stay so inside the logic: answers are matched by
+// them, in every language, and the score and verdict are kept in English.
+// They are translated only where they are shown.
 
+#include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
-#include <string>
-#include <string_view>
-#include <vector>
-
-#include "Phrase.h"
+#include <span>
 
 namespace cindrel {
 
@@ -17,88 +19,132 @@ namespace cindrel {
 class ResultSink {
 public:
     virtual ~ResultSink() = default;
-    virtual void setResultCaption(int index, const Phrase &caption) = 0;
+    /// The line as the user reads it.
+    virtual void setResultCaption(int index, const QString &caption) = 0;
 };
 
-/// One choice of a question with the points it scores.
+/// One choice of a question with the points it scores; the text is English,
+/// translated in the context "QuestionBank".
 struct Choice {
-    std::string_view text;
+    const char *text;
     std::int16_t points;
 };
 
 inline constexpr int kQuestionCount = 6;
 inline constexpr int kMaxScore = 10;
 
-/// One level of dependency: the scores it spans and its verdict (English).
-struct DependencyLevelSpan {
-    std::int16_t first;
-    std::int16_t last;
-    std::string_view verdict;
+/// A colour as plain red, green and blue, 0 to 255 each.
+struct Rgb {
+    int red;
+    int green;
+    int blue;
 };
 
-inline constexpr int kLevelCount = 5;
+/// One level of dependency: the scores it spans, its verdict (English, context
+/// "QuestionBank"), its short name on the scale (English, context
+/// "ResultScale") and the colour its span of the scale has on the screen and
+/// on paper.
+struct DependencyLevelRow {
+    std::int16_t first;
+    std::int16_t last;
+    const char *verdict;
+    const char *shortName;
+    Rgb colour;
+};
 
-/// The five levels in order of score: 0-2, 3-4, 5, 6-7 and 8-10. The
-/// verdicts and the result's scale both follow this one table.
-const std::array<DependencyLevelSpan, kLevelCount> &dependencyLevels();
+// The colours are light, from green to red, so that dark text reads on every
+// one of them, each stands out from the window's dark brown, and they print
+// well on white paper.
+inline constexpr auto kDependencyLevels = std::to_array<DependencyLevelRow>({
+    {0, 2, QT_TRANSLATE_NOOP("QuestionBank", "You are very slightly dependent on nicotine"),
+     QT_TRANSLATE_NOOP("ResultScale", "very slightly dependent"), {102, 187, 106}},
+    {3, 4, QT_TRANSLATE_NOOP("QuestionBank", "You are slightly dependent on nicotine"),
+     QT_TRANSLATE_NOOP("ResultScale", "slightly dependent"), {205, 220, 57}},
+    {5, 5, QT_TRANSLATE_NOOP("QuestionBank", "You are moderately dependent on nicotine"),
+     QT_TRANSLATE_NOOP("ResultScale", "moderately dependent"), {255, 202, 40}},
+    {6, 7, QT_TRANSLATE_NOOP("QuestionBank", "You are highly addicted to nicotine"),
+     QT_TRANSLATE_NOOP("ResultScale", "highly addicted"), {255, 138, 61}},
+    {8, kMaxScore, QT_TRANSLATE_NOOP("QuestionBank", "You are very highly addicted to nicotine"),
+     QT_TRANSLATE_NOOP("ResultScale", "very highly addicted"), {244, 81, 78}},
+});
+
+/// The number of levels, as many as the table has rows.
+inline constexpr int kLevelCount = int(kDependencyLevels.size());
+
+/// True when the levels follow each other without gap or overlap from 0 to
+/// kMaxScore, so that every score has exactly one level.
+constexpr bool levelsCoverEveryScore()
+{
+    int next = 0;
+    for (const DependencyLevelRow &level : kDependencyLevels) {
+        if (level.first != next || level.last < level.first)
+            return false;
+        next = level.last + 1;
+    }
+    return next == kMaxScore + 1;
+}
+static_assert(levelsCoverEveryScore(), "the levels must span 0 to kMaxScore in order, each score once");
+
+/// The index of the level a score lies in; scores outside 0 to kMaxScore
+/// are taken as the nearest end of the scale.
+int levelOf(int score);
+
+/// A text of the dependency test's own (a question, a choice, a verdict, an
+/// entry of the sex list), given in English, as the user reads it.
+QString questionBankText(const QString &english);
 
 /// The score of six answers: each answer is matched, whole-string and
 /// case-sensitively, against its own question's choices only; an answer that
 /// matches no choice adds nothing.
-std::int16_t scoreAnswers(const std::array<std::string, kQuestionCount> &answers);
+std::int16_t scoreAnswers(const std::array<QString, kQuestionCount> &answers);
 
-/// The verdict for a score (0-2, 3-4, 5, 6-7, anything else).
-std::string_view verdictFor(std::int16_t score);
+/// The points of an answer to question k, 0 when it matches no choice.
+int pointsFor(int k, const QString &answer);
 
-/// "Your Score is: " followed by the score in decimal.
-Phrase scoreLinePhrase(std::int16_t score);
+/// The verdict for a score (0-2, 3-4, 5, 6-7, anything else), in English.
+QString verdictFor(std::int16_t score);
 
-/// The verdict heading, CR LF, then the verdict.
-Phrase levelLinePhrase(std::string_view verdict);
+/// "Your Score is: " followed by the score in decimal, as the user reads it.
+QString scoreLine(std::int16_t score);
 
-/// A text of the question bank (question, choice or verdict) to show.
-Phrase questionBankText(std::string_view english);
+/// The verdict heading, CR LF, then the verdict, as the user reads them.
+QString levelLine(const QString &verdict);
 
-/// The text of question k (1 to 6) with its "k. " prefix; empty for any other k.
-std::string_view questionText(int k);
+/// The English text of question k (1 to 6) with its "k. " prefix; empty for
+/// any other k.
+QString questionText(int k);
 
-/// The choices of question k (1 to 6) in display order, with their points.
-const std::vector<Choice> &choicesWithPoints(int k);
+/// The choices of question k (1 to 6) in display order, with their points;
+/// none for any other k.
+std::span<const Choice> choicesWithPoints(int k);
+
+/// The English texts of the choices of question k, in display order.
+QStringList choiceTexts(int k);
 
 class modNicotineDependancy {
 public:
     // Wizard state, written and read by the test wizard only.
-    std::string TakerName;
+    QString TakerName;
     std::int16_t TakerAge = 0;
-    std::string TakerSex;
+    QString TakerSex;
     std::int16_t QuestionNo = 0;
 
-    // Result of the last scoring.
+    // Result of the last scoring, in English.
     std::int16_t TotalScore = 0;
-    std::string DependencyLevel = std::string(verdictFor(0));
-
-    /// Loads the question and choice tables; calling it again changes nothing.
-    void FillQuestionBank();
-
-    /// Text of question k (1 to 6), with its "k. " prefix.
-    const std::string &question(int k) const;
-    /// Choice texts of question k (1 to 6) in display order.
-    const std::vector<std::string> &choices(int k) const;
+    QString DependencyLevel = verdictFor(0);
 
     /// Stores answer k (1 to 6); any other k is ignored.
-    void setAnswer(int k, const std::string &text);
-    const std::string &answer(int k) const;
-    const std::array<std::string, kQuestionCount> &answers() const { return answers_; }
+    void setAnswer(int k, const QString &text);
+    /// Answer k (1 to 6); empty for any other k.
+    QString answer(int k) const;
+    const std::array<QString, kQuestionCount> &answers() const { return answers_; }
 
     /// Scores the six answers, stores score and verdict, and writes the score
     /// line to result label 0 and then the level line to result label 1.
     void CalculateDependency(ResultSink &sink);
 
 private:
-    std::array<std::string, kQuestionCount> questions_;
-    std::array<std::vector<std::string>, kQuestionCount> choices_;
-    std::array<std::string, kQuestionCount> answers_;
-    bool bankFilled_ = false;
+    std::array<QString, kQuestionCount> answers_;
 };
 
 } // namespace cindrel

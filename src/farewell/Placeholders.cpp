@@ -27,19 +27,6 @@ const char *englishPlaceholder(ReferralField field)
 
 } // namespace
 
-QString trimBlanks(const QString &text)
-{
-    // QString::trimmed() would also strip tabs and line breaks; only the
-    // space character counts as a blank here.
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 QString placeholderFor(ReferralField field)
 {
     return QCoreApplication::translate("cindrel::Placeholders", englishPlaceholder(field));

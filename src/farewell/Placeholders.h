@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "dependency/TrimBlanks.h"
+
 namespace cindrel {
 
 /// The referral values, in the order they are checked before sending.
@@ -15,9 +17,6 @@ enum class ReferralField {
     FriendName,
     FriendEmail,
 };
-
-/// Removes leading and trailing spaces (code 32 only); tabs and line breaks stay.
-QString trimBlanks(const QString &text);
 
 /// The text a field shows while nothing is entered, in the user's language,
 /// e.g. "Your Name".

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "links/SitePages.h"
 
@@ -36,6 +37,31 @@ QString secondParagraph()
 
 constexpr int kParagraphSpaces = 61;
 
+constexpr const char *kSupportMessages[] = {
+    //: A support message of the farewell window; %1 is the forum's web address.
+    QT_TRANSLATE_NOOP("cindrel::SupportMessages",
+                      "Velmor Softwares like this one can be created and maintained only "
+                      "with your support. The best way to support us is to visit our "
+                      "forum at %1 regularly and take part in the discussions and other "
+                      "activities there."),
+    //: A support message of the farewell window; %1 is the forum's web address.
+    QT_TRANSLATE_NOOP("cindrel::SupportMessages",
+                      "Please visit our forum at %1 regularly and support it by taking "
+                      "part in its discussions and other activities. This software cannot "
+                      "be supported and maintained without your regular visits."),
+    //: A support message of the farewell window; %1 is the forum's web address.
+    QT_TRANSLATE_NOOP("cindrel::SupportMessages",
+                      "%1 is a \"FREE\" online discussion forum on smoking, quitting and "
+                      "healthy living. To help us develop and maintain this software, "
+                      "please visit it regularly."),
+    //: A support message of the farewell window; %1 is the forum's web address.
+    QT_TRANSLATE_NOOP("cindrel::SupportMessages",
+                      "Our forum at %1 needs your help. All you have to do is visit it "
+                      "regularly and take part in its discussions and activities, to help "
+                      "us maintain and develop more Velmor Softwares."),
+};
+static_assert(std::size(kSupportMessages) == kSupportMessageCount, "one text per support message");
+
 } // namespace
 
 int supportMessageIndex(float r)
@@ -52,42 +78,8 @@ int supportMessageIndex(float r)
 
 QString supportMessage(int index)
 {
-    const QString forum = forumAddress();
-    switch (std::clamp(index, 0, kSupportMessageCount - 1)) {
-    case 0:
-        //: A support message of the farewell window; %1 is the forum's web address.
-        return QCoreApplication::translate(
-            "cindrel::SupportMessages",
-            "Velmor Softwares like this one can be created and maintained only "
-            "with your support. The best way to support us is to visit our "
-            "forum at %1 regularly and take part in the discussions and other "
-            "activities there.")
-            .arg(forum);
-    case 1:
-        //: A support message of the farewell window; %1 is the forum's web address.
-        return QCoreApplication::translate(
-            "cindrel::SupportMessages",
-            "Please visit our forum at %1 regularly and support it by taking "
-            "part in its discussions and other activities. This software cannot "
-            "be supported and maintained without your regular visits.")
-            .arg(forum);
-    case 2:
-        //: A support message of the farewell window; %1 is the forum's web address.
-        return QCoreApplication::translate(
-            "cindrel::SupportMessages",
-            "%1 is a \"FREE\" online discussion forum on smoking, quitting and "
-            "healthy living. To help us develop and maintain this software, "
-            "please visit it regularly.")
-            .arg(forum);
-    default:
-        //: A support message of the farewell window; %1 is the forum's web address.
-        return QCoreApplication::translate(
-            "cindrel::SupportMessages",
-            "Our forum at %1 needs your help. All you have to do is visit it "
-            "regularly and take part in its discussions and activities, to help "
-            "us maintain and develop more Velmor Softwares.")
-            .arg(forum);
-    }
+    const char *message = kSupportMessages[std::clamp(index, 0, kSupportMessageCount - 1)];
+    return QCoreApplication::translate("cindrel::SupportMessages", message).arg(forumAddress());
 }
 
 QString visitForumCaption()

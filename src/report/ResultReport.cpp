@@ -1,7 +1,6 @@
 #include "ResultReport.h"
 
 #include <QCoreApplication>
-#include <string>
 
 #include "Identity.h"
 #include "report/ScaleGeometry.h"
@@ -9,16 +8,6 @@
 namespace cindrel {
 
 namespace {
-
-/// The points of an answer to question k, 0 when it matches no choice.
-int pointsFor(int k, const std::string &answer)
-{
-    for (const Choice &choice : choicesWithPoints(k)) {
-        if (choice.text == answer)
-            return choice.points;
-    }
-    return 0;
-}
 
 /// The time in the locale's short form, to the minute: some locales (C
 /// among them) put seconds into it, which a report does not need.
@@ -30,12 +19,6 @@ QString timeOfDay(const QTime &time, const QLocale &locale)
 }
 
 } // namespace
-
-QString bankText(std::string_view english)
-{
-    const std::string source(english);
-    return QCoreApplication::translate("QuestionBank", source.c_str());
-}
 
 QString resultDocumentName(const QDate &testDate)
 {
@@ -54,18 +37,17 @@ ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTim
                     .arg(locale.toString(takenAt.date(), QLocale::LongFormat),
                          timeOfDay(takenAt.time(), locale));
     r.details = {{
-        {QCoreApplication::translate("ResultReport", "Name:"), QString::fromStdString(test.TakerName)},
+        {QCoreApplication::translate("ResultReport", "Name:"), test.TakerName},
         {QCoreApplication::translate("ResultReport", "Age:"), locale.toString(test.TakerAge)},
-        {QCoreApplication::translate("ResultReport", "Sex:"), bankText(test.TakerSex)},
+        {QCoreApplication::translate("ResultReport", "Sex:"), questionBankText(test.TakerSex)},
     }};
     r.questionHeading = QCoreApplication::translate("ResultReport", "Question");
     r.answerHeading = QCoreApplication::translate("ResultReport", "Your answer");
     r.pointsHeading = QCoreApplication::translate("ResultReport", "Points");
     for (int k = 1; k <= kQuestionCount; ++k) {
         ReportRow &row = r.rows[k - 1];
-        // The bank's tables are constant; reading them needs no loaded copy.
-        row.question = bankText(questionText(k));
-        row.answer = bankText(test.answer(k));
+        row.question = questionBankText(questionText(k));
+        row.answer = questionBankText(test.answer(k));
         row.points = pointsFor(k, test.answer(k));
     }
     r.totalHeading = QCoreApplication::translate("ResultReport", "Total score");
@@ -73,7 +55,7 @@ ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTim
     r.total = QCoreApplication::translate("ResultReport", "%1 of %2")
                   .arg(locale.toString(test.TotalScore), locale.toString(kMaxScore));
     r.verdictHeading = QCoreApplication::translate("ResultReport", "Your Level of Nicotine Dependency is:");
-    r.verdict = bankText(test.DependencyLevel);
+    r.verdict = questionBankText(test.DependencyLevel);
     r.closingNote = decisionNote();
     r.documentName = resultDocumentName(takenAt.date());
     return r;

@@ -8,18 +8,11 @@
 #include <QLocale>
 #include <QString>
 #include <array>
-#include <string_view>
 #include <utility>
 
 #include "dependency/modNicotineDependancy.h"
 
 namespace cindrel {
-
-/// A text of the dependency test's own (a question, a choice, a verdict, an
-/// entry of the sex list) as the user reads it. The English text stays the
-/// identity the test's logic matches; it is translated under the context
-/// "QuestionBank" and comes out unchanged when no translation is loaded.
-QString bankText(std::string_view english);
 
 /// One question of the test with the answer given and its points.
 struct ReportRow {

@@ -8,31 +8,18 @@ namespace cindrel {
 
 namespace {
 
-/// How each level looks on the scale, in the order of dependencyLevels().
-struct LevelLook {
-    Rgb colour;
-    const char *name;
-};
-
-// Light colours from green to red, so that dark text reads on every one of
-// them and each stands out from the window's dark brown.
-const std::array<LevelLook, kLevelCount> kLooks = {{
-    {{102, 187, 106}, QT_TRANSLATE_NOOP("ResultScale", "very slightly dependent")},
-    {{205, 220, 57}, QT_TRANSLATE_NOOP("ResultScale", "slightly dependent")},
-    {{255, 202, 40}, QT_TRANSLATE_NOOP("ResultScale", "moderately dependent")},
-    {{255, 138, 61}, QT_TRANSLATE_NOOP("ResultScale", "highly addicted")},
-    {{244, 81, 78}, QT_TRANSLATE_NOOP("ResultScale", "very highly addicted")},
-}};
-
 int clampedScore(int score) { return std::clamp(score, 0, kMaxScore); }
 
 /// A level's short name as the user reads it.
-QString levelName(const ScaleLevel &level) { return QCoreApplication::translate("ResultScale", level.name); }
+QString levelName(const DependencyLevelRow &level)
+{
+    return QCoreApplication::translate("ResultScale", level.shortName);
+}
 
 QString number(int n) { return QLocale().toString(n); }
 
 /// "6 to 7", or "5" for a level of one score.
-QString rangeInWords(const ScaleLevel &level)
+QString rangeInWords(const DependencyLevelRow &level)
 {
     if (level.first == level.last)
         return number(level.first);
@@ -40,29 +27,6 @@ QString rangeInWords(const ScaleLevel &level)
 }
 
 } // namespace
-
-const std::array<ScaleLevel, kLevelCount> &scaleLevels()
-{
-    static const std::array<ScaleLevel, kLevelCount> levels = [] {
-        std::array<ScaleLevel, kLevelCount> result{};
-        for (int i = 0; i < kLevelCount; ++i) {
-            const DependencyLevelSpan &span = dependencyLevels()[i];
-            result[i] = {span.first, span.last, kLooks[i].colour, kLooks[i].name};
-        }
-        return result;
-    }();
-    return levels;
-}
-
-int levelOf(int score)
-{
-    const int s = clampedScore(score);
-    for (int i = 0; i < kLevelCount; ++i) {
-        if (s <= scaleLevels()[i].last)
-            return i;
-    }
-    return kLevelCount - 1;
-}
 
 ScaleGeometry scaleGeometry(double width, double lineHeight, int score)
 {
@@ -75,8 +39,8 @@ ScaleGeometry scaleGeometry(double width, double lineHeight, int score)
 
     g.band = QRectF(0, markerHeight, width, bandHeight);
     for (int i = 0; i < kLevelCount; ++i) {
-        const double left = scaleLevels()[i].first * cell;
-        const double right = (scaleLevels()[i].last + 1) * cell;
+        const double left = kDependencyLevels[i].first * cell;
+        const double right = (kDependencyLevels[i].last + 1) * cell;
         g.levels[i] = QRectF(left, g.band.top(), right - left, bandHeight);
     }
     const int s = clampedScore(score);
@@ -92,7 +56,7 @@ ScaleGeometry scaleGeometry(double width, double lineHeight, int score)
     return g;
 }
 
-QString levelRangeLabel(const ScaleLevel &level)
+QString levelRangeLabel(const DependencyLevelRow &level)
 {
     if (level.first == level.last)
         return number(level.first);
@@ -102,7 +66,7 @@ QString levelRangeLabel(const ScaleLevel &level)
 QString scaleSummary(int score)
 {
     const int s = clampedScore(score);
-    const ScaleLevel &level = scaleLevels()[levelOf(s)];
+    const DependencyLevelRow &level = kDependencyLevels[levelOf(s)];
     return QCoreApplication::translate("ResultScale", "Score %1 of %2: %3, %4")
         .arg(number(s), number(kMaxScore), rangeInWords(level), levelName(level));
 }
@@ -110,10 +74,11 @@ QString scaleSummary(int score)
 QString scaleDescription()
 {
     QStringList parts;
-    for (const ScaleLevel &level : scaleLevels())
+    for (const DependencyLevelRow &level : kDependencyLevels)
         parts << QCoreApplication::translate("ResultScale", "%1, %2").arg(rangeInWords(level), levelName(level));
-    return QCoreApplication::translate("ResultScale", "Scale from 0 to 10 in five levels: %1")
-        .arg(parts.join(QStringLiteral("; ")));
+    //: What a screen reader says of the scale; %1 and %2 are its lowest and highest score, %3 its levels.
+    return QCoreApplication::translate("ResultScale", "Scale from %1 to %2: %3")
+        .arg(number(0), number(kMaxScore), parts.join(QStringLiteral("; ")));
 }
 
 } // namespace cindrel

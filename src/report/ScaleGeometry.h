@@ -1,9 +1,9 @@
 #pragma once
-// The dependency scale: a band from 0 to 10 in the five levels of the
-// verdicts, each in its own colour, with a marker at the score and the
-// numbers underneath. This file holds its levels and its geometry for a
-// given width, and what a screen reader says about it; the result step's
-// widget and the printed report both draw from it, so they show one scale.
+// The dependency scale: a band from 0 to 10 in the levels of the verdicts
+// (kDependencyLevels), each in its own colour, with a marker at the score
+// and the numbers underneath. This file holds its geometry for a given
+// width and what a screen reader says about it; the result step's widget
+// and the printed report both draw from it, so they show one scale.
 
 #include <QPointF>
 #include <QRectF>
@@ -13,29 +13,6 @@
 #include "dependency/modNicotineDependancy.h"
 
 namespace cindrel {
-
-struct Rgb {
-    int red;
-    int green;
-    int blue;
-};
-
-/// One level of dependency as the scale draws it: the scores it spans (from
-/// dependencyLevels()), its colour and its short name (English, translated
-/// under the context "ResultScale" when shown).
-struct ScaleLevel {
-    int first;
-    int last;
-    Rgb colour;
-    const char *name;
-};
-
-/// The five levels in order, 0-2, 3-4, 5, 6-7 and 8-10, matching the verdicts.
-const std::array<ScaleLevel, kLevelCount> &scaleLevels();
-
-/// The index (0 to 4) of the level a score lies in; scores outside 0 to 10
-/// are taken as the nearest end of the scale.
-int levelOf(int score);
 
 /// Where everything of the scale goes, with the scale's top left corner at
 /// (0, 0). Each of the 11 scores owns a cell of equal width, so a level's
@@ -62,7 +39,7 @@ struct ScaleGeometry {
 ScaleGeometry scaleGeometry(double width, double lineHeight, int score);
 
 /// A level's range as a label ("0–2", "5").
-QString levelRangeLabel(const ScaleLevel &level);
+QString levelRangeLabel(const DependencyLevelRow &level);
 
 /// What a screen reader says for a score: "Score 7 of 10: 6 to 7, highly
 /// addicted".

@@ -72,7 +72,7 @@ int widestChoiceWidth(const QComboBox *list)
     int widest = 0;
     for (int k = 1; k <= kQuestionCount; ++k) {
         for (const Choice &choice : choicesWithPoints(k))
-            widest = std::max(widest, metrics.horizontalAdvance(shownText(questionBankText(choice.text))));
+            widest = std::max(widest, metrics.horizontalAdvance(questionBankText(QString::fromUtf8(choice.text))));
     }
     QStyleOptionComboBox option;
     option.initFrom(list);
@@ -135,6 +135,10 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent)
     connect(w_.cmdNext, &QAbstractButton::clicked, this, [this] { wizard_->StartTest(); });
     connect(w_.cmdNextQuestion, &QAbstractButton::clicked, this, [this] { wizard_->NextQuestion(); });
     connect(w_.cmdMain, &QAbstractButton::clicked, this, [this] { wizard_->MainScreen(); });
+    // A key filter, not a QValidator: a validator sees the text after an
+    // edit, not the key, so it could neither say "Only numbers are accepted"
+    // for the refused key nor swallow Ctrl+V, which must be refused like any
+    // other control character however the clipboard reads.
     w_.txtAge->installEventFilter(this);
     boundLength(w_.txtName, kMaxTakerNameLength, [this] { wizard_->TextTooLong(WizardControl::txtName); });
     boundLength(w_.txtAge, kMaxAgeTextLength, [this] { wizard_->TextTooLong(WizardControl::txtAge); });

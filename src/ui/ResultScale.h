@@ -1,5 +1,5 @@
 #pragma once
-// The dependency scale on the result step (objectName picScale): the five
+// The dependency scale on the result step (objectName picScale): its
 // levels from 0 to 10 with a marker at the score. A screen reader reads it
 // as a graphic named by the score and its level.
 

@@ -64,7 +64,7 @@ void paintScale(QPainter &painter, const QRectF &box, int score, const QFont &fo
         span.setBottom(span.bottom() - line);
         if (i == kLevelCount - 1)
             span.setRight(span.right() - line);
-        painter.fillRect(span, colourOf(scaleLevels()[i].colour));
+        painter.fillRect(span, colourOf(kDependencyLevels[i].colour));
     }
     // The level the score lies in gets a thicker frame.
     {
@@ -82,7 +82,7 @@ void paintScale(QPainter &painter, const QRectF &box, int score, const QFont &fo
     for (int i = 0; i < kLevelCount; ++i) {
         painter.setFont(i == g.currentLevel ? bold : font);
         painter.setPen(kLevelText);
-        painter.drawText(snapped(g.levels[i]), Qt::AlignCenter, levelRangeLabel(scaleLevels()[i]));
+        painter.drawText(snapped(g.levels[i]), Qt::AlignCenter, levelRangeLabel(kDependencyLevels[i]));
     }
 
     // The numbers 0 to 10 under their cells, the score's in bold.

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,30 +54,6 @@ bool isCommandChord(const QKeyEvent &event)
     return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier);
 }
 
-QString shownText(const Phrase &phrase)
-{
-    const QString text = phrase.context.empty()
-                             ? QString::fromStdString(phrase.source)
-                             : QCoreApplication::translate(phrase.context.c_str(), phrase.source.c_str());
-    if (phrase.arguments.empty())
-        return text;
-    // One pass, so that an argument holding "%2" is never replaced again.
-    QString result;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('%') && i + 1 < text.size()) {
-            const int index = text.at(i + 1).unicode() - '1';
-            if (index >= 0 && index < 9 && std::size_t(index) < phrase.arguments.size()) {
-                result += shownText(phrase.arguments[std::size_t(index)]);
-                ++i;
-                continue;
-            }
-        }
-        result += c;
-    }
-    return result;
-}
-
 WizardBinding::WizardBinding(const WizardWidgets &widgets, MessageBoxes &boxes)
     : w_(widgets), boxes_(boxes)
 {
@@ -128,27 +103,27 @@ QComboBox *WizardBinding::comboBox(WizardControl control) const
     return qobject_cast<QComboBox *>(widget(control));
 }
 
-void WizardBinding::setCaption(WizardControl control, const Phrase &caption)
+void WizardBinding::setCaption(WizardControl control, const QString &caption)
 {
     QLabel *l = label(control);
     if (!l)
         return;
-    l->setText(displayLineBreaks(shownText(caption)));
+    l->setText(displayLineBreaks(caption));
     // The answer list is read together with the question it answers.
     if (control == WizardControl::lblQuestion && w_.cboAnswer_Option)
         w_.cboAnswer_Option->setAccessibleDescription(l->text());
 }
 
-std::string WizardBinding::text(WizardControl box) const
+QString WizardBinding::text(WizardControl box) const
 {
     const QLineEdit *edit = lineEdit(box);
-    return edit ? edit->text().toStdString() : std::string();
+    return edit ? edit->text() : QString();
 }
 
-void WizardBinding::setText(WizardControl box, const std::string &text)
+void WizardBinding::setText(WizardControl box, const QString &text)
 {
     if (QLineEdit *edit = lineEdit(box))
-        edit->setText(QString::fromStdString(text));
+        edit->setText(text);
 }
 
 void WizardBinding::setFocus(WizardControl control)
@@ -163,12 +138,12 @@ void WizardBinding::clearList(WizardControl list)
         combo->clear();
 }
 
-void WizardBinding::addListItem(WizardControl list, const Phrase &entry)
+void WizardBinding::addListItem(WizardControl list, const QString &shown, const QString &english)
 {
     // The list shows the entry in the user's language and keeps its English
     // text as the entry's data: answers are scored by that text.
     if (QComboBox *combo = comboBox(list))
-        combo->addItem(shownText(entry), QString::fromStdString(entry.english()));
+        combo->addItem(shown, english);
 }
 
 void WizardBinding::selectListIndex(WizardControl list, int index)
@@ -178,12 +153,12 @@ void WizardBinding::selectListIndex(WizardControl list, int index)
         combo->setCurrentIndex(index);
 }
 
-std::string WizardBinding::selectedListText(WizardControl list) const
+QString WizardBinding::selectedListText(WizardControl list) const
 {
     const QComboBox *combo = comboBox(list);
     if (!combo || combo->currentIndex() < 0)
         return {};
-    return combo->currentData().toString().toStdString();
+    return combo->currentData().toString();
 }
 
 void WizardBinding::bringStepToFront(int step)
@@ -209,9 +184,9 @@ void WizardBinding::pressButton(WizardControl button)
         b->click();
 }
 
-void WizardBinding::showCritical(const Phrase &message)
+void WizardBinding::showCritical(const QString &message)
 {
-    boxes_.critical(shownText(message));
+    boxes_.critical(message);
 }
 
 } // namespace cindrel

@@ -31,11 +31,6 @@ std::optional<int> typedCharacterCode(const QKeyEvent &event);
 /// it, without a message, as it types nothing the user meant to type.
 bool isCommandChord(const QKeyEvent &event);
 
-/// A phrase in the user's language: its source translated in its context
-/// (as it stands when no translation is installed), its arguments put in
-/// for %1 to %9 in one pass, each shown the same way.
-QString shownText(const Phrase &phrase);
-
 /// The widgets the wizard reads and writes.
 struct WizardWidgets {
     QLineEdit *txtName = nullptr;
@@ -57,17 +52,17 @@ class WizardBinding : public WizardView {
 public:
     WizardBinding(const WizardWidgets &widgets, MessageBoxes &boxes);
 
-    void setCaption(WizardControl label, const Phrase &caption) override;
-    std::string text(WizardControl box) const override;
-    void setText(WizardControl box, const std::string &text) override;
+    void setCaption(WizardControl label, const QString &caption) override;
+    QString text(WizardControl box) const override;
+    void setText(WizardControl box, const QString &text) override;
     void setFocus(WizardControl control) override;
     void clearList(WizardControl list) override;
-    void addListItem(WizardControl list, const Phrase &entry) override;
+    void addListItem(WizardControl list, const QString &shown, const QString &english) override;
     void selectListIndex(WizardControl list, int index) override;
-    std::string selectedListText(WizardControl list) const override;
+    QString selectedListText(WizardControl list) const override;
     void bringStepToFront(int step) override;
     void pressButton(WizardControl button) override;
-    void showCritical(const Phrase &message) override;
+    void showCritical(const QString &message) override;
 
     /// Runs after a step panel came to the front, with the step's number.
     std::function<void(int step)> onStepInFront;

@@ -6,7 +6,7 @@
 #include "dependency/modNicotineDependancy.h"
 
 using namespace cindrel;
-using Answers = std::array<std::string, kQuestionCount>;
+using Answers = std::array<QString, kQuestionCount>;
 
 Q_DECLARE_METATYPE(Answers)
 
@@ -14,11 +14,8 @@ namespace {
 
 class RecordingSink : public ResultSink {
 public:
-    std::vector<std::pair<int, std::string>> captions;
-    void setResultCaption(int index, const Phrase &caption) override
-    {
-        captions.emplace_back(index, caption.english());
-    }
+    std::vector<std::pair<int, QString>> captions;
+    void setResultCaption(int index, const QString &caption) override { captions.emplace_back(index, caption); }
 };
 
 modNicotineDependancy withAnswers(const Answers &answers)
@@ -92,7 +89,7 @@ private slots:
         m.CalculateDependency(sink);
 
         QCOMPARE(int(m.TotalScore), score);
-        QCOMPARE(QString::fromStdString(m.DependencyLevel), verdict);
+        QCOMPARE(m.DependencyLevel, verdict);
         QCOMPARE(scoreAnswers(answers), std::int16_t(score));
     }
 
@@ -117,7 +114,7 @@ private slots:
     {
         QFETCH(int, score);
         QFETCH(QString, verdict);
-        QCOMPARE(QString::fromStdString(std::string(verdictFor(std::int16_t(score)))), verdict);
+        QCOMPARE(verdictFor(std::int16_t(score)), verdict);
     }
 
     void pointsFollowTheirRule()
@@ -142,12 +139,12 @@ private slots:
 
         QCOMPARE(sink.captions.size(), size_t(2));
         QCOMPARE(sink.captions[0].first, 0);
-        QCOMPARE(sink.captions[0].second, std::string("Your Score is: 5"));
+        QCOMPARE(sink.captions[0].second, QStringLiteral("Your Score is: 5"));
         QCOMPARE(sink.captions[1].first, 1);
         QCOMPARE(sink.captions[1].second,
-                 std::string("Your Level of Nicotine Dependency is: \r\nYou are moderately dependent on nicotine"));
-        QCOMPARE(scoreLinePhrase(10).english(), std::string("Your Score is: 10"));
-        QCOMPARE(scoreLinePhrase(0).english(), std::string("Your Score is: 0"));
+                 QStringLiteral("Your Level of Nicotine Dependency is: \r\nYou are moderately dependent on nicotine"));
+        QCOMPARE(scoreLine(10), QStringLiteral("Your Score is: 10"));
+        QCOMPARE(scoreLine(0), QStringLiteral("Your Score is: 0"));
     }
 
     void scoringTwiceGivesTheSameResult()
@@ -163,20 +160,16 @@ private slots:
 
     void questionBankTexts()
     {
-        modNicotineDependancy m;
-        m.FillQuestionBank();
-        m.FillQuestionBank(); // a second call changes nothing
-        QCOMPARE(m.question(1), std::string("1. How many cigarettes do you smoke in a day?"));
-        QCOMPARE(m.question(6), std::string("6. Do you smoke more frequently in the first half of the day?"));
-        QCOMPARE(m.choices(1), (std::vector<std::string>{"Less than 10", "Between 11- 20", "Between 21- 30",
-                                                         "More than 30"}));
-        QCOMPARE(m.choices(2).at(1), std::string("More than five minutes but within half an hour of waking up"));
-        QCOMPARE(m.choices(4), (std::vector<std::string>{"The first one", "The others"}));
+        QCOMPARE(questionText(1), QStringLiteral("1. How many cigarettes do you smoke in a day?"));
+        QCOMPARE(questionText(6), QStringLiteral("6. Do you smoke more frequently in the first half of the day?"));
+        QCOMPARE(choiceTexts(1), (QStringList{"Less than 10", "Between 11- 20", "Between 21- 30", "More than 30"}));
+        QCOMPARE(choiceTexts(2).at(1), QStringLiteral("More than five minutes but within half an hour of waking up"));
+        QCOMPARE(choiceTexts(4), (QStringList{"The first one", "The others"}));
         for (int k = 1; k <= kQuestionCount; ++k)
-            QVERIFY(m.question(k).rfind(std::to_string(k) + ". ", 0) == 0);
+            QVERIFY(questionText(k).startsWith(QString::number(k) + QStringLiteral(". ")));
         // Out-of-range questions read as empty instead of reading past the tables.
-        QVERIFY(m.question(0).empty());
-        QVERIFY(m.choices(7).empty());
+        QVERIFY(questionText(0).isEmpty());
+        QVERIFY(choiceTexts(7).isEmpty());
     }
 };
 

@@ -14,13 +14,13 @@ using namespace cindrel;
 namespace {
 class Sink : public ResultSink {
 public:
-    std::string lines[2];
+    QString lines[2];
     int calls = 0;
-    void setResultCaption(int index, const Phrase &caption) override
+    void setResultCaption(int index, const QString &caption) override
     {
         if (index < 0 || index > 1 || calls != index)
             std::abort(); // score line first, then level line
-        lines[index] = caption.english();
+        lines[index] = caption;
         ++calls;
     }
 };
@@ -28,19 +28,23 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    std::array<std::string, kQuestionCount> answers;
+    std::array<std::string, kQuestionCount> bytes;
     std::size_t q = 0;
-    for (std::size_t i = 0; i < size && q < answers.size(); ++i) {
+    for (std::size_t i = 0; i < size && q < bytes.size(); ++i) {
         if (data[i] == 0)
             ++q;
         else
-            answers[q].push_back(static_cast<char>(data[i]));
+            bytes[q].push_back(static_cast<char>(data[i]));
     }
+    // The bytes read as UTF-8, as the text of a box would be.
+    std::array<QString, kQuestionCount> answers;
+    for (std::size_t k = 0; k < bytes.size(); ++k)
+        answers[k] = QString::fromStdString(bytes[k]);
 
     int expected = 0;
     for (int k = 1; k <= kQuestionCount; ++k)
         for (const Choice &choice : choicesWithPoints(k))
-            if (answers[k - 1] == choice.text) {
+            if (answers[k - 1] == QString::fromUtf8(choice.text)) {
                 expected += choice.points;
                 break;
             }
@@ -51,11 +55,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Sink sink;
     m.CalculateDependency(sink);
 
-    if (m.TotalScore < 0 || m.TotalScore > 10 || m.TotalScore != expected)
+    if (m.TotalScore < 0 || m.TotalScore > kMaxScore || m.TotalScore != expected)
         std::abort();
-    if (sink.calls != 2 || sink.lines[0] != "Your Score is: " + std::to_string(expected))
+    if (sink.calls != 2 || sink.lines[0] != QStringLiteral("Your Score is: ") + QString::number(expected))
         std::abort();
-    if (sink.lines[1] != "Your Level of Nicotine Dependency is: \r\n" + m.DependencyLevel)
+    if (sink.lines[1] != QStringLiteral("Your Level of Nicotine Dependency is: \r\n") + m.DependencyLevel)
         std::abort();
     if (m.DependencyLevel != verdictFor(m.TotalScore))
         std::abort();

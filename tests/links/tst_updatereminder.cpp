@@ -13,6 +13,7 @@ using namespace cindrel::testing;
 namespace {
 const QString kReminderText = QStringLiteral(
     "There maybe an update to this software available\rDo you want to check for an update?");
+// The form of a page URL is pinned in tst_sitepages.
 const QString kDownloadUrl = pageUrl(SitePage::download_web_page);
 
 /// One start of the program, today being 2026-12-07 unless a test says otherwise.

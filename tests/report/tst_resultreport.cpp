@@ -11,7 +11,7 @@ using namespace cindrel;
 
 namespace {
 struct NoSink : ResultSink {
-    void setResultCaption(int, const Phrase &) override {}
+    void setResultCaption(int, const QString &) override {}
 };
 } // namespace
 
@@ -44,15 +44,15 @@ private slots:
         QFETCH(QString, total);
         QFETCH(QString, verdict);
         modNicotineDependancy test;
-        test.TakerName = "Zoë O'Neil";
+        test.TakerName = QStringLiteral("Zoë O'Neil");
         test.TakerAge = 42;
-        test.TakerSex = "Female";
+        test.TakerSex = QStringLiteral("Female");
         QStringList answers;
         for (int k = 1; k <= kQuestionCount; ++k) {
             const int pick = picks[k - 1];
-            const std::string answer = pick < 0 ? "Between 11-20" : std::string(choicesWithPoints(k)[pick].text);
+            const QString answer = pick < 0 ? QStringLiteral("Between 11-20") : choiceTexts(k).at(pick);
             test.setAnswer(k, answer);
-            answers << QString::fromStdString(answer);
+            answers << answer;
         }
         NoSink sink;
         test.CalculateDependency(sink);
@@ -67,7 +67,7 @@ private slots:
         int sum = 0;
         for (int k = 1; k <= kQuestionCount; ++k) {
             const ReportRow &row = r.rows[k - 1];
-            QCOMPARE(row.question, QString::fromLatin1(questionText(k)));
+            QCOMPARE(row.question, questionText(k));
             QVERIFY(row.question.startsWith(QString::number(k) + ". "));
             QCOMPARE(row.answer, answers[k - 1]);
             QCOMPARE(row.points, points[k - 1]);

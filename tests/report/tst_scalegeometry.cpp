@@ -60,7 +60,7 @@ private slots:
         QFETCH(QString, label);
         const ScaleGeometry g = scaleGeometry(550, 20, 0);
         QCOMPARE(g.levels[level], QRectF(QPointF(left, g.band.top()), QPointF(right, g.band.bottom())));
-        const ScaleLevel &l = scaleLevels()[level];
+        const DependencyLevelRow &l = kDependencyLevels[level];
         QCOMPARE(levelRangeLabel(l), label);
         // Every score of the level, and no other, has the level's verdict.
         for (int s = 0; s <= kMaxScore; ++s) {

@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(scale->role(), QAccessible::Graphic);
         QCOMPARE(scale->text(QAccessible::Name), QStringLiteral("Score 7 of 10: 6 to 7, highly addicted"));
         QCOMPARE(scale->text(QAccessible::Description),
-                 QStringLiteral("Scale from 0 to 10 in five levels: 0 to 2, very slightly dependent; 3 to 4, "
+                 QStringLiteral("Scale from 0 to 10: 0 to 2, very slightly dependent; 3 to 4, "
                                 "slightly dependent; 5, moderately dependent; 6 to 7, highly addicted; 8 to 10, "
                                 "very highly addicted"));
     }

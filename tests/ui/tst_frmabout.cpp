@@ -24,7 +24,7 @@ using namespace cindrel::testing;
 
 namespace {
 
-// Every page URL is this prefix and the page's key.
+// A page URL without its key; the form is pinned in tst_sitepages.
 const QString kSiteBase = pageUrlForKey(QString());
 
 using Program = FakeProgram;

@@ -176,14 +176,14 @@ private slots:
             QTest::keyClick(sex, Qt::Key_Down);
         QTest::mouseClick(h->button("cmdNext"), Qt::LeftButton);
 
-        QCOMPARE(h->dependency.TakerName, std::string("Ann Lee"));
+        QCOMPARE(h->dependency.TakerName, QStringLiteral("Ann Lee"));
         QCOMPARE(h->dependency.TakerAge, 42);
-        QCOMPARE(h->dependency.TakerSex, sexIndex == 0 ? std::string("Male") : std::string("Female"));
+        QCOMPARE(h->dependency.TakerSex, sexIndex == 0 ? QStringLiteral("Male") : QStringLiteral("Female"));
         QComboBox *answers = h->combo("cboAnswer_Option");
         for (int k = 1; k <= 6; ++k) {
             QCOMPARE(h->visibleSteps(), QList<int>{1});
             QCOMPARE(h->caption("lblQuestionNo"), QStringLiteral("Question %1 of 6").arg(k));
-            QCOMPARE(h->caption("lblQuestion").toStdString(), h->dependency.question(k));
+            QCOMPARE(h->caption("lblQuestion"), questionText(k));
             answers->setFocus();
             for (int i = 0; i < picks[k - 1]; ++i)
                 QTest::keyClick(answers, Qt::Key_Down);
@@ -308,9 +308,7 @@ private slots:
         h->startTest(QStringLiteral("Ann"), QStringLiteral("30"));
         QComboBox *answers = h->combo("cboAnswer_Option");
         for (int k = 1; k <= 6; ++k) {
-            QStringList expected;
-            for (const std::string &choice : h->dependency.choices(k))
-                expected << QString::fromStdString(choice);
+            const QStringList expected = choiceTexts(k);
             QStringList shown;
             for (int i = 0; i < answers->count(); ++i)
                 shown << answers->itemText(i);
@@ -358,7 +356,7 @@ private slots:
         if (message.isEmpty()) {
             QVERIFY(h->fake.boxes.boxes.empty());
             QCOMPARE(h->visibleSteps(), QList<int>{1});
-            QCOMPARE(h->dependency.TakerName, std::string());
+            QCOMPARE(h->dependency.TakerName, QString());
             return;
         }
         QCOMPARE(h->fake.boxes.boxes, (std::vector<RecordedBox>{{RecordedBox::Critical, message}}));

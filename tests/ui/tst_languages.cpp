@@ -168,19 +168,17 @@ private slots:
             w.take(picks);
 
             // The English scoring of the same choices.
-            std::array<std::string, kQuestionCount> english;
+            std::array<QString, kQuestionCount> english;
             for (int k = 1; k <= kQuestionCount; ++k)
-                english[k - 1] = std::string(choicesWithPoints(k)[picks[k - 1]].text);
+                english[k - 1] = choiceTexts(k).at(picks[k - 1]);
             const std::int16_t score = scoreAnswers(english);
 
             const QByteArray row = QByteArray::number(set);
             QVERIFY2(w.dependency.answers() == english, row);
             QVERIFY2(w.dependency.TotalScore == score, row);
             QVERIFY2(w.dependency.DependencyLevel == verdictFor(score), row);
-            QVERIFY2(w.find<QLabel>("lblResult_0")->text() == shownText(scoreLinePhrase(score)), row);
-            QVERIFY2(w.find<QLabel>("lblResult_1")->text()
-                         == displayLineBreaks(shownText(levelLinePhrase(verdictFor(score)))),
-                     row);
+            QVERIFY2(w.find<QLabel>("lblResult_0")->text() == scoreLine(score), row);
+            QVERIFY2(w.find<QLabel>("lblResult_1")->text() == displayLineBreaks(levelLine(verdictFor(score))), row);
             // Question 6 was shown in the user's language.
             QCOMPARE(answers->itemText(0), QCoreApplication::translate("QuestionBank", "Yes"));
             w.find<QPushButton>("cmdMain")->click();
