@@ -318,8 +318,9 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>Scale from 0 to 10 in five levels: %1</source>
-        <translation>Skala von 0 bis 10 in fünf Stufen: %1</translation>
+        <source>Scale from %1 to %2: %3</source>
+        <extracomment>What a screen reader says of the scale; %1 and %2 are its lowest and highest score, %3 its levels.</extracomment>
+        <translation>Skala von %1 bis %2: %3</translation>
     </message>
 </context>
 <context>

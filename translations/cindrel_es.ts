@@ -318,8 +318,9 @@ La página de manual %1(1) da los detalles.</translation>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>Scale from 0 to 10 in five levels: %1</source>
-        <translation>Escala de 0 a 10 en cinco niveles: %1</translation>
+        <source>Scale from %1 to %2: %3</source>
+        <extracomment>What a screen reader says of the scale; %1 and %2 are its lowest and highest score, %3 its levels.</extracomment>
+        <translation>Escala de %1 a %2: %3</translation>
     </message>
 </context>
 <context>

@@ -318,8 +318,9 @@ La page de manuel %1(1) donne les détails.</translation>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <source>Scale from 0 to 10 in five levels: %1</source>
-        <translation>Échelle de 0 à 10 en cinq niveaux&#xa0;: %1</translation>
+        <source>Scale from %1 to %2: %3</source>
+        <extracomment>What a screen reader says of the scale; %1 and %2 are its lowest and highest score, %3 its levels.</extracomment>
+        <translation>Échelle de %1 à %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
