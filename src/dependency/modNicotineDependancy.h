@@ -42,30 +42,32 @@ struct Rgb {
 
 /// One level of dependency: the scores it spans, its verdict (English, context
 /// "QuestionBank"), its short name on the scale (English, context
-/// "ResultScale") and the colour its span of the scale has on the screen and
-/// on paper.
+/// "ResultScale"), the colour its span of the scale has on the screen and the
+/// ink it is printed in.
 struct DependencyLevelRow {
     std::int16_t first;
     std::int16_t last;
     const char *verdict;
     const char *shortName;
-    Rgb colour;
+    Rgb screen;
+    Rgb paper;
 };
 
-// The colours are light, from green to red, so that dark text reads on every
-// one of them, each stands out from the window's dark brown, and they print
-// well on white paper.
+// The screen colours are light, from green to red, so that dark text reads on
+// every one of them and each stands out from the window's dark brown. The
+// paper inks run from light to dark as well as from green to red, so that the
+// levels stay apart and in order on a printer that prints only grey.
 inline constexpr auto kDependencyLevels = std::to_array<DependencyLevelRow>({
     {0, 2, QT_TRANSLATE_NOOP("QuestionBank", "You are very slightly dependent on nicotine"),
-     QT_TRANSLATE_NOOP("ResultScale", "very slightly dependent"), {102, 187, 106}},
+     QT_TRANSLATE_NOOP("ResultScale", "very slightly dependent"), {102, 187, 106}, {198, 235, 200}},
     {3, 4, QT_TRANSLATE_NOOP("QuestionBank", "You are slightly dependent on nicotine"),
-     QT_TRANSLATE_NOOP("ResultScale", "slightly dependent"), {205, 220, 57}},
+     QT_TRANSLATE_NOOP("ResultScale", "slightly dependent"), {205, 220, 57}, {214, 204, 104}},
     {5, 5, QT_TRANSLATE_NOOP("QuestionBank", "You are moderately dependent on nicotine"),
-     QT_TRANSLATE_NOOP("ResultScale", "moderately dependent"), {255, 202, 40}},
+     QT_TRANSLATE_NOOP("ResultScale", "moderately dependent"), {255, 202, 40}, {238, 160, 64}},
     {6, 7, QT_TRANSLATE_NOOP("QuestionBank", "You are highly addicted to nicotine"),
-     QT_TRANSLATE_NOOP("ResultScale", "highly addicted"), {255, 138, 61}},
+     QT_TRANSLATE_NOOP("ResultScale", "highly addicted"), {255, 138, 61}, {226, 128, 82}},
     {8, kMaxScore, QT_TRANSLATE_NOOP("QuestionBank", "You are very highly addicted to nicotine"),
-     QT_TRANSLATE_NOOP("ResultScale", "very highly addicted"), {244, 81, 78}},
+     QT_TRANSLATE_NOOP("ResultScale", "very highly addicted"), {244, 81, 78}, {200, 90, 90}},
 });
 
 /// The number of levels, as many as the table has rows.
@@ -84,6 +86,22 @@ constexpr bool levelsCoverEveryScore()
     return next == kMaxScore + 1;
 }
 static_assert(levelsCoverEveryScore(), "the levels must span 0 to kMaxScore in order, each score once");
+
+/// True when each level's paper ink is clearly darker in grey than the one
+/// before (luma in thousandths, steps of at least 15 of 255), so that a
+/// grey print keeps the levels apart and in order.
+constexpr bool paperInksDarkenInOrder()
+{
+    int previous = 256 * 1000;
+    for (const DependencyLevelRow &level : kDependencyLevels) {
+        const int luma = 299 * level.paper.red + 587 * level.paper.green + 114 * level.paper.blue;
+        if (previous - luma < 15 * 1000)
+            return false;
+        previous = luma;
+    }
+    return true;
+}
+static_assert(paperInksDarkenInOrder(), "the paper inks must darken from level to level");
 
 /// The index of the level a score lies in; scores outside 0 to kMaxScore
 /// are taken as the nearest end of the scale.

@@ -24,12 +24,12 @@ QColor colourOf(const Rgb &rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 ScaleInk ScaleInk::onWindow()
 {
-    return {kWhite, kWhite, kLightYellow, kYellow};
+    return {kWhite, kWhite, kLightYellow, kYellow, &DependencyLevelRow::screen};
 }
 
 ScaleInk ScaleInk::onPaper()
 {
-    return {QColor(40, 20, 0), QColor(40, 20, 0), QColor(90, 90, 90), QColor(0, 0, 0)};
+    return {QColor(40, 20, 0), QColor(40, 20, 0), QColor(90, 90, 90), QColor(0, 0, 0), &DependencyLevelRow::paper};
 }
 
 qreal scaleHeight(const QFont &font, const QPaintDevice *device)
@@ -64,7 +64,7 @@ void paintScale(QPainter &painter, const QRectF &box, int score, const QFont &fo
         span.setBottom(span.bottom() - line);
         if (i == kLevelCount - 1)
             span.setRight(span.right() - line);
-        painter.fillRect(span, colourOf(kDependencyLevels[i].colour));
+        painter.fillRect(span, colourOf(kDependencyLevels[i].*ink.levelColour));
     }
     // The level the score lies in gets a thicker frame.
     {

@@ -6,17 +6,21 @@
 #include <QFont>
 #include <QRectF>
 
+#include "dependency/modNicotineDependancy.h"
+
 class QPainter;
 
 namespace cindrel {
 
-/// The colours the scale is drawn with besides the levels' own: light ink
-/// on the window's brown, dark ink on white paper.
+/// The colours the scale is drawn with: light ink on the window's brown,
+/// dark ink on white paper, and the levels in their screen colours or their
+/// paper inks.
 struct ScaleInk {
     QColor frame;
     QColor marker;
     QColor numbers;
     QColor currentNumber;
+    Rgb DependencyLevelRow::*levelColour;
 
     static ScaleInk onWindow();
     static ScaleInk onPaper();
