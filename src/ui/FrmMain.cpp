@@ -26,10 +26,15 @@
 #include "links/SitePages.h"
 #include "report/ResultReport.h"
 #include "ui/Accessibility.h"
+#include "ui/Colours.h"
+#include "ui/Fonts.h"
 #include "ui/FrmAbout.h"
+#include "ui/Labels.h"
+#include "ui/LengthBounds.h"
 #include "ui/Look.h"
 #include "ui/ResultMenu.h"
 #include "ui/ResultScale.h"
+#include "ui/Twips.h"
 #include "ui/WizardBinding.h"
 
 namespace cindrel {
