@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "Identity.h"
+#include "LogCategories.h"
 #include "PassOverFailure.h"
 #include "app/MainWindowClosing.h"
 #include "dependency/TestWizard.h"
@@ -390,7 +391,7 @@ void FrmMain::aboutTriggered()
 void FrmMain::CoBrand_Randomize()
 {
     // When the draw fails, the labels keep their designed order.
-    passOverFailure([this] {
+    passOverFailure(lcStartup(), "choosing the promotional label", [this] {
         const int n = coBrandNumber(ctx_.services.random.next());
         coBrandRandomNumber_ = static_cast<std::int16_t>(n);
         if (fullBrandInFront(n))
