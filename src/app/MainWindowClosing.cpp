@@ -1,5 +1,6 @@
 #include "MainWindowClosing.h"
 
+#include "LogCategories.h"
 #include "PassOverFailure.h"
 
 namespace cindrel {
@@ -7,7 +8,10 @@ namespace cindrel {
 void MainWindowUnloading(const std::function<bool()> &showFarewell, Shutdown &shutdown)
 {
     bool shown = false;
-    passOverFailure([&] { shown = showFarewell && showFarewell(); });
+    const bool ran = passOverFailure(lcShutdown(), "showing the farewell window",
+                                     [&] { shown = showFarewell && showFarewell(); });
+    if (ran && showFarewell && !shown)
+        qCWarning(lcShutdown, "The farewell window did not appear; the program ends without it");
     if (!shown)
         shutdown.EndApplication();
 }

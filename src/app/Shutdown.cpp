@@ -1,5 +1,6 @@
 #include "Shutdown.h"
 
+#include "LogCategories.h"
 #include "PassOverFailure.h"
 
 namespace cindrel {
@@ -14,7 +15,7 @@ void Shutdown::EndApplication()
     for (LoadedForm *form : forms_.forms()) {
         // Forms already destroyed, or whose unload is under way, are passed over.
         if (forms_.contains(form)) {
-            passOverFailure([&] { forms_.unload(form); });
+            passOverFailure(lcShutdown(), "unloading a window", [&] { forms_.unload(form); });
         }
         // A nested call from that unload handling may have finished the job.
         if (ended_)

@@ -2,16 +2,17 @@
 
 #include <QCoreApplication>
 
+#include "LogCategories.h"
 #include "PassOverFailure.h"
 
 namespace cindrel {
 
 namespace {
 
-void runStep(const std::function<void()> &step)
+void runStep(const char *name, const std::function<void()> &step)
 {
     if (step)
-        passOverFailure(step);
+        passOverFailure(lcStartup(), name, step);
 }
 
 } // namespace
@@ -19,19 +20,20 @@ void runStep(const std::function<void()> &step)
 bool StartApplication(Services &services, Shutdown &shutdown, const StartupSteps &steps)
 {
     bool anotherCopy = false;
-    passOverFailure([&] { anotherCopy = services.guard.anotherCopyRunning(); });
+    passOverFailure(lcStartup(), "the test for another copy",
+                    [&] { anotherCopy = services.guard.anotherCopyRunning(); });
     if (anotherCopy) {
-        passOverFailure([&] {
+        passOverFailure(lcStartup(), "the message that another copy runs", [&] {
             services.boxes.information(
                 QCoreApplication::translate("cindrel::Startup", "Application is already running"));
         });
         shutdown.EndApplication();
         return false;
     }
-    passOverFailure([&] { services.random.seedFromClock(); });
-    runStep(steps.showUpdateReminder);
-    runStep(steps.showMainWindow);
-    runStep(steps.coBrandRandomize);
+    passOverFailure(lcStartup(), "seeding the generator", [&] { services.random.seedFromClock(); });
+    runStep("the update reminder", steps.showUpdateReminder);
+    runStep("showing the main window", steps.showMainWindow);
+    runStep("choosing the promotional label", steps.coBrandRandomize);
     return true;
 }
 

@@ -18,7 +18,8 @@ struct StartupSteps {
 /// Runs start-up in order: refuse a second copy ("Application is already
 /// running", then shutdown), seed the generator, the update reminder, load and
 /// show the main window, choose the promotional label. A step that fails is
-/// passed over silently. Returns false when this copy was refused.
+/// passed over without a message, and logged. Returns false when this copy
+/// was refused.
 bool StartApplication(Services &services, Shutdown &shutdown, const StartupSteps &steps);
 
 } // namespace cindrel

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QUrl>
 
+#include "LogCategories.h"
 #include "PassOverFailure.h"
 #include "Placeholders.h"
 #include "links/SitePages.h"
@@ -54,7 +55,7 @@ void modTellAFriend::SubmitReferral(MessageBoxes &boxes, Browser &browser)
 void modTellAFriend::OpenReferralUrl(Browser &browser) const
 {
     // Whether the browser starts is never examined or reported.
-    passOverFailure([&] { browser.openUrl(ReferralUrl); });
+    passOverFailure(lcLinks(), "opening the referral", [&] { browser.openUrl(ReferralUrl); });
 }
 
 QString buildReferralUrl(const QString &referrerName, const QString &referrerEmail,

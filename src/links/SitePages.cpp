@@ -1,6 +1,7 @@
 #include "SitePages.h"
 
 #include "Config.h"
+#include "LogCategories.h"
 #include "PassOverFailure.h"
 
 namespace cindrel {
@@ -52,7 +53,9 @@ void OpenSitePage(Browser &browser, SitePage page)
     if (pageKey(page).isEmpty())
         return;
     // The outcome is never examined: a page that cannot open is passed over.
-    passOverFailure([&] { browser.openUrl(pageUrl(page)); });
+    const QString url = pageUrl(page);
+    const QByteArray step = "opening " + url.toLatin1();
+    passOverFailure(lcLinks(), step.constData(), [&] { browser.openUrl(url); });
 }
 
 } // namespace cindrel

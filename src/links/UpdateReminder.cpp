@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDate>
 
+#include "LogCategories.h"
 #include "links/SitePages.h"
 
 namespace cindrel {
@@ -44,8 +45,12 @@ void ShowUpdateReminder(SettingsStore &settings, Clock &clock, MessageBoxes &box
     // Only the exact form the reminder writes is accepted; anything else is
     // left as it stands and the reminder stays silent.
     const QDate last = QDate::fromString(stored, Qt::ISODate);
-    if (!last.isValid() || storedForm(last) != stored)
+    if (!last.isValid() || storedForm(last) != stored) {
+        qCWarning(lcSettings).noquote().nospace()
+            << "No update reminder: the stored " << kLastReminderDateKey << " \"" << stored.left(40)
+            << (stored.size() > 40 ? "...\"" : "\"") << " is not a day in the form yyyy-mm-dd";
         return;
+    }
 
     const qint64 days = today.daysTo(last);
     if (days >= -kQuietDays && days <= kQuietDays)

@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include "Identity.h"
+#include "LogCategories.h"
 #include "platform/PrintModule.h"
 #include "platform/WidgetSeams.h"
 
@@ -77,17 +78,24 @@ QtPrintouts::QtPrintouts(QStringList printModuleFolders) : printModuleFolders_(s
 
 PrintEntry QtPrintouts::printEntry()
 {
-    if (!printEntry_) {
-        for (const QString &folder : printModuleFolders_) {
-            QLibrary module(folder + QStringLiteral("/cindrel-print"));
-            // Stays loaded for the rest of the run, like a linked library.
-            if (auto entry = reinterpret_cast<PrintEntry>(module.resolve(kPrintEntry))) {
-                printEntry_ = entry;
-                break;
-            }
+    if (printEntry_)
+        return printEntry_;
+    QStringList failures;
+    for (const QString &folder : printModuleFolders_) {
+        QLibrary module(folder + QStringLiteral("/cindrel-print"));
+        // Stays loaded for the rest of the run, like a linked library.
+        if (auto entry = reinterpret_cast<PrintEntry>(module.resolve(kPrintEntry))) {
+            qCDebug(lcPrint) << "Print module loaded from" << module.fileName();
+            printEntry_ = entry;
+            return printEntry_;
         }
+        failures << module.errorString();
     }
-    return printEntry_;
+    // The user is told that printing is not installed; the log says why.
+    qCWarning(lcPrint).noquote() << "Print module not loaded:"
+                                 << (failures.isEmpty() ? QStringLiteral("no folder to look in")
+                                                        : failures.join(QStringLiteral("; ")));
+    return nullptr;
 }
 
 OutputOutcome QtPrintouts::print(const QString &documentName, const PagePainter &paint)

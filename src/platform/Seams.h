@@ -1,6 +1,7 @@
 #pragma once
 // The platform services the program's rules depend on. Each has a real
-// implementation (SystemSeams.h, WidgetSeams.h, PrintSeams.h) and a test
+// implementation (IniSettingsStore.h, SystemClock.h, ClockRandom.h,
+// LockFileGuard.h, ExitProcess.h, WidgetSeams.h, PrintSeams.h) and a test
 // double (tests/doubles), so every rule can run in a test without a screen,
 // a browser or the user's own settings.
 

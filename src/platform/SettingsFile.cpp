@@ -108,13 +108,21 @@ struct Parsed {
     std::optional<size_t> groupHeader;
     /// The entry of the key in that group, when it is there exactly once.
     std::optional<size_t> entry;
+    /// Why the file is Foreign.
+    QString whyForeign;
 };
 
 Parsed parse(const QByteArray &bytes, const QString &group, const QString &key)
 {
     Parsed parsed;
-    if (bytes.size() > kMaxSettingsFileSize || !isPlainText(bytes))
+    if (bytes.size() > kMaxSettingsFileSize) {
+        parsed.whyForeign = QStringLiteral("it is larger than %1 bytes").arg(kMaxSettingsFileSize);
         return parsed;
+    }
+    if (!isPlainText(bytes)) {
+        parsed.whyForeign = QStringLiteral("it is not plain UTF-8 text");
+        return parsed;
+    }
 
     const qsizetype start = bytes.startsWith(kUtf8Bom) ? kUtf8Bom.size() : 0;
     for (qsizetype begin = start; begin < bytes.size();) {
@@ -139,6 +147,7 @@ Parsed parse(const QByteArray &bytes, const QString &group, const QString &key)
         const Line &line = parsed.lines[i];
         switch (line.kind) {
         case Line::Other:
+            parsed.whyForeign = QStringLiteral("line %1 is not INI text").arg(i + 1);
             return parsed;
         case Line::Blank:
             break;
@@ -161,11 +170,15 @@ Parsed parse(const QByteArray &bytes, const QString &group, const QString &key)
         }
     }
     // Written twice, the value is ambiguous: the file is left alone.
-    if (occurrences > 1)
+    if (occurrences > 1) {
+        parsed.whyForeign = QStringLiteral("%1/%2 is written %3 times").arg(group, key).arg(occurrences);
         return parsed;
+    }
     if (!anyContent) {
         // Comments alone are someone's notes, not the program's settings.
         parsed.kind = anyComment ? SettingsFileKind::Foreign : SettingsFileKind::Empty;
+        if (anyComment)
+            parsed.whyForeign = QStringLiteral("it holds only comments");
         return parsed;
     }
     parsed.kind = SettingsFileKind::Own;
@@ -184,6 +197,7 @@ SettingsText readSettingsText(const QByteArray &bytes, const QString &group, con
     const Parsed parsed = parse(bytes, group, key);
     SettingsText result;
     result.kind = parsed.kind;
+    result.whyForeign = parsed.whyForeign;
     if (parsed.kind != SettingsFileKind::Own || !parsed.entry)
         return result;
     const Line &line = parsed.lines[*parsed.entry];

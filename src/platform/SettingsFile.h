@@ -32,6 +32,8 @@ struct SettingsText {
     SettingsFileKind kind = SettingsFileKind::Foreign;
     /// The value of the key in its group, when the key is there once.
     std::optional<QString> value;
+    /// Why a Foreign file is not the program's own, for the log.
+    QString whyForeign;
 };
 
 /// Reads a settings file's bytes: its kind and the value stored under key

@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "Identity.h"
+#include "LogCategories.h"
 
 namespace cindrel {
 
@@ -81,7 +82,15 @@ bool QtMessageBoxes::askYesNo(const QString &text)
 void DesktopBrowser::openUrl(const QString &url)
 {
     // The URL is already fully encoded ASCII; take it as it stands.
-    QDesktopServices::openUrl(QUrl::fromEncoded(url.toLatin1(), QUrl::StrictMode));
+    if (QDesktopServices::openUrl(QUrl::fromEncoded(url.toLatin1(), QUrl::StrictMode)))
+        return;
+    // Only the page goes into the log: the fields of a referral after it
+    // hold names and addresses.
+    const qsizetype fields = url.indexOf(QLatin1Char('&'));
+    const QString page = fields < 0 ? url : url.left(fields) + QStringLiteral("&...");
+    qCWarning(lcLinks).noquote().nospace()
+        << "Page " << page << " was not handed to a browser: the desktop could not open it"
+        << " (is xdg-open installed and a default browser set?)";
 }
 
 } // namespace cindrel

@@ -29,7 +29,7 @@ public:
 };
 
 /// QDesktopServices::openUrl: hands the URL to the desktop's opener
-/// (xdg-open under X11) without waiting; failures are ignored.
+/// (xdg-open under X11) without waiting; a failure is only logged.
 class DesktopBrowser : public Browser {
 public:
     void openUrl(const QString &url) override;

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "LogCategories.h"
 #include "PassOverFailure.h"
 
 namespace cindrel {
@@ -19,7 +20,7 @@ Form::~Form()
 void Form::runUnload()
 {
     // Unloading goes on whatever the handling did.
-    passOverFailure([this] { onUnload(); });
+    passOverFailure(lcShutdown(), "the unload handling of a window", [this] { onUnload(); });
     registry_.remove(this);
     widget_.hide();
     widget_.deleteLater();

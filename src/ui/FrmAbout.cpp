@@ -10,7 +10,12 @@
 #include "links/SitePages.h"
 #include "ui/Accessibility.h"
 #include "ui/AppIcon.h"
+#include "ui/Colours.h"
+#include "ui/Fonts.h"
+#include "ui/Labels.h"
 #include "ui/Look.h"
+#include "ui/Placement.h"
+#include "ui/Twips.h"
 
 namespace cindrel {
 

@@ -18,7 +18,13 @@
 #include "ui/Accessibility.h"
 #include "ui/AppIcon.h"
 #include "ui/BoundedTextEdit.h"
+#include "ui/Colours.h"
+#include "ui/Fonts.h"
+#include "ui/Labels.h"
+#include "ui/LengthBounds.h"
 #include "ui/Look.h"
+#include "ui/Placement.h"
+#include "ui/Twips.h"
 
 namespace cindrel {
 

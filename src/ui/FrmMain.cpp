@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "Identity.h"
+#include "LogCategories.h"
 #include "PassOverFailure.h"
 #include "app/MainWindowClosing.h"
 #include "dependency/TestWizard.h"
@@ -26,10 +27,15 @@
 #include "links/SitePages.h"
 #include "report/ResultReport.h"
 #include "ui/Accessibility.h"
+#include "ui/Colours.h"
+#include "ui/Fonts.h"
 #include "ui/FrmAbout.h"
+#include "ui/Labels.h"
+#include "ui/LengthBounds.h"
 #include "ui/Look.h"
 #include "ui/ResultMenu.h"
 #include "ui/ResultScale.h"
+#include "ui/Twips.h"
 #include "ui/WizardBinding.h"
 
 namespace cindrel {
@@ -389,7 +395,7 @@ void FrmMain::aboutTriggered()
 void FrmMain::CoBrand_Randomize()
 {
     // When the draw fails, the labels keep their designed order.
-    passOverFailure([this] {
+    passOverFailure(lcStartup(), "choosing the promotional label", [this] {
         const int n = coBrandNumber(ctx_.services.random.next());
         coBrandRandomNumber_ = static_cast<std::int16_t>(n);
         if (fullBrandInFront(n))

@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "report/ScaleGeometry.h"
-#include "ui/Look.h"
+#include "ui/Colours.h"
 
 namespace cindrel {
 

@@ -1,5 +1,4 @@
-// The system implementations of the generator, the single-instance lock and
-// the paper size taken from the locale.
+// The system implementations of the generator and the single-instance lock.
 
 #include <QtTest>
 #include <QProcess>
@@ -9,7 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/SystemSeams.h"
+#include "platform/ClockRandom.h"
+#include "platform/LockFileGuard.h"
 
 using namespace cindrel;
 
@@ -68,30 +68,6 @@ class TstSystemSeams : public QObject {
     Q_OBJECT
 
 private slots:
-    void paperSize_data()
-    {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<QLocale::MeasurementSystem>("measurement");
-        QTest::addColumn<QSizeF>("paper");
-        const QSizeF a4(210, 297), letter(215.9, 279.4);
-        QTest::newRow("A4 locale") << 210 << 297 << QLocale::MetricSystem << a4;
-        QTest::newRow("US locale") << 216 << 279 << QLocale::ImperialUSSystem << QSizeF(216, 279);
-        QTest::newRow("none given, US") << 0 << 0 << QLocale::ImperialUSSystem << letter;
-        QTest::newRow("none given, metric") << 0 << 0 << QLocale::MetricSystem << a4;
-        QTest::newRow("none given, UK") << 0 << 0 << QLocale::ImperialUKSystem << a4;
-        QTest::newRow("absurd") << 5 << 90000 << QLocale::MetricSystem << a4;
-        QTest::newRow("negative") << -210 << -297 << QLocale::ImperialUSSystem << letter;
-    }
-    void paperSize()
-    {
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(QLocale::MeasurementSystem, measurement);
-        QFETCH(QSizeF, paper);
-        QCOMPARE(paperSizeFor(width, height, measurement), paper);
-    }
-
     void drawsStayBelowOne()
     {
         QCOMPARE(unitFloatFromBits(0), 0.0f);

@@ -7,7 +7,7 @@
 
 #include "doubles/Doubles.h"
 #include "links/UpdateReminder.h"
-#include "platform/SystemSeams.h"
+#include "platform/IniSettingsStore.h"
 
 using namespace cindrel;
 using namespace cindrel::testing;

@@ -1,10 +1,12 @@
-// Where the save dialog opens: the documents folder when it exists, the home
-// folder otherwise, and no folder is made on the way. The save and print
-// steps themselves are tested through the main window (tst_frmmain).
+// The paper size taken from the locale, and where the save dialog opens: the
+// documents folder when it exists, the home folder otherwise, and no folder
+// is made on the way. The save and print steps themselves are tested through
+// the main window (tst_frmmain).
 
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "report/PaperSize.h"
 #include "report/ResultOutput.h"
 
 using namespace cindrel;
@@ -13,6 +15,30 @@ class TstResultOutput : public QObject {
     Q_OBJECT
 
 private slots:
+    void paperSize_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<QLocale::MeasurementSystem>("measurement");
+        QTest::addColumn<QSizeF>("paper");
+        const QSizeF a4(210, 297), letter(215.9, 279.4);
+        QTest::newRow("A4 locale") << 210 << 297 << QLocale::MetricSystem << a4;
+        QTest::newRow("US locale") << 216 << 279 << QLocale::ImperialUSSystem << QSizeF(216, 279);
+        QTest::newRow("none given, US") << 0 << 0 << QLocale::ImperialUSSystem << letter;
+        QTest::newRow("none given, metric") << 0 << 0 << QLocale::MetricSystem << a4;
+        QTest::newRow("none given, UK") << 0 << 0 << QLocale::ImperialUKSystem << a4;
+        QTest::newRow("absurd") << 5 << 90000 << QLocale::MetricSystem << a4;
+        QTest::newRow("negative") << -210 << -297 << QLocale::ImperialUSSystem << letter;
+    }
+    void paperSize()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(QLocale::MeasurementSystem, measurement);
+        QFETCH(QSizeF, paper);
+        QCOMPARE(paperSizeFor(width, height, measurement), paper);
+    }
+
     void suggestedPath_data()
     {
         QTest::addColumn<QString>("documents"); // relative to a scratch home holding "Documents"

@@ -20,7 +20,7 @@
 #include "farewell/SupportMessages.h"
 #include "links/SitePages.h"
 #include "ui/FrmFarewell.h"
-#include "ui/Look.h"
+#include "ui/Twips.h"
 
 using namespace cindrel;
 using cindrel::testing::encodedBase;

@@ -27,7 +27,7 @@
 #include "doubles/ActiveWindow.h"
 #include "doubles/FakeProgram.h"
 #include "links/SitePages.h"
-#include "platform/SystemSeams.h"
+#include "report/PaperSize.h"
 #include "report/ScaleGeometry.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmMain.h"
