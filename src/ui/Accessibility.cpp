@@ -8,7 +8,7 @@
 #include <QVariant>
 #include <QWidget>
 
-#include "ui/Look.h"
+#include "ui/LinkLabel.h"
 
 namespace cindrel {
 

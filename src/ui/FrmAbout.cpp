@@ -10,6 +10,7 @@
 #include "links/SitePages.h"
 #include "ui/Accessibility.h"
 #include "ui/AppIcon.h"
+#include "ui/LinkLabel.h"
 #include "ui/Look.h"
 
 namespace cindrel {

@@ -18,6 +18,7 @@
 #include "ui/Accessibility.h"
 #include "ui/AppIcon.h"
 #include "ui/BoundedTextEdit.h"
+#include "ui/LinkLabel.h"
 #include "ui/Look.h"
 
 namespace cindrel {

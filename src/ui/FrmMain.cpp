@@ -27,6 +27,7 @@
 #include "report/ResultReport.h"
 #include "ui/Accessibility.h"
 #include "ui/FrmAbout.h"
+#include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/ResultMenu.h"
 #include "ui/ResultScale.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The program's shared look and the plumbing its forms share: colours,
-// fonts, labels and link labels, twips, and where a window opens.
+// fonts, labels, twips, and where a window opens.
 
 #include <QColor>
 #include <QFont>
@@ -52,23 +52,5 @@ void boundLength(QLineEdit *edit, int maxLength, std::function<void()> tooLong);
 /// platform places windows itself, as Wayland compositors do, the move has
 /// no effect.
 void centreOnMainWindowScreen(QWidget *window);
-
-/// A label that looks and acts like a link: underlined cyan Verdana, hand
-/// pointer, a clicked() signal on a left click inside it.
-class LinkLabel : public QLabel {
-    Q_OBJECT
-public:
-    LinkLabel(const QString &objectName, const QString &text, bool bold, QWidget *parent);
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    bool pressed_ = false;
-};
 
 } // namespace cindrel
