@@ -186,10 +186,10 @@ void FrmFarewell::buildControls()
     promoText->setText(promotionalTextForDisplay());
 
     goToHome_ = new LinkLabel(QStringLiteral("lblGoToHome"),
-                                   tr("Click Here To Visit Velmor Softwares"), true, promotion);
+                              tr("Click Here To Visit Velmor Softwares"), true, promotion);
     // Grown about its designed line where the text and its focus frame
     // need more height.
-    QRect linkPlace = twipsRect(75, 4250 + kMessageRow, 3585, 210);
+    const QRect linkPlace = twipsRect(75, 4250 + kMessageRow, 3585, 210);
     const int grow = std::max(0, goToHome_->heightForWidth(linkPlace.width()) - linkPlace.height());
     goToHome_->setGeometry(linkPlace.adjusted(0, -grow / 2, 0, grow - grow / 2));
     goToHome_->setAccessibleDescription(opensPageDescription(SitePage::velmorsoftwares));
@@ -200,7 +200,7 @@ void FrmFarewell::buildControls()
 void FrmFarewell::arrangeTabOrder()
 {
     // The link comes last, after the message.
-    QWidget *const order[] = {cmdClose_, check1_,         txtName_,       cmdSubmit_, txtEmail_,
+    QWidget *const order[] = {cmdClose_,       check1_,        txtName_,    cmdSubmit_, txtEmail_,
                               txtFriendEmail_, txtFriendName_, txtMessage_, goToHome_};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

@@ -235,7 +235,8 @@ private slots:
         QVERIFY(shown(shownLabel));
         QVERIFY(!shown(hiddenLabel));
         QCOMPARE(shownLabel->actionInterface()->actionNames(),
-                 QStringList({QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::setFocusAction()}));
+                 QStringList({QAccessibleActionInterface::pressAction(),
+                              QAccessibleActionInterface::setFocusAction()}));
         QVERIFY(hiddenLabel->actionInterface()->actionNames().isEmpty());
 
         hiddenLabel->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
