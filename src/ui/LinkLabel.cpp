@@ -80,16 +80,19 @@ void LinkLabel::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    // A solid yellow frame along the edge, in the margin kept free for it,
+    // A solid yellow frame around the text, in the margin kept free for it,
     // so it never covers the text; yellow stands out from the brown and
     // from the cyan text.
+    const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect text = fontMetrics().boundingRect(contentsRect(), flags, QLabel::text());
+    const qreal inset = kFocusFrameWidth / 2;
+    const QRectF frame = QRectF(text.marginsAdded(contentsMargins()) & rect()).adjusted(inset, inset, -inset, -inset);
     QPainter painter(this);
     QPen pen(kYellow, kFocusFrameWidth);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    const qreal inset = kFocusFrameWidth / 2;
-    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    painter.drawRect(frame);
 }
 
 } // namespace cindrel
