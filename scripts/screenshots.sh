@@ -99,7 +99,11 @@ x11_end()
   e2e_wait_gone "$main"
   farewell=$(x11_main)
   e2e_activate "$farewell"
-  [[ -z ${1:-} ]] || shoot "$1"
+  if [[ -n ${1:-} ]]; then
+    shoot "$1"
+    e2e_keys shift+Tab
+    shoot "$1-focus-link"
+  fi
   e2e_keys alt+x
   e2e_wait_exit "$E2E_PID" >/dev/null
 }
@@ -124,6 +128,12 @@ x11_pass()
   e2e_activate "$box"
   e2e_keys Return
   e2e_activate "$main"
+  # Tab from the name field to the forum link, the banner and round again.
+  e2e_keys Tab Tab Tab Tab
+  shoot main-focus-forum-link
+  e2e_keys Tab
+  shoot main-focus-banner-link
+  e2e_keys Tab
 
   e2e_keys alt+f
   shoot menu-file
@@ -133,6 +143,8 @@ x11_pass()
   # The About window bears the main window's title.
   e2e_wait_until "$E2E_WAIT" "the About window" x11_two_main_titles
   shoot about
+  e2e_keys Tab
+  shoot about-focus-link
   e2e_keys Escape
 
   x11_steps "$first"

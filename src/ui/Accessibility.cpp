@@ -8,7 +8,7 @@
 #include <QVariant>
 #include <QWidget>
 
-#include "ui/Look.h"
+#include "ui/LinkLabel.h"
 
 namespace cindrel {
 
@@ -20,9 +20,9 @@ constexpr char kRoleProperty[] = "cindrelAccessibleRole";
 constexpr char kNamedListProperty[] = "cindrelNamedList";
 
 /// A link label: read with its text and the role of a link, pressed through
-/// the accessibility action like a left click. A label covered by its
-/// sibling (the banner's label behind) is neither shown nor pressable, just
-/// as the mouse cannot reach it.
+/// the accessibility action like a left click and focused as by Tab. A label
+/// covered by its sibling (the banner's label behind) is neither shown nor
+/// pressable, just as the mouse cannot reach it.
 class LinkLabelAccessible : public QAccessibleWidget {
 public:
     explicit LinkLabelAccessible(LinkLabel *label) : QAccessibleWidget(label, QAccessible::Link) {}
@@ -50,13 +50,20 @@ public:
     {
         if (isCoveredBySibling(widget()) || !widget()->isEnabled())
             return {};
+        // Focusing by the screen reader moves the keyboard focus there, as Tab does.
+        if (widget()->focusPolicy() & Qt::TabFocus)
+            return {pressAction(), setFocusAction()};
         return {pressAction()};
     }
 
     void doAction(const QString &name) override
     {
-        if (name == pressAction() && actionNames().contains(name))
+        if (!actionNames().contains(name))
+            return;
+        if (name == pressAction())
             emit link()->clicked();
+        else
+            QAccessibleWidget::doAction(name);
     }
 
 private:

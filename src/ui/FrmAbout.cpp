@@ -13,7 +13,7 @@
 #include "ui/Colours.h"
 #include "ui/Fonts.h"
 #include "ui/Labels.h"
-#include "ui/Look.h"
+#include "ui/LinkLabel.h"
 #include "ui/Placement.h"
 #include "ui/Twips.h"
 
@@ -172,6 +172,9 @@ void FrmAbout::buildControls()
         {cmdOK_, twipsRect(5745, 2640, 1260, 345)},
     };
     const int extraHeight = place(controls, clientWidth);
+    // Tab goes from OK to the two links, top to bottom.
+    setTabOrder(cmdOK_, lblHomePage);
+    setTabOrder(lblHomePage, lblCoBrand);
 
     setFixedSize(clientWidth, twips(kClientHeight) + extraHeight);
     cmdOK_->setFocus(Qt::OtherFocusReason);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "Identity.h"
 #include "farewell/Placeholders.h"
@@ -22,7 +23,7 @@
 #include "ui/Fonts.h"
 #include "ui/Labels.h"
 #include "ui/LengthBounds.h"
-#include "ui/Look.h"
+#include "ui/LinkLabel.h"
 #include "ui/Placement.h"
 #include "ui/Twips.h"
 
@@ -189,18 +190,23 @@ void FrmFarewell::buildControls()
     // paragraph on a new line; the label shows a line break there.
     promoText->setText(promotionalTextForDisplay());
 
-    auto *goToHome = new LinkLabel(QStringLiteral("lblGoToHome"),
-                                   tr("Click Here To Visit Velmor Softwares"), true, promotion);
-    goToHome->setGeometry(twipsRect(75, 4250 + kMessageRow, 3585, 210));
-    goToHome->setAccessibleDescription(opensPageDescription(SitePage::velmorsoftwares));
-    connect(goToHome, &LinkLabel::clicked, this,
+    goToHome_ = new LinkLabel(QStringLiteral("lblGoToHome"),
+                              tr("Click Here To Visit Velmor Softwares"), true, promotion);
+    // Grown about its designed line where the text and its focus frame
+    // need more height.
+    const QRect linkPlace = twipsRect(75, 4250 + kMessageRow, 3585, 210);
+    const int grow = std::max(0, goToHome_->heightForWidth(linkPlace.width()) - linkPlace.height());
+    goToHome_->setGeometry(linkPlace.adjusted(0, -grow / 2, 0, grow - grow / 2));
+    goToHome_->setAccessibleDescription(opensPageDescription(SitePage::velmorsoftwares));
+    connect(goToHome_, &LinkLabel::clicked, this,
             [this] { OpenSitePage(ctx_.services.browser, SitePage::velmorsoftwares); });
 }
 
 void FrmFarewell::arrangeTabOrder()
 {
-    QWidget *const order[] = {cmdClose_, check1_,         txtName_,       cmdSubmit_,
-                              txtEmail_, txtFriendEmail_, txtFriendName_, txtMessage_};
+    // The link comes last, after the message.
+    QWidget *const order[] = {cmdClose_,       check1_,        txtName_,    cmdSubmit_, txtEmail_,
+                              txtFriendEmail_, txtFriendName_, txtMessage_, goToHome_};
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -20,6 +20,8 @@ class QPushButton;
 
 namespace cindrel {
 
+class LinkLabel;
+
 class FrmFarewell : public QWidget, public Form {
     Q_OBJECT
 public:
@@ -47,6 +49,7 @@ private:
     QLabel *label2_ = nullptr;
     QCheckBox *check1_ = nullptr;
     QPushButton *cmdClose_ = nullptr;
+    LinkLabel *goToHome_ = nullptr;
     QPushButton *cmdSubmit_ = nullptr;
     QLineEdit *txtName_ = nullptr;
     QLineEdit *txtEmail_ = nullptr;

@@ -32,7 +32,7 @@
 #include "ui/FrmAbout.h"
 #include "ui/Labels.h"
 #include "ui/LengthBounds.h"
-#include "ui/Look.h"
+#include "ui/LinkLabel.h"
 #include "ui/ResultMenu.h"
 #include "ui/ResultScale.h"
 #include "ui/Twips.h"
@@ -107,10 +107,13 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent)
     const QString forumCaption =
         tr("The Most Popular Online Velmor Discussion Forum. Click Here To Visit %1 Now.").arg(forumAddress());
     auto *forumLink = new LinkLabel(QStringLiteral("Label14"), forumCaption, true, central);
-    // Narrow enough that the caption wraps over two lines.
+    // Narrow enough that the caption wraps over two lines, with room for
+    // the focus frame around it.
+    const QMargins frameRoom = forumLink->contentsMargins();
     const int captionWidth = QFontMetrics(forumLink->font()).horizontalAdvance(forumCaption);
-    forumLink->setMaximumWidth(captionWidth * 11 / 20);
-    forumLink->setMinimumWidth(captionWidth * 11 / 20);
+    const int linkWidth = captionWidth * 11 / 20 + frameRoom.left() + frameRoom.right();
+    forumLink->setMaximumWidth(linkWidth);
+    forumLink->setMinimumWidth(linkWidth);
     forumLink->setAccessibleDescription(opensPageDescription(SitePage::home_page));
     connect(forumLink, &LinkLabel::clicked, this,
             [this] { OpenSitePage(ctx_.services.browser, SitePage::home_page); });
@@ -129,6 +132,11 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent)
 
     outer->addWidget(buildBanner(central));
     buildMenus();
+    // Tab reaches the links after the controls of the steps: the forum link,
+    // then the banner label in front.
+    setTabOrder(w_.cmdMain, forumLink);
+    setTabOrder(forumLink, lblCobrand_);
+    setTabOrder(lblCobrand_, lblFullBrand_);
 
     binding_ = std::make_unique<WizardBinding>(w_, ctx_.services.boxes);
     wizard_ = std::make_unique<TestWizard>(ctx_.dependency, *binding_);
@@ -324,7 +332,7 @@ QWidget *FrmMain::buildBanner(QWidget *host)
     lblCobrand_->setAccessibleDescription(opensPageDescription(SitePage::co_brand));
     lblFullBrand_->setAccessibleDescription(opensPageDescription(SitePage::fully_branded));
     // Designed order: the full-brand label lies in front.
-    lblFullBrand_->raise();
+    bringBannerToFront(lblFullBrand_);
 
     connect(lblCobrand_, &LinkLabel::clicked, this,
             [this] { OpenSitePage(ctx_.services.browser, SitePage::co_brand); });
@@ -398,11 +406,21 @@ void FrmMain::CoBrand_Randomize()
     passOverFailure(lcStartup(), "choosing the promotional label", [this] {
         const int n = coBrandNumber(ctx_.services.random.next());
         coBrandRandomNumber_ = static_cast<std::int16_t>(n);
-        if (fullBrandInFront(n))
-            lblFullBrand_->raise();
-        else
-            lblCobrand_->raise();
+        bringBannerToFront(fullBrandInFront(n) ? lblFullBrand_ : lblCobrand_);
     });
+}
+
+void FrmMain::bringBannerToFront(LinkLabel *front)
+{
+    LinkLabel *behind = front == lblCobrand_ ? lblFullBrand_ : lblCobrand_;
+    const bool focusBehind = behind->hasFocus();
+    front->raise();
+    // Only the label in front can be seen and clicked, so only it takes the
+    // focus; a focus on the other one moves to it.
+    front->setFocusPolicy(Qt::TabFocus);
+    behind->setFocusPolicy(Qt::NoFocus);
+    if (focusBehind)
+        front->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

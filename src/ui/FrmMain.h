@@ -55,6 +55,9 @@ private:
     QWidget *buildResultStep(QWidget *host);
     QWidget *buildBanner(QWidget *host);
     void buildMenus();
+    /// Raises one banner label over the other; only the one in front takes
+    /// the focus.
+    void bringBannerToFront(LinkLabel *front);
 
     void exitTriggered();
     void aboutTriggered();

@@ -230,11 +230,14 @@ private slots:
         QVERIFY(shown(shownLabel));
         QVERIFY(!shown(hiddenLabel));
         QCOMPARE(shownLabel->actionInterface()->actionNames(),
-                 QStringList{QAccessibleActionInterface::pressAction()});
+                 QStringList({QAccessibleActionInterface::pressAction(),
+                              QAccessibleActionInterface::setFocusAction()}));
         QVERIFY(hiddenLabel->actionInterface()->actionNames().isEmpty());
 
         hiddenLabel->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        hiddenLabel->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
         QVERIFY(program.fake.browser.urls.isEmpty());
+        QVERIFY(!hiddenLabel->state().focusable && !hiddenLabel->state().focused);
         shownLabel->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(program.fake.browser.urls, QStringList{pageUrl(page)});
     }
@@ -266,6 +269,12 @@ private slots:
         QVERIFY(shown(iface));
         iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(program.fake.browser.urls, QStringList{pageUrl(page)});
+        // Focused from the screen reader, it is read as the focused link.
+        QApplication::setActiveWindow(program.window);
+        QVERIFY(QTest::qWaitForWindowActive(program.window));
+        iface->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+        QVERIFY(label->hasFocus());
+        QVERIFY(iface->state().focusable && iface->state().focused);
     }
 
     void namedListReportsItsEntry_data()

@@ -215,8 +215,8 @@ void TstFrmFarewell::tabOrderAndPlaceholders()
     QVERIFY(showAndActivate(f.form));
     QCOMPARE(f.focusName(), QStringLiteral("cmdClose"));
 
-    const QStringList expected{"Check1",         "txtName",       "cmdSubmit",  "txtEmail",
-                               "txtFriendEmail", "txtFriendName", "txtMessage", "cmdClose"};
+    const QStringList expected{"Check1",         "txtName",       "cmdSubmit",  "txtEmail",   "txtFriendEmail",
+                               "txtFriendName", "txtMessage",    "lblGoToHome", "cmdClose"};
     QStringList seen;
     for (int i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -1,0 +1,32 @@
+#pragma once
+// A label that looks and acts like a link, by mouse and by keyboard.
+
+#include <QLabel>
+
+namespace cindrel {
+
+/// A label that looks and acts like a link: underlined cyan Verdana, hand
+/// pointer, a clicked() signal on a left click inside it. Tab reaches it
+/// (a click leaves the focus where it was), a yellow frame shows while it
+/// has the focus, and Enter, Return or Space emits clicked() as a click does.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    LinkLabel(const QString &objectName, const QString &text, bool bold, QWidget *parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+} // namespace cindrel
