@@ -9,11 +9,14 @@ add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=
                     -Wdate-time)
 
 # Time: SOURCE_DATE_EPOCH, when the environment sets it (as Debian's package
-# builds do); otherwise the time of the commit being built; otherwise (a
-# source tarball has no git history) the release date. The package's file
-# times come from it (see packaging/).
+# builds do); otherwise the time of the commit being built, from git or, in a
+# source tarball made by git archive, from cmake/commit-time.txt; otherwise
+# the release date. The package's file times come from it (see packaging/).
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/commit-time.txt cindrel_archived_commit_time LIMIT_COUNT 1)
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
   set(CINDREL_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
+elseif(cindrel_archived_commit_time MATCHES "^[0-9]+$")
+  set(CINDREL_SOURCE_DATE_EPOCH "${cindrel_archived_commit_time}")
 else()
   find_package(Git QUIET)
   if(GIT_FOUND AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
