@@ -29,7 +29,7 @@ fi
 
 name=cindrel-$version
 mkdir -p "$out"
-git archive --format=tar --prefix="$name/" "$tag" | gzip -9 -n >"$out/$name.tar.gz.partial"
+git -c tar.umask=0022 archive --format=tar --prefix="$name/" "$tag" | gzip -9 -n >"$out/$name.tar.gz.partial"
 mv "$out/$name.tar.gz.partial" "$out/$name.tar.gz"
 (cd "$out" && sha256sum "$name.tar.gz" >"$name.tar.gz.sha256")
 echo "release: $out/$name.tar.gz"
