@@ -49,10 +49,13 @@ PACKAGES=(
   # Hardening: sanitizers and libFuzzer come with clang
   clang-14
   libclang-rt-14-dev
-  # Packaging: the DEB package and the checks of its desktop files
+  # Packaging: the DEB package and the checks of its desktop files, lintian
+  # and hardening-check (devscripts) on the package
   dpkg-dev
   desktop-file-utils
   appstream
+  lintian
+  devscripts
 )
 
 missing=()

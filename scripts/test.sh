@@ -4,8 +4,10 @@
 #      end-to-end tests under a private Xvfb;
 #   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. the libFuzzer targets, each for a bounded time from its corpus (clang);
-#   4. the DEB package: built, checked, unpacked into a scratch root, and the
-#      installed binary driven through a whole test end to end.
+#   4. the DEB package: built, checked (lintian, hardening-check, and a second
+#      build in another folder that must give the same bytes), unpacked into
+#      a scratch root, and the installed binary driven through a whole test
+#      end to end.
 # Needs no terminal and no display; exits non-zero when any stage fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -48,5 +50,5 @@ CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=
 cmake --build build-fuzz --target fuzz_scoring fuzz_referral_url
 run_ctest --test-dir build-fuzz -L fuzz
 
-stage "package, install into a scratch root and run the installed program"
+stage "package, check it is lintian-clean, hardened and reproducible, install into a scratch root and run the installed program"
 bash scripts/package-check.sh build
