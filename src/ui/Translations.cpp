@@ -44,7 +44,7 @@ QString installTranslations(const QLocale &locale)
     }
     if (!loaded)
         return {};
-    const QString language = program->language();
+    QString language = program->language();
     QCoreApplication::installTranslator(program.get());
     programTranslator = program.release();
 

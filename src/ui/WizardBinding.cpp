@@ -57,7 +57,7 @@ bool isCommandChord(const QKeyEvent &event)
 
 QString shownText(const Phrase &phrase)
 {
-    const QString text = phrase.context.empty()
+    QString text = phrase.context.empty()
                              ? QString::fromStdString(phrase.source)
                              : QCoreApplication::translate(phrase.context.c_str(), phrase.source.c_str());
     if (phrase.arguments.empty())
