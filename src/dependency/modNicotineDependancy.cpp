@@ -39,8 +39,11 @@ const std::array<std::vector<Choice>, kQuestionCount> kChoiceTable = {{
     {{CINDREL_TRANSLATE_NOOP("QuestionBank", "Yes"), 1}, {CINDREL_TRANSLATE_NOOP("QuestionBank", "No"), 0}},
 }};
 
-const std::string kEmpty;
-const std::vector<std::string> kNoChoices;
+const std::string &emptyText()
+{
+    static const std::string empty;
+    return empty;
+}
 
 bool validQuestion(int k) { return k >= 1 && k <= kQuestionCount; }
 
@@ -129,12 +132,13 @@ void modNicotineDependancy::FillQuestionBank()
 
 const std::string &modNicotineDependancy::question(int k) const
 {
-    return validQuestion(k) ? questions_[k - 1] : kEmpty;
+    return validQuestion(k) ? questions_[k - 1] : emptyText();
 }
 
 const std::vector<std::string> &modNicotineDependancy::choices(int k) const
 {
-    return validQuestion(k) ? choices_[k - 1] : kNoChoices;
+    static const std::vector<std::string> none;
+    return validQuestion(k) ? choices_[k - 1] : none;
 }
 
 void modNicotineDependancy::setAnswer(int k, const std::string &text)
@@ -145,7 +149,7 @@ void modNicotineDependancy::setAnswer(int k, const std::string &text)
 
 const std::string &modNicotineDependancy::answer(int k) const
 {
-    return validQuestion(k) ? answers_[k - 1] : kEmpty;
+    return validQuestion(k) ? answers_[k - 1] : emptyText();
 }
 
 void modNicotineDependancy::CalculateDependency(ResultSink &sink)
