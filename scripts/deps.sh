@@ -49,6 +49,11 @@ PACKAGES=(
   # Hardening: sanitizers and libFuzzer come with clang
   clang-14
   libclang-rt-14-dev
+  # Linters (scripts/lint.sh): the code's layout, clang-tidy's checks (with
+  # run-clang-tidy) and clazy's Qt checks, all from LLVM 14 like the fuzzing
+  clang-format
+  clang-tidy
+  clazy
   # Packaging: the DEB package and the checks of its desktop files, lintian
   # and hardening-check (devscripts) on the package
   dpkg-dev

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Builds Cindrel and runs every test, in four stages:
-#   1. the normal build: unit tests, widget tests on the offscreen platform and
+# Builds Cindrel and runs every test, in five stages:
+#   1. the linters (scripts/lint.sh): clang-format, clang-tidy and clazy, first
+#      so that a finding fails the run before the long builds;
+#   2. the normal build: unit tests, widget tests on the offscreen platform and
 #      end-to-end tests under a private Xvfb;
-#   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. the libFuzzer targets, each for a bounded time from its corpus (clang);
-#   4. the DEB package: built, checked (lintian, hardening-check, and a second
+#   3. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   4. the libFuzzer targets, each for a bounded time from its corpus (clang);
+#   5. the DEB package: built, checked (lintian, hardening-check, and a second
 #      build in another folder that must give the same bytes), unpacked into
 #      a scratch root, and the installed binary driven through a whole test
 #      end to end.
@@ -27,8 +29,13 @@ run_ctest() {
     ctest --output-on-failure --no-tests=error "$@"
 }
 
+# The normal build's configuration also gives clang-tidy its compile commands.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON "$werror"
+
+stage "lint"
+bash scripts/lint.sh build
+
 stage "build and test"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$werror"
 cmake --build build
 run_ctest --test-dir build
 

@@ -168,7 +168,7 @@ CommandLineRequest readCommandLine(const QStringList &arguments)
     if (!parser.positionalArguments().isEmpty())
         return refuse(program,
                       QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
-                          .arg(parser.positionalArguments().first()));
+                          .arg(parser.positionalArguments().constFirst()));
 
     if (parser.isSet(help)) {
         const QString more = QCoreApplication::translate(

@@ -8,7 +8,7 @@ namespace cindrel {
 
 namespace {
 
-const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
 
 bool isBlank(char c)
 {
@@ -36,7 +36,8 @@ bool isPlainText(const QByteArray &bytes)
             return false;
     }
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = decoder.decode(bytes);
+    // The decoder runs when its result is taken as a QString.
+    const QString decoded = decoder.decode(bytes); // clazy:exclude=unused-non-trivial-variable
     return !decoder.hasError();
 }
 

@@ -26,7 +26,7 @@ enum class SettingsFileKind {
 
 /// The longest file the program reads as its settings (64 KiB); a larger
 /// file is not one it wrote.
-inline constexpr qint64 kMaxSettingsFileSize = 64 * 1024;
+inline constexpr qint64 kMaxSettingsFileSize = qint64{64} * 1024;
 
 struct SettingsText {
     SettingsFileKind kind = SettingsFileKind::Foreign;

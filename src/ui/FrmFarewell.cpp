@@ -159,8 +159,8 @@ void FrmFarewell::buildControls()
         {txtFriendEmail_, ReferralField::FriendEmail},
         {txtMessage_, ReferralField::ReferralMessage},
     };
-    for (QObject *field : fields_.keys())
-        field->installEventFilter(this);
+    for (auto it = fields_.cbegin(); it != fields_.cend(); ++it)
+        it.key()->installEventFilter(this);
     const std::pair<QLineEdit *, ReferralField> lines[] = {
         {txtName_, ReferralField::ReferrerName},
         {txtEmail_, ReferralField::ReferrerEmail},

@@ -375,15 +375,15 @@ void FrmMain::buildMenus()
     makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
     makeMoney->setVisible(false);
 
-    Browser &browser = ctx_.services.browser;
-    connect(online, &QAction::triggered, this, [&browser] { OpenSitePage(browser, SitePage::help_web_page); });
-    connect(visit, &QAction::triggered, this, [&browser] { OpenSitePage(browser, SitePage::home_page); });
+    Browser *browser = &ctx_.services.browser;
+    connect(online, &QAction::triggered, this, [browser] { OpenSitePage(*browser, SitePage::help_web_page); });
+    connect(visit, &QAction::triggered, this, [browser] { OpenSitePage(*browser, SitePage::home_page); });
     connect(update, &QAction::triggered, this,
-            [&browser] { OpenSitePage(browser, SitePage::download_web_page); });
+            [browser] { OpenSitePage(*browser, SitePage::download_web_page); });
     connect(about, &QAction::triggered, this, [this] { aboutTriggered(); });
-    connect(donate, &QAction::triggered, this, [&browser] { OpenSitePage(browser, SitePage::donate); });
+    connect(donate, &QAction::triggered, this, [browser] { OpenSitePage(*browser, SitePage::donate); });
     connect(makeMoney, &QAction::triggered, this,
-            [&browser] { OpenSitePage(browser, SitePage::fully_branded); });
+            [browser] { OpenSitePage(*browser, SitePage::fully_branded); });
 }
 
 void FrmMain::exitTriggered()

@@ -9,8 +9,17 @@
 namespace cindrel {
 
 namespace {
-QPointer<QTranslator> programTranslator;
-QPointer<QTranslator> qtTranslator;
+/// The translators installed last, the program's and Qt's.
+struct Installed {
+    QPointer<QTranslator> program;
+    QPointer<QTranslator> qt;
+};
+
+Installed &installed()
+{
+    static Installed translators;
+    return translators;
+}
 
 void uninstall(QPointer<QTranslator> &translator)
 {
@@ -23,8 +32,8 @@ void uninstall(QPointer<QTranslator> &translator)
 
 QString installTranslations(const QLocale &locale)
 {
-    uninstall(programTranslator);
-    uninstall(qtTranslator);
+    uninstall(installed().program);
+    uninstall(installed().qt);
 
     // The program's own translation decides the language: that of the first
     // UI language which has one. English, the language the program is
@@ -44,9 +53,9 @@ QString installTranslations(const QLocale &locale)
     }
     if (!loaded)
         return {};
-    const QString language = program->language();
+    QString language = program->language();
     QCoreApplication::installTranslator(program.get());
-    programTranslator = program.release();
+    installed().program = program.release();
 
     // Qt's translation of its own texts (Yes, No, OK) for the same language,
     // from the system's Qt translations when they are installed.
@@ -54,7 +63,7 @@ QString installTranslations(const QLocale &locale)
     if (qt->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt.get());
-        qtTranslator = qt.release();
+        installed().qt = qt.release();
     }
     return language;
 }
