@@ -54,7 +54,7 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
     const bool activates = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
     if (!activates || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
         // Escape and the rest go on to the window (a dialog closes on Escape).
-        QWidget::keyPressEvent(event);
+        QLabel::keyPressEvent(event);
         return;
     }
     // Taken even while the key is held, so that a dialog's default button
@@ -64,16 +64,17 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
         emit clicked();
 }
 
-// The label's own focus handling would set up text interaction, which a
-// link does not have; only the frame needs repainting.
+// QLabel's own focus handling would give the label a text control, through
+// which it then paints its text, for an interaction a link does not have;
+// QWidget's repaints the frame and nothing more.
 void LinkLabel::focusInEvent(QFocusEvent *event)
 {
-    QWidget::focusInEvent(event);
+    QWidget::focusInEvent(event); // NOLINT(bugprone-parent-virtual-call): QLabel's is skipped on purpose
 }
 
 void LinkLabel::focusOutEvent(QFocusEvent *event)
 {
-    QWidget::focusOutEvent(event);
+    QWidget::focusOutEvent(event); // NOLINT(bugprone-parent-virtual-call): QLabel's is skipped on purpose
 }
 
 void LinkLabel::paintEvent(QPaintEvent *event)
