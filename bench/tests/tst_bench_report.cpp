@@ -48,6 +48,7 @@ class TestBenchReport : public QObject {
 private slots:
     void vmRss_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("status");
         QTest::addColumn<qlonglong>("expected"); // -1: no value
 
@@ -63,6 +64,7 @@ private slots:
         QTest::newRow("not a number") << QByteArray("VmRSS:\t 12a4 kB\n") << -1LL;
         QTest::newRow("negative") << QByteArray("VmRSS:\t -5 kB\n") << -1LL;
         QTest::newRow("key only inside another line") << QByteArray("Note: VmRSS: 77 kB\n") << -1LL;
+        // clang-format on
     }
 
     void vmRss()
@@ -77,6 +79,7 @@ private slots:
 
     void cpuTicks_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("stat");
         QTest::addColumn<qlonglong>("expected"); // -1: no value
 
@@ -89,6 +92,7 @@ private slots:
         QTest::newRow("no name") << QByteArray("4242 S 1 4242 4242 0 -1 4194560 1520 0 3 0 17 5 0") << -1LL;
         QTest::newRow("utime not a number") << statLine("cindrel", "1x", "5") << -1LL;
         QTest::newRow("empty text") << QByteArray() << -1LL;
+        // clang-format on
     }
 
     void cpuTicks()
@@ -114,6 +118,7 @@ private slots:
 
     void spread_data()
     {
+        // clang-format off
         QTest::addColumn<QList<double>>("values");
         QTest::addColumn<double>("median");
         QTest::addColumn<double>("min");
@@ -124,6 +129,7 @@ private slots:
         QTest::newRow("even takes the middle two") << QList<double>{4, 1, 10, 2} << 3.0 << 1.0 << 10.0;
         QTest::newRow("outlier does not move it") << QList<double>{100, 101, 99, 5000, 100} << 100.0 << 99.0
                                                   << 5000.0;
+        // clang-format on
     }
 
     void spread()
@@ -144,6 +150,7 @@ private slots:
 
     void recordLine_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("line");
         QTest::addColumn<int>("starts");
         QTest::addColumn<int>("idles");
@@ -176,6 +183,7 @@ private slots:
                                    << "above 0";
         QTest::newRow("no tick rate")
             << "kind=idle program=cindrel idle_s=10 settle_s=1 idle_ticks=0 tick_hz=0" << 0 << 0 << "tick_hz";
+        // clang-format on
     }
 
     void recordLine()
@@ -210,6 +218,7 @@ private slots:
 
     void targets_data()
     {
+        // clang-format off
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<Verdict>("map");
         QTest::addColumn<Verdict>("rss");
@@ -241,6 +250,7 @@ private slots:
             << roundLines(1, 100, 40000, 100, 40000)
                    + QStringList{"kind=idle program=minimal idle_s=10 settle_s=1 idle_ticks=0 tick_hz=100"}
             << Verdict::Met << Verdict::Met << Verdict::NotMeasured;
+        // clang-format on
     }
 
     void targets()

@@ -10,6 +10,7 @@ namespace {
 
 // Answers are matched by their text, so every character counts (note the
 // blank after the hyphen in "Between 11- 20").
+// clang-format off
 //: Answers to question 1, in cigarettes a day.
 constexpr Choice kCigarettesADay[] = {{QT_TRANSLATE_NOOP("QuestionBank", "Less than 10"), 0},
                                       {QT_TRANSLATE_NOOP("QuestionBank", "Between 11- 20"), 1},
@@ -41,6 +42,7 @@ constexpr QuestionRow kQuestionBank[] = {
     {QT_TRANSLATE_NOOP("QuestionBank", "5. Do you smoke even when you are sick in bed?"), kYesNo},
     {QT_TRANSLATE_NOOP("QuestionBank", "6. Do you smoke more frequently in the first half of the day?"), kYesNo},
 };
+// clang-format on
 static_assert(std::size(kQuestionBank) == kQuestionCount, "one row per question");
 
 bool validQuestion(int k) { return k >= 1 && k <= kQuestionCount; }

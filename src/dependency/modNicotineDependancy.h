@@ -57,6 +57,7 @@ struct DependencyLevelRow {
 // every one of them and each stands out from the window's dark brown. The
 // paper inks run from light to dark as well as from green to red, so that the
 // levels stay apart and in order on a printer that prints only grey.
+// clang-format off
 inline constexpr auto kDependencyLevels = std::to_array<DependencyLevelRow>({
     {0, 2, QT_TRANSLATE_NOOP("QuestionBank", "You are very slightly dependent on nicotine"),
      QT_TRANSLATE_NOOP("ResultScale", "very slightly dependent"), {102, 187, 106}, {198, 235, 200}},
@@ -69,6 +70,7 @@ inline constexpr auto kDependencyLevels = std::to_array<DependencyLevelRow>({
     {8, kMaxScore, QT_TRANSLATE_NOOP("QuestionBank", "You are very highly addicted to nicotine"),
      QT_TRANSLATE_NOOP("ResultScale", "very highly addicted"), {244, 81, 78}, {200, 90, 90}},
 });
+// clang-format on
 
 /// The number of levels, as many as the table has rows.
 inline constexpr int kLevelCount = int(kDependencyLevels.size());

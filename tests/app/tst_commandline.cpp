@@ -15,6 +15,7 @@ class TstCommandLine : public QObject {
 private slots:
     void answers_data()
     {
+        // clang-format off
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<Action>("action");
         QTest::addColumn<QStringList>("saying");
@@ -49,6 +50,7 @@ private slots:
             << QStringList{"option '--platform' takes its value as the next argument"};
         QTest::newRow("value for a flag") << QStringList{"--version=2"} << Action::Refuse
                                           << QStringList{"option '--version' takes no value"};
+        // clang-format on
     }
 
     void answers()

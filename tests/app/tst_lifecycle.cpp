@@ -211,11 +211,13 @@ private slots:
 
     void closingMainWindow_data()
     {
+        // clang-format off
         QTest::addColumn<int>("outcome"); // 0 shown, 1 not shown, 2 throws
         QTest::addColumn<int>("ends");
         QTest::newRow("farewell shown") << 0 << 0;
         QTest::newRow("farewell not shown") << 1 << 1;
         QTest::newRow("farewell fails") << 2 << 1;
+        // clang-format on
     }
 
     void closingMainWindow()

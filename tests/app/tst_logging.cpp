@@ -51,6 +51,7 @@ class TstLogging : public QObject {
 private slots:
     void failureLeavesOneLine_data()
     {
+        // clang-format off
         QTest::addColumn<Provoke>("provoke");
         QTest::addColumn<QString>("category"); // empty: nothing at all is logged
         QTest::addColumn<QString>("why");
@@ -113,6 +114,7 @@ private slots:
             MainWindowUnloading([]() -> bool { throw 42; }, program.shutdown);
             return QStringLiteral("showing the farewell window failed");
         }) << "cindrel.shutdown" << "unknown exception" << "";
+        // clang-format on
     }
 
     void failureLeavesOneLine()

@@ -130,6 +130,7 @@ private slots:
 
     void lockFilesLeftBehindNeverRefuseAStart_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("content");
         const QByteArray host = QSysInfo::machineHostName().toUtf8();
         const QByteArray self = QByteArray::number(QCoreApplication::applicationPid());
@@ -140,6 +141,7 @@ private slots:
         QTest::newRow("another host") << QByteArray("1\ncindrel\nsome-other-host\n");
         QTest::newRow("this process's own id") << self + "\nCindrel\n" + host + "\n";
         QTest::newRow("a live process that holds no lock") << QByteArray("1\ninit\n") + host + "\n";
+        // clang-format on
     }
 
     void lockFilesLeftBehindNeverRefuseAStart()

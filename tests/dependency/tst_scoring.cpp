@@ -34,6 +34,7 @@ class TstScoring : public QObject {
 private slots:
     void scoresAnswerSets_data()
     {
+        // clang-format off
         QTest::addColumn<Answers>("answers");
         QTest::addColumn<int>("score");
         QTest::addColumn<QString>("verdict");
@@ -75,6 +76,7 @@ private slots:
         QTest::newRow("choice of another question")
             << Answers{"Yes", "Yes", "The first one", "Yes", "More than 30", "Within five minutes"} << 0
             << "You are very slightly dependent on nicotine";
+        // clang-format on
     }
 
     void scoresAnswerSets()
@@ -95,6 +97,7 @@ private slots:
 
     void verdictBoundaries_data()
     {
+        // clang-format off
         QTest::addColumn<int>("score");
         QTest::addColumn<QString>("verdict");
         const char *verySlightly = "You are very slightly dependent on nicotine";
@@ -108,6 +111,7 @@ private slots:
         };
         for (const auto &[score, verdict] : table)
             QTest::addRow("%d", score) << score << verdict;
+        // clang-format on
     }
 
     void verdictBoundaries()

@@ -101,6 +101,7 @@ private slots:
 
     void personalDetailsChecks_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("age");
         QTest::addColumn<QString>("message");
@@ -120,6 +121,7 @@ private slots:
         QTest::newRow("wraps to a small number in 16 bits") << "Ann" << "65566" << ageRange << age;
         QTest::newRow("many digits") << "Ann" << QString(400, u'9') << ageRange << age;
         QTest::newRow("non-ASCII digit") << "Ann" << QStringLiteral("\u0663") << ageRange << age;
+        // clang-format on
     }
 
     void personalDetailsChecks()
@@ -143,6 +145,7 @@ private slots:
 
     void parseAge_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("age");
         QTest::newRow("one") << "1" << 1;
@@ -153,6 +156,7 @@ private slots:
         QTest::newRow("empty") << "" << -1;
         QTest::newRow("32767") << "32767" << -1;
         QTest::newRow("plus sign") << "+5" << -1;
+        // clang-format on
     }
 
     void parseAge()
@@ -287,6 +291,7 @@ private slots:
 
     void ageKeyFilter_data()
     {
+        // clang-format off
         QTest::addColumn<int>("code");
         QTest::addColumn<bool>("passes");
         for (int digit = '0'; digit <= '9'; ++digit)
@@ -299,6 +304,7 @@ private slots:
         QTest::newRow("enter") << 13 << false;
         QTest::newRow("ctrl+v") << 22 << false;
         QTest::newRow("non-ASCII") << 0x0663 << false;
+        // clang-format on
     }
 
     void ageKeyFilter()

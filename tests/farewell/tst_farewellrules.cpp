@@ -31,6 +31,7 @@ private slots:
 
 void TstFarewellRules::focusRules_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("afterFocusIn");
@@ -59,6 +60,7 @@ void TstFarewellRules::focusRules_data()
         << "Your Email Address" << friendEmail << "Your Email Address" << "Your Email Address";
     QTest::newRow("friend email placeholder")
         << " Friend's Email Address" << friendEmail << "" << " Friend's Email Address";
+    // clang-format on
 }
 
 void TstFarewellRules::focusRules()
@@ -76,6 +78,7 @@ void TstFarewellRules::focusRules()
 
 void TstFarewellRules::addressChecks_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("email");
     QTest::addColumn<QString>("friendEmail");
     QTest::addColumn<QString>("problem"); // empty: both pass
@@ -98,6 +101,7 @@ void TstFarewellRules::addressChecks_data()
     QTest::newRow("dot as first character") << ".ann@example" << ".bob@host" << "";
     QTest::newRow("@ and dot anywhere") << "@." << ".@" << "";
     QTest::newRow("tab makes addresses differ") << "a@b.c" << "a@b.c\t" << "";
+    // clang-format on
 }
 
 void TstFarewellRules::addressChecks()
@@ -112,6 +116,7 @@ void TstFarewellRules::addressChecks()
 
 void TstFarewellRules::typedSpace_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("space");
@@ -129,6 +134,7 @@ void TstFarewellRules::typedSpace_data()
     QTest::newRow("no text (arrow, Delete)") << "" << int(Qt::NoModifier) << false;
     QTest::newRow("no-break space") << QString::fromUtf8("\u00a0") << int(Qt::NoModifier) << false;
     QTest::newRow("tab") << "\t" << int(Qt::NoModifier) << false;
+    // clang-format on
 }
 
 void TstFarewellRules::typedSpace()
@@ -141,6 +147,7 @@ void TstFarewellRules::typedSpace()
 
 void TstFarewellRules::supportMessageIndex_data()
 {
+    // clang-format off
     QTest::addColumn<float>("r");
     QTest::addColumn<int>("index");
 
@@ -156,6 +163,7 @@ void TstFarewellRules::supportMessageIndex_data()
     QTest::newRow("negative") << -0.1f << 0;
     QTest::newRow("minus infinity") << -std::numeric_limits<float>::infinity() << 0;
     QTest::newRow("NaN") << std::numeric_limits<float>::quiet_NaN() << 0;
+    // clang-format on
 }
 
 void TstFarewellRules::supportMessageIndex()

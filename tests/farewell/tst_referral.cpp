@@ -66,6 +66,7 @@ void TstReferral::siteBaseHasExpectedShape()
 
 void TstReferral::checksStopAtFirstMissingValue_data()
 {
+    // clang-format off
     QTest::addColumn<Referral>("referral");
     QTest::addColumn<QString>("message"); // empty: the request is sent
 
@@ -126,6 +127,7 @@ void TstReferral::checksStopAtFirstMissingValue_data()
         << "Please Enter Your Friend's Email";
     QTest::newRow("friend email blanks")
         << with([](Referral &r) { r.friendEmail = " "; }) << "Please Enter Your Friend's Email";
+    // clang-format on
 }
 
 void TstReferral::checksStopAtFirstMissingValue()
@@ -165,6 +167,7 @@ void TstReferral::checksStopAtFirstMissingValue()
 
 void TstReferral::urlForPlainValues_data()
 {
+    // clang-format off
     QTest::addColumn<Referral>("referral");
     QTest::addColumn<QString>("query"); // what follows the page key, up to taf6's value
 
@@ -178,6 +181,7 @@ void TstReferral::urlForPlainValues_data()
     QTest::newRow("unreserved marks stay, blanks kept")
         << Referral{" A-n_n.~ ", "a.b@c.d", "ok", "B", "x@y.z"}
         << "&taf1=%20A-n_n.~%20&taf2=a.b%40c.d&taf3=ok&taf4=B&taf5=x%40y.z";
+    // clang-format on
 }
 
 void TstReferral::urlForPlainValues()
@@ -199,6 +203,7 @@ void TstReferral::urlForPlainValues()
 
 void TstReferral::hostileValuesArriveIntact_data()
 {
+    // clang-format off
     QTest::addColumn<Referral>("referral");
 
     QTest::newRow("ampersand and equals")
@@ -215,6 +220,7 @@ void TstReferral::hostileValuesArriveIntact_data()
                     QString::fromUtf8("\u540d\u524d"), "d@e.f"};
     QTest::newRow("slashes and question marks")
         << Referral{"a/b?c", "a@b.c", "http://evil.example/?q=1;x", "..", "d@e.f"};
+    // clang-format on
 }
 
 void TstReferral::hostileValuesArriveIntact()

@@ -135,6 +135,7 @@ int remindOnce(const QString &path)
 
 void TstSettingsStore::foreignFilesStaySilentAndUntouched_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("content");
     const QByteArray own = "[Settings]\nLastReminderDate=2024-05-01\n";
     QTest::newRow("JSON") << QByteArray("{\"Settings\": {\"LastReminderDate\": \"2024-05-01\"}}\n");
@@ -156,6 +157,7 @@ void TstSettingsStore::foreignFilesStaySilentAndUntouched_data()
     QTest::newRow("variant") << QByteArray("[Settings]\nLastReminderDate=@Variant(\\0\\0\\0\\x7f)\n");
     QTest::newRow("byte array") << QByteArray("[Settings]\nLastReminderDate=@ByteArray(2024-05-01)\n");
     QTest::newRow("day and time") << QByteArray("[Settings]\nLastReminderDate=2024-05-01T10:00:00\n");
+    // clang-format on
 }
 
 void TstSettingsStore::foreignFilesStaySilentAndUntouched()
@@ -172,6 +174,7 @@ void TstSettingsStore::foreignFilesStaySilentAndUntouched()
 
 void TstSettingsStore::ownFilesKeepEverythingElse_data()
 {
+    // clang-format off
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<int>("boxes");
@@ -195,6 +198,7 @@ void TstSettingsStore::ownFilesKeepEverythingElse_data()
         << QByteArray("[General]\r\nfoo=bar\r\n\r\n[Settings]\r\nLastReminderDate=" + kToday + "\r\n") << 0;
     QTest::newRow("byte-order mark, due") << QByteArray("\xef\xbb\xbf[Settings]\nLastReminderDate=2024-05-01\n")
                                           << QByteArray("\xef\xbb\xbf" + fresh) << 1;
+    // clang-format on
 }
 
 void TstSettingsStore::ownFilesKeepEverythingElse()

@@ -21,6 +21,7 @@ class TstSitePages : public QObject {
 private slots:
     void pages_data()
     {
+        // clang-format off
         QTest::addColumn<SitePage>("page");
         QTest::addColumn<QString>("key");
         QTest::newRow("velmorsoftwares") << SitePage::velmorsoftwares << "velmorsoftwares";
@@ -30,6 +31,7 @@ private slots:
         QTest::newRow("co-brand") << SitePage::co_brand << "co-brand";
         QTest::newRow("home-page") << SitePage::home_page << "home-page";
         QTest::newRow("download-web-page") << SitePage::download_web_page << "download-web-page";
+        // clang-format on
     }
 
     void pages()
@@ -66,6 +68,7 @@ private slots:
 
     void coBrandNumber_data()
     {
+        // clang-format off
         QTest::addColumn<float>("r");
         QTest::addColumn<int>("n");
         QTest::addColumn<bool>("fullBrand");
@@ -82,6 +85,7 @@ private slots:
         QTest::newRow("-0.3") << -0.3f << 1 << false;
         QTest::newRow("-inf") << -std::numeric_limits<float>::infinity() << 1 << false;
         QTest::newRow("NaN") << std::numeric_limits<float>::quiet_NaN() << 1 << false;
+        // clang-format on
     }
 
     void coBrandNumber()

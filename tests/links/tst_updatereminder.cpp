@@ -37,9 +37,11 @@ class TstUpdateReminder : public QObject {
 private slots:
     void firstStart_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("stored");
         QTest::newRow("absent") << QString();
         QTest::newRow("empty") << QString("");
+        // clang-format on
     }
 
     void firstStart()
@@ -53,6 +55,7 @@ private slots:
 
     void dueAfterMoreThanFourteenDays_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("today");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("shown");
@@ -67,6 +70,7 @@ private slots:
         QTest::newRow("-15 over a year end") << "2027-01-05" << "2026-12-21" << true;
         QTest::newRow("-14 over 29 February") << "2024-03-01" << "2024-02-16" << false;
         QTest::newRow("-15 over 29 February") << "2024-03-01" << "2024-02-15" << true;
+        // clang-format on
     }
 
     void dueAfterMoreThanFourteenDays()
@@ -91,10 +95,12 @@ private slots:
 
     void answer_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QStringList>("urls");
         QTest::newRow("Yes") << true << QStringList{kDownloadUrl};
         QTest::newRow("No") << false << QStringList{};
+        // clang-format on
     }
 
     void answer()
@@ -126,6 +132,7 @@ private slots:
 
     void unreadableValueIsLeftAlone_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("value");
         QTest::newRow("a word") << "yesterday";
         QTest::newRow("month 13, day 45") << "2026-13-45";
@@ -133,6 +140,7 @@ private slots:
         QTest::newRow("blank") << " ";
         QTest::newRow("with a time") << "2026-11-01T10:00:00";
         QTest::newRow("day first") << "01/11/2026";
+        // clang-format on
     }
 
     void unreadableValueIsLeftAlone()
@@ -152,6 +160,7 @@ private slots:
 
     void settingsThatCannotBeWritten_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("yes");
         QTest::addColumn<int>("boxes");
@@ -161,6 +170,7 @@ private slots:
         QTest::newRow("due, No") << "2026-11-01" << false << 1 << QStringList{};
         // The user asked for the page; it opens although the day stays old.
         QTest::newRow("due, Yes") << "2026-11-01" << true << 1 << QStringList{kDownloadUrl};
+        // clang-format on
     }
 
     void settingsThatCannotBeWritten()

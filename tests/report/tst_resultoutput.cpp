@@ -17,6 +17,7 @@ class TstResultOutput : public QObject {
 private slots:
     void paperSize_data()
     {
+        // clang-format off
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
         QTest::addColumn<QLocale::MeasurementSystem>("measurement");
@@ -29,6 +30,7 @@ private slots:
         QTest::newRow("none given, UK") << 0 << 0 << QLocale::ImperialUKSystem << a4;
         QTest::newRow("absurd") << 5 << 90000 << QLocale::MetricSystem << a4;
         QTest::newRow("negative") << -210 << -297 << QLocale::ImperialUSSystem << letter;
+        // clang-format on
     }
     void paperSize()
     {
@@ -41,11 +43,13 @@ private slots:
 
     void suggestedPath_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("documents"); // relative to a scratch home holding "Documents"
         QTest::addColumn<QString>("folder");
         QTest::newRow("documents folder") << "Documents" << "Documents";
         QTest::newRow("documents folder missing") << "Missing" << "";
         QTest::newRow("no documents folder known") << "" << "";
+        // clang-format on
     }
     void suggestedPath()
     {

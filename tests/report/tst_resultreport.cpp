@@ -21,6 +21,7 @@ class TstResultReport : public QObject {
 private slots:
     void content_data()
     {
+        // clang-format off
         QTest::addColumn<QList<int>>("picks"); // index of the choice taken per question
         QTest::addColumn<QList<int>>("points");
         QTest::addColumn<QString>("total");
@@ -36,6 +37,7 @@ private slots:
         // -1: an answer that matches no choice, shown as given and worth 0.
         QTest::newRow("unmatched answer") << QList<int>{-1, 1, 0, 0, 0, 0} << QList<int>{0, 2, 1, 1, 1, 1}
                                           << "6 of 10" << "You are highly addicted to nicotine";
+        // clang-format on
     }
     void content()
     {

@@ -15,6 +15,7 @@ class TstScaleGeometry : public QObject {
 private slots:
     void marker_data()
     {
+        // clang-format off
         QTest::addColumn<int>("score");
         QTest::addColumn<double>("x");
         QTest::addColumn<QString>("summary");
@@ -23,6 +24,7 @@ private slots:
         QTest::newRow("7") << 7 << 375.0 << "Score 7 of 10: 6 to 7, highly addicted";
         QTest::newRow("10") << 10 << 525.0 << "Score 10 of 10: 8 to 10, very highly addicted";
         QTest::newRow("below the scale") << -3 << 25.0 << "Score 0 of 10: 0 to 2, very slightly dependent";
+        // clang-format on
     }
     void marker()
     {
@@ -42,6 +44,7 @@ private slots:
 
     void levels_data()
     {
+        // clang-format off
         QTest::addColumn<int>("level");
         QTest::addColumn<double>("left");
         QTest::addColumn<double>("right");
@@ -51,6 +54,7 @@ private slots:
         QTest::newRow("5") << 2 << 250.0 << 300.0 << QStringLiteral("5");
         QTest::newRow("6-7") << 3 << 300.0 << 400.0 << QStringLiteral("6\u20137");
         QTest::newRow("8-10") << 4 << 400.0 << 550.0 << QStringLiteral("8\u201310");
+        // clang-format on
     }
     void levels()
     {

@@ -91,6 +91,7 @@ private slots:
 
     void controlsAreReadByTheirNames_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QAccessible::Role>("role");
@@ -127,6 +128,7 @@ private slots:
         row("farewell: message", "farewell", "txtMessage", QAccessible::EditableText, "Your Message");
         row("farewell: exit", "farewell", "cmdClose", QAccessible::Button, "Exit");
         row("farewell: refer", "farewell", "cmdSubmit", QAccessible::Button, "Refer A Friend Now");
+        // clang-format on
     }
     void controlsAreReadByTheirNames()
     {
@@ -150,6 +152,7 @@ private slots:
 
     void onlyTheStepInFrontIsShown_data()
     {
+        // clang-format off
         QTest::addColumn<int>("nextPresses");
         QTest::addColumn<bool>("backToMain");
         QTest::addColumn<int>("front");
@@ -159,6 +162,7 @@ private slots:
         QTest::newRow("question 6") << 5 << false << 1;
         QTest::newRow("result") << 6 << false << 2;
         QTest::newRow("main screen again") << 6 << true << 0;
+        // clang-format on
     }
     void onlyTheStepInFrontIsShown()
     {
@@ -204,6 +208,7 @@ private slots:
 
     void bannerLabelBehindIsNeitherShownNorPressable_data()
     {
+        // clang-format off
         QTest::addColumn<float>("draw");
         QTest::addColumn<QString>("front");
         QTest::addColumn<QString>("behind");
@@ -212,6 +217,7 @@ private slots:
             << 0.0f << QStringLiteral("lblCobrand") << QStringLiteral("lblFullBrand") << SitePage::co_brand;
         QTest::newRow("full brand in front")
             << 0.99f << QStringLiteral("lblFullBrand") << QStringLiteral("lblCobrand") << SitePage::fully_branded;
+        // clang-format on
     }
     void bannerLabelBehindIsNeitherShownNorPressable()
     {
@@ -244,6 +250,7 @@ private slots:
 
     void linksAreReadAndPressedAsLinks_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("control");
         QTest::addColumn<SitePage>("page");
@@ -251,6 +258,7 @@ private slots:
         QTest::newRow("about: forum") << "about" << "lblHomePage" << SitePage::home_page;
         QTest::newRow("about: details") << "about" << "lblCoBrand" << SitePage::fully_branded;
         QTest::newRow("farewell: catalogue") << "farewell" << "lblGoToHome" << SitePage::velmorsoftwares;
+        // clang-format on
     }
     void linksAreReadAndPressedAsLinks()
     {
@@ -279,10 +287,12 @@ private slots:
 
     void namedListReportsItsEntry_data()
     {
+        // clang-format off
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("entry");
         QTest::newRow("Male") << 0 << QStringLiteral("Male");
         QTest::newRow("Female") << 1 << QStringLiteral("Female");
+        // clang-format on
     }
     void namedListReportsItsEntry()
     {
@@ -325,12 +335,14 @@ private slots:
 
     void entryIsChosenThroughTheList_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("list");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("inUse");
         QTest::newRow("another sex") << QStringLiteral("cboSex") << 1 << QStringLiteral("Female");
         QTest::newRow("the entry in use toggled again") << QStringLiteral("cboSex") << 0 << QStringLiteral("Male");
         QTest::newRow("an answer") << QStringLiteral("cboAnswer_Option") << 3 << QStringLiteral("More than 30");
+        // clang-format on
     }
     void entryIsChosenThroughTheList()
     {
@@ -373,6 +385,7 @@ private slots:
 
     void coveredBySibling_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("siblingAbove");
         QTest::addColumn<bool>("opaque");
         QTest::addColumn<bool>("hidden");
@@ -386,6 +399,7 @@ private slots:
         QTest::newRow("hidden sibling on top") << true << true << true << same << false;
         QTest::newRow("sibling on top covers a part") << true << true << false << QRect(10, 10, 100, 39) << false;
         QTest::newRow("sibling on top beside it") << true << true << false << QRect(120, 10, 100, 40) << false;
+        // clang-format on
     }
     void coveredBySibling()
     {

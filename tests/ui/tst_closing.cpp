@@ -73,6 +73,7 @@ private slots:
 
     void closingLeavesOnlyTheFarewellWindow_data()
     {
+        // clang-format off
         QTest::addColumn<int>("step");
         QTest::addColumn<bool>("viaMenu");
         const char *steps[] = {"personal details", "question 3", "result"};
@@ -80,6 +81,7 @@ private slots:
             QTest::addRow("File > Exit on %s", steps[step]) << step << true;
             QTest::addRow("close request on %s", steps[step]) << step << false;
         }
+        // clang-format on
     }
 
     void closingLeavesOnlyTheFarewellWindow()
@@ -107,9 +109,11 @@ private slots:
 
     void leavingTheFarewellWindowEndsOnce_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("viaExitButton");
         QTest::newRow("E&xit") << true;
         QTest::newRow("close request") << false;
+        // clang-format on
     }
 
     void leavingTheFarewellWindowEndsOnce()

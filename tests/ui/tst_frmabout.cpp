@@ -84,6 +84,7 @@ private slots:
 
     void texts_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::newRow("Label2") << "Label2" << programWindowTitle();
@@ -95,6 +96,7 @@ private slots:
                                    "your website.";
         QTest::newRow("lblCoBrand") << "lblCoBrand" << "Click here for more details.";
         QTest::newRow("cmdOK") << "cmdOK" << "OK";
+        // clang-format on
     }
 
     void texts()
@@ -148,6 +150,7 @@ private slots:
 
     void iconForDensity_data()
     {
+        // clang-format off
         QTest::addColumn<qreal>("ratio");
         QTest::addColumn<int>("pixels");
         QTest::newRow("100%") << 1.0 << 32;
@@ -155,6 +158,7 @@ private slots:
         QTest::newRow("150%, pixel for pixel") << 1.5 << 48;
         QTest::newRow("200%") << 2.0 << 64;
         QTest::newRow("300%, the largest") << 3.0 << 64;
+        // clang-format on
     }
     void iconForDensity()
     {
@@ -169,6 +173,7 @@ private slots:
 
     void look_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<qreal>("points");
         QTest::addColumn<bool>("bold");
@@ -179,6 +184,7 @@ private slots:
         QTest::newRow("lblHomePage") << "lblHomePage" << 8.25 << false << true << QColor(0, 255, 255);
         QTest::newRow("Label3") << "Label3" << 8.25 << true << false << QColor(255, 255, 0);
         QTest::newRow("lblCoBrand") << "lblCoBrand" << 8.25 << false << true << QColor(0, 255, 255);
+        // clang-format on
     }
 
     void look()
@@ -272,6 +278,7 @@ private slots:
 
     void closing_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("deleteOnClose");
         // The window unloads itself whether or not its opener asked for that.
@@ -283,6 +290,7 @@ private slots:
             QTest::addRow("Escape%s", opener) << "escape" << deleteOnClose;
             QTest::addRow("close box%s", opener) << "closebox" << deleteOnClose;
         }
+        // clang-format on
     }
 
     void closing()
@@ -326,10 +334,12 @@ private slots:
 
     void links_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("url");
         QTest::newRow("lblHomePage") << "lblHomePage" << kSiteBase + QStringLiteral("home-page");
         QTest::newRow("lblCoBrand") << "lblCoBrand" << kSiteBase + QStringLiteral("fully-branded");
+        // clang-format on
     }
 
     void links()

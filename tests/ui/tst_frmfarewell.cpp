@@ -151,12 +151,14 @@ void TstFrmFarewell::initTestCase()
 
 void TstFrmFarewell::openingState_data()
 {
+    // clang-format off
     QTest::addColumn<float>("draw");
     QTest::addColumn<int>("index");
     QTest::newRow("0") << 0.0f << 0;
     QTest::newRow("0.3") << 0.3f << 1;
     QTest::newRow("0.5") << 0.5f << 2;
     QTest::newRow("largest below 1") << std::nextafter(1.0f, 0.0f) << 3;
+    // clang-format on
 }
 
 void TstFrmFarewell::openingState()
@@ -234,6 +236,7 @@ void TstFrmFarewell::tabOrderAndPlaceholders()
 
 void TstFrmFarewell::placeholderRulesOnFocus_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("whileFocused");
@@ -248,6 +251,7 @@ void TstFrmFarewell::placeholderRulesOnFocus_data()
     QTest::newRow("message with line break kept")
         << "txtMessage" << "Your Message\n" << "Your Message\n" << "Your Message\n";
     QTest::newRow("message spaces only") << "txtMessage" << "   " << "   " << "Your Message";
+    // clang-format on
 }
 
 void TstFrmFarewell::placeholderRulesOnFocus()
@@ -273,6 +277,7 @@ void TstFrmFarewell::placeholderRulesOnFocus()
 
 void TstFrmFarewell::focusFromActivationKeepsText_data()
 {
+    // clang-format off
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("reason");
     QTest::addColumn<QString>("before");
@@ -286,6 +291,7 @@ void TstFrmFarewell::focusFromActivationKeepsText_data()
     QTest::newRow("context menu closed") << in << int(Qt::PopupFocusReason) << "Your Name" << "Your Name";
     QTest::newRow("tabbed in") << in << int(Qt::TabFocusReason) << "Your Name" << "";
     QTest::newRow("tabbed out") << out << int(Qt::TabFocusReason) << "" << "Your Name";
+    // clang-format on
 }
 
 void TstFrmFarewell::focusFromActivationKeepsText()
@@ -304,6 +310,7 @@ void TstFrmFarewell::focusFromActivationKeepsText()
 
 void TstFrmFarewell::longPastesAreCutToTheBound_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<int>("kept");
@@ -321,6 +328,7 @@ void TstFrmFarewell::longPastesAreCutToTheBound_data()
         << "txtMessage" << QString(9999, u'x') + QStringLiteral("\U0001F600") << 9999
         << "Please Enter At Most 10000 Characters";
     QTest::newRow("message that fits") << "txtMessage" << QString(10000, u'x') << 10000 << "";
+    // clang-format on
 }
 
 void TstFrmFarewell::longPastesAreCutToTheBound()
@@ -359,12 +367,14 @@ void TstFrmFarewell::longPastesAreCutToTheBound()
 
 void TstFrmFarewell::spacesInFields_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("field");
     QTest::addColumn<bool>("refused");
     QTest::newRow("own email") << "txtEmail" << true;
     QTest::newRow("friend's email") << "txtFriendEmail" << true;
     QTest::newRow("own name") << "txtName" << false;
     QTest::newRow("friend's name") << "txtFriendName" << false;
+    // clang-format on
 }
 
 void TstFrmFarewell::spacesInFields()
@@ -404,9 +414,11 @@ void TstFrmFarewell::spacesInFields()
 
 void TstFrmFarewell::pastedSpacesPass_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("keyText"); // how the platform reports Ctrl+V
     QTest::newRow("test key click") << "v";
     QTest::newRow("X keyboard") << "\x16";
+    // clang-format on
 }
 
 void TstFrmFarewell::pastedSpacesPass()
@@ -475,6 +487,7 @@ void TstFrmFarewell::referralFromRealClicks()
 
 void TstFrmFarewell::submitChecks_data()
 {
+    // clang-format off
     // Field texts in the order of kFields, and the one box expected (none: sent).
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QString>("box");
@@ -491,6 +504,7 @@ void TstFrmFarewell::submitChecks_data()
         << "Please Enter Your Message";
     QTest::newRow("only dot before @") << QStringList{"Ann", ".ann@x", "Bob", "b.ob@x", "Hi"}
                                        << QString();
+    // clang-format on
 }
 
 void TstFrmFarewell::submitChecks()
@@ -525,6 +539,7 @@ void TstFrmFarewell::submitChecks()
 
 void TstFrmFarewell::controlsInsideTheirPanels_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("panel");
     for (const QString &field : kFields)
@@ -535,6 +550,7 @@ void TstFrmFarewell::controlsInsideTheirPanels_data()
     for (const char *name : {"Frame2", "Frame6", "Label2", "Check1", "cmdClose", "picFarewellIcon",
                              "lblFarewellCaption"})
         QTest::newRow(name) << name << "frmFarewell";
+    // clang-format on
 }
 
 void TstFrmFarewell::controlsInsideTheirPanels()
@@ -588,11 +604,13 @@ void TstFrmFarewell::velmorLink()
 
 void TstFrmFarewell::leavingEndsOnce_data()
 {
+    // clang-format off
     QTest::addColumn<int>("how");
     QTest::newRow("Exit button") << 0;
     QTest::newRow("close request") << 1;
     QTest::newRow("Alt+X") << 2;
     QTest::newRow("shutdown from elsewhere") << 3;
+    // clang-format on
 }
 
 void TstFrmFarewell::leavingEndsOnce()

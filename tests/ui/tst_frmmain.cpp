@@ -146,6 +146,7 @@ private slots:
 
     void wholeTest_data()
     {
+        // clang-format off
         QTest::addColumn<int>("sexIndex");
         QTest::addColumn<QList<int>>("picks");
         QTest::addColumn<QString>("scoreLine");
@@ -160,6 +161,7 @@ private slots:
                                  << "You are very highly addicted to nicotine";
         QTest::newRow("moderate") << 0 << QList<int>{2, 2, 0, 1, 0, 1} << "Your Score is: 5"
                                   << "You are moderately dependent on nicotine";
+        // clang-format on
     }
     void wholeTest()
     {
@@ -217,12 +219,14 @@ private slots:
 
     void resultEntriesFollowTheStep_data()
     {
+        // clang-format off
         QTest::addColumn<int>("nextPresses"); // -1: no test started
         QTest::addColumn<bool>("backToMain");
         QTest::newRow("at start") << -1 << false;
         QTest::newRow("question 6") << 5 << false;
         QTest::newRow("result") << 6 << false;
         QTest::newRow("main screen again") << 6 << true;
+        // clang-format on
     }
     void resultEntriesFollowTheStep()
     {
@@ -251,6 +255,7 @@ private slots:
 
     void saveAndPrint_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("chosen"); // the save dialog's answer; empty: cancelled
         QTest::addColumn<OutputOutcome::Status>("status");
@@ -264,6 +269,7 @@ private slots:
         QTest::newRow("print cancelled") << "mnuPrint" << "" << OutputOutcome::Cancelled << "";
         QTest::newRow("print fails") << "mnuPrint" << "" << failed
                                      << "The result could not be printed: No such file or directory";
+        // clang-format on
     }
     void saveAndPrint()
     {
@@ -325,6 +331,7 @@ private slots:
 
     void validation_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("age");
         QTest::addColumn<QString>("message");
@@ -337,6 +344,7 @@ private slots:
         QTest::newRow("zero") << "Ann" << "0" << kAgeMessage << "txtAge";
         QTest::newRow("leading blank") << "Ann" << " 12" << kAgeMessage << "txtAge";
         QTest::newRow("blank name starts") << "   " << "12" << "" << "";
+        // clang-format on
     }
     void validation()
     {
@@ -368,6 +376,7 @@ private slots:
 
     void characterCodes_data()
     {
+        // clang-format off
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("text");
@@ -389,6 +398,7 @@ private slots:
         QTest::newRow("left") << int(Qt::Key_Left) << 0 << "" << -1;
         QTest::newRow("ctrl+left") << int(Qt::Key_Left) << ctrl << "" << -1;
         QTest::newRow("lone shift") << int(Qt::Key_Shift) << int(Qt::ShiftModifier) << "" << -1;
+        // clang-format on
     }
     void characterCodes()
     {
@@ -402,6 +412,7 @@ private slots:
 
     void ageFilter_data()
     {
+        // clang-format off
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("text"); // sent as the press's text when not empty
@@ -426,6 +437,7 @@ private slots:
         QTest::newRow("alt+digit") << int(Qt::Key_5) << int(Qt::AltModifier) << "5" << 2 << "42" << 2 << false;
         QTest::newRow("alt+shift+letter")
             << int(Qt::Key_Q) << int(Qt::AltModifier | Qt::ShiftModifier) << "Q" << 2 << "42" << 2 << false;
+        // clang-format on
     }
     void ageFilter()
     {
@@ -459,6 +471,7 @@ private slots:
 
     void longPastesAreCutToTheBound_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<int>("kept");
@@ -466,6 +479,7 @@ private slots:
         QTest::newRow("name") << "txtName" << QString(1 << 20, u'n') << 200
                               << "Please enter a name of at most 200 characters";
         QTest::newRow("age") << "txtAge" << QString(1 << 20, u'9') << 16 << kAgeMessage;
+        // clang-format on
     }
     void longPastesAreCutToTheBound()
     {
@@ -516,6 +530,7 @@ private slots:
 
     void links_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<SitePage>("page");
         QTest::newRow("online help") << "mnuOnline" << SitePage::help_web_page;
@@ -524,6 +539,7 @@ private slots:
         QTest::newRow("donate") << "mnuDonate" << SitePage::donate;
         QTest::newRow("make money") << "mnuMakeMoney" << SitePage::fully_branded;
         QTest::newRow("forum label") << "Label14" << SitePage::home_page;
+        // clang-format on
     }
     void links()
     {
@@ -581,6 +597,7 @@ private slots:
 
     void banner_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("randomize");
         QTest::addColumn<float>("draw");
         QTest::addColumn<int>("number");
@@ -593,6 +610,7 @@ private slots:
         QTest::newRow("r=0.7") << true << 0.7f << 5 << "lblCobrand" << SitePage::co_brand;
         QTest::newRow("r just below 1") << true << std::nextafter(1.0f, 0.0f) << 6 << "lblFullBrand"
                                         << SitePage::fully_branded;
+        // clang-format on
     }
     void banner()
     {
@@ -640,6 +658,7 @@ private slots:
 
     void closing_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("viaExit");
         QTest::addColumn<int>("step");
         QTest::addColumn<bool>("farewellShown");
@@ -650,6 +669,7 @@ private slots:
         }
         QTest::newRow("close request, no farewell") << false << 1 << false;
         QTest::newRow("File > Exit, no farewell") << true << 2 << false;
+        // clang-format on
     }
     void closing()
     {

@@ -58,6 +58,7 @@ class TstKeyboard : public QObject {
 private slots:
     void linksByKeyboard_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("form");
         QTest::addColumn<float>("draw"); // 0: co-branding in front, 0.99: full brand
         QTest::addColumn<int>("tabs");   // below zero: Shift+Tab
@@ -76,6 +77,7 @@ private slots:
         QTest::newRow("about Escape on link") << "about" << 0.f << 2 << "lblCoBrand" << esc << kNoPage;
         QTest::newRow("farewell link") << "farewell" << 0.f << 8 << "lblGoToHome" << space << SitePage::velmorsoftwares;
         QTest::newRow("farewell back") << "farewell" << 0.f << -1 << "lblGoToHome" << ret << SitePage::velmorsoftwares;
+        // clang-format on
     }
     void linksByKeyboard()
     {

@@ -18,6 +18,7 @@ class TstLightStyle : public QObject {
 private slots:
     void deferredArrowLooksLikeTheBaseStylesArrow_data()
     {
+        // clang-format off
         QTest::addColumn<int>("which");
         QTest::addColumn<int>("direction");
         QTest::newRow("horizontal, left to right") << int(QStyle::SP_ToolBarHorizontalExtensionButton)
@@ -25,6 +26,7 @@ private slots:
         QTest::newRow("horizontal, right to left") << int(QStyle::SP_ToolBarHorizontalExtensionButton)
                                                     << int(Qt::RightToLeft);
         QTest::newRow("vertical") << int(QStyle::SP_ToolBarVerticalExtensionButton) << int(Qt::LeftToRight);
+        // clang-format on
     }
 
     void deferredArrowLooksLikeTheBaseStylesArrow()

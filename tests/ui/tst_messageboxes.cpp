@@ -20,6 +20,7 @@ class TstMessageBoxes : public QObject {
 private slots:
     void belongsToTheWindowInUse_data()
     {
+        // clang-format off
         QTest::addColumn<int>("shown");     // plain windows shown, in order
         QTest::addColumn<int>("activated"); // the one made active, -1 for none
         QTest::addColumn<bool>("dialog");   // then a modal dialog shown
@@ -29,6 +30,7 @@ private slots:
         QTest::newRow("none active: the one shown last") << 2 << -1 << false << 1 << false;
         QTest::newRow("the active window") << 2 << 0 << false << 0 << true;
         QTest::newRow("a modal dialog in use") << 1 << 0 << true << 1 << false;
+        // clang-format on
     }
     void belongsToTheWindowInUse()
     {

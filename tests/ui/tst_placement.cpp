@@ -21,12 +21,14 @@ private slots:
 
     void opensCentredOnTheMainWindowsScreen_data()
     {
+        // clang-format off
         QTest::addColumn<int>("screen");
         QTest::addColumn<QString>("window");
         for (int screen : {0, 1}) {
             for (const char *window : {"about", "farewell"})
                 QTest::addRow("%s, main window on screen %d", window, screen) << screen << QString::fromLatin1(window);
         }
+        // clang-format on
     }
 
     void opensCentredOnTheMainWindowsScreen()

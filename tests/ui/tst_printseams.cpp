@@ -18,6 +18,7 @@ class TstPrintSeams : public QObject {
 private slots:
     void writePdf_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("target"); // relative to a scratch folder holding "blocker", a file
         QTest::addColumn<bool>("paints");
         QTest::addColumn<bool>("written");
@@ -27,6 +28,7 @@ private slots:
         QTest::newRow("folder is a file") << "blocker/result.pdf" << true << false;
         QTest::newRow("painting fails") << "result.pdf" << false << false;
         QTest::newRow("painting fails over an older file") << "old.pdf" << false << false;
+        // clang-format on
     }
     void writePdf()
     {

@@ -125,9 +125,11 @@ private slots:
 
     void farewellWindow_data()
     {
+        // clang-format off
         QTest::addColumn<float>("draw");
         for (int message = 0; message < 4; ++message)
             QTest::addRow("support message %d", message) << message / 4.0f;
+        // clang-format on
     }
     void farewellWindow()
     {
