@@ -10,8 +10,7 @@ void logPassedOverFailure(const QLoggingCategory &category, const char *step, co
     // program.
     try {
         qCWarning(category, "%s failed and was passed over: %s", step, what ? what : "unknown exception");
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 } // namespace cindrel

@@ -24,8 +24,7 @@ std::vector<std::string_view> splitBlanks(std::string_view text)
     return words;
 }
 
-template <typename Number>
-bool parseNumber(std::string_view text, Number &value)
+template <typename Number> bool parseNumber(std::string_view text, Number &value)
 {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && end == text.data() + text.size() && value >= 0;
@@ -74,8 +73,8 @@ bool parseRecordLine(std::string_view line, Records &into, std::string &error)
     if (words.empty() || words.front().starts_with('#'))
         return true;
 
-    static const std::set<std::string_view> known = {"kind",   "round",    "program",    "first",  "map_ms",
-                                                     "rss_kb", "idle_s",   "settle_s",   "idle_ticks", "tick_hz"};
+    static const std::set<std::string_view> known = {"kind",   "round",  "program",  "first",      "map_ms",
+                                                     "rss_kb", "idle_s", "settle_s", "idle_ticks", "tick_hz"};
     std::map<std::string_view, std::string_view> fields;
     for (const auto word : words) {
         const auto equals = word.find('=');
@@ -117,7 +116,8 @@ bool parseRecordLine(std::string_view line, Records &into, std::string &error)
         if (!text)
             return false;
         if (!isProgramName(*text)) {
-            error = "field \"" + std::string(key) + "\" names an unknown program: \"" + std::string(*text) + "\"";
+            error = "field \"" + std::string(key) + "\" names an unknown program: \"" + std::string(*text)
+                    + "\"";
             return false;
         }
         value = std::string(*text);
@@ -232,7 +232,8 @@ std::string formatReport(const Summary &summary)
 
     line("                 time to map (ms)                RSS at map (MiB)");
     line("program   runs   median   min - max              median   min - max");
-    auto programRow = [&](std::string_view name, const std::optional<Spread> &map, const std::optional<Spread> &rss) {
+    auto programRow = [&](std::string_view name, const std::optional<Spread> &map,
+                          const std::optional<Spread> &rss) {
         std::string row(name);
         row.resize(10, ' ');
         if (!map || !rss) {
@@ -260,11 +261,12 @@ std::string formatReport(const Summary &summary)
     }
     line("");
 
-    auto ratioLine = [&](const char *what, const std::optional<Spread> &ratios, const std::optional<double> &ofMedians,
-                         Verdict verdict) {
+    auto ratioLine = [&](const char *what, const std::optional<Spread> &ratios,
+                         const std::optional<double> &ofMedians, Verdict verdict) {
         std::string text = std::string(what);
         if (ratios && ofMedians)
-            text += formatted(": median of ratios %.3f (min %.3f), ratio of medians ", ratios->median, ratios->min)
+            text += formatted(": median of ratios %.3f (min %.3f), ratio of medians ", ratios->median,
+                              ratios->min)
                     + formatted("%.3f", *ofMedians);
         else
             text += ": no complete round";
@@ -277,7 +279,8 @@ std::string formatReport(const Summary &summary)
     auto idleText = [](std::string_view name, const std::optional<IdleRecord> &idle) {
         if (!idle)
             return std::string(name) + " not measured";
-        return std::string(name) + formatted(" %.0f ms (%.0f ticks)", idle->ms(), static_cast<double>(idle->ticks));
+        return std::string(name)
+               + formatted(" %.0f ms (%.0f ticks)", idle->ms(), static_cast<double>(idle->ticks));
     };
     std::string idle = "CPU while idle";
     if (summary.programIdle)

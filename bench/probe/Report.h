@@ -32,7 +32,10 @@ struct IdleRecord {
     double settleSeconds = 0;
     long long ticks = 0;
     long long tickHz = 0;
-    double ms() const { return tickHz > 0 ? static_cast<double>(ticks) * 1000.0 / static_cast<double>(tickHz) : 0; }
+    double ms() const
+    {
+        return tickHz > 0 ? static_cast<double>(ticks) * 1000.0 / static_cast<double>(tickHz) : 0;
+    }
 };
 
 struct Records {
@@ -67,7 +70,7 @@ enum class Verdict { Met, Missed, NotMeasured };
 
 struct Summary {
     std::optional<Spread> programMap, referenceMap, programRss, referenceRss; // ms and kB
-    std::vector<RoundRatio> rounds; // rounds that hold a start of both
+    std::vector<RoundRatio> rounds;             // rounds that hold a start of both
     std::optional<Spread> mapRatios, rssRatios; // of the per-round ratios
     std::optional<double> mapRatioOfMedians, rssRatioOfMedians;
     std::optional<IdleRecord> programIdle, referenceIdle;

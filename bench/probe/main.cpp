@@ -49,7 +49,7 @@ namespace {
 
 enum Exit {
     kOk = 0,
-    kFailed = 1,   // the run could not be measured
+    kFailed = 1, // the run could not be measured
     kUsage = 2,
 };
 
@@ -128,8 +128,8 @@ public:
         posix_spawnattr_setsigmask(&attributes, &none);
         posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK);
         pid_t pid = 0;
-        const int result = posix_spawnp(&pid, options.command[0], &actions, &attributes,
-                                       options.command.data(), environ);
+        const int result = posix_spawnp(&pid, options.command[0], &actions, &attributes, options.command.data(),
+                                        environ);
         posix_spawn_file_actions_destroy(&actions);
         posix_spawnattr_destroy(&attributes);
         if (result != 0) {
@@ -205,8 +205,8 @@ xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
 }
 
 // The value of a window property, or nothing when the window lacks it.
-std::optional<std::string> windowProperty(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t property,
-                                          xcb_atom_t type)
+std::optional<std::string> windowProperty(xcb_connection_t *connection, xcb_window_t window,
+                                          xcb_atom_t property, xcb_atom_t type)
 {
     const auto cookie = xcb_get_property(connection, 0, window, property, type, 0, 1024);
     std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
@@ -244,7 +244,8 @@ bool sleepFor(double seconds)
         if (left <= 0)
             return true;
         const double step = left < 0.05 ? left : 0.05;
-        timespec ts{static_cast<time_t>(step), static_cast<long>((step - static_cast<double>(static_cast<time_t>(step))) * 1e9)};
+        timespec ts{static_cast<time_t>(step),
+                    static_cast<long>((step - static_cast<double>(static_cast<time_t>(step))) * 1e9)};
         ::nanosleep(&ts, nullptr);
     }
     return false;
@@ -256,8 +257,8 @@ int run(const RunOptions &options)
     std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(xcb_connect(nullptr, &screenNumber),
                                                                             &xcb_disconnect);
     if (xcb_connection_has_error(connection.get()))
-        return fail("cannot connect to the X display \"" + std::string(std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "")
-                    + "\"");
+        return fail("cannot connect to the X display \""
+                    + std::string(std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "") + "\"");
     xcb_connection_t *x = connection.get();
     auto screens = xcb_setup_roots_iterator(xcb_get_setup(x));
     for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
@@ -273,9 +274,11 @@ int run(const RunOptions &options)
 
     const uint32_t listen = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     std::unique_ptr<xcb_generic_error_t, decltype(&std::free)> selectError(
-        xcb_request_check(x, xcb_change_window_attributes_checked(x, root, XCB_CW_EVENT_MASK, &listen)), &std::free);
+        xcb_request_check(x, xcb_change_window_attributes_checked(x, root, XCB_CW_EVENT_MASK, &listen)),
+        &std::free);
     if (selectError)
-        return fail("cannot listen on the root window (X error " + std::to_string(selectError->error_code) + ")");
+        return fail("cannot listen on the root window (X error " + std::to_string(selectError->error_code)
+                    + ")");
     // The request check above was a round trip: the server listens from now on.
 
     Child child;
@@ -326,7 +329,8 @@ int run(const RunOptions &options)
         if (window != XCB_WINDOW_NONE)
             break;
         if (child.ended())
-            return fail(std::string(options.command[0]) + " " + child.endedHow() + " before it showed a window");
+            return fail(std::string(options.command[0]) + " " + child.endedHow()
+                        + " before it showed a window");
         const double left = deadline - nowSeconds();
         if (left <= 0)
             return fail(std::string(options.command[0]) + " showed no window within "
@@ -432,7 +436,7 @@ int summarizeCommand(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    struct sigaction stop{};
+    struct sigaction stop {};
     stop.sa_handler = onStopSignal;
     sigemptyset(&stop.sa_mask);
     sigaction(SIGINT, &stop, nullptr);

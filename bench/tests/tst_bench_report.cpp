@@ -29,13 +29,20 @@ Records parseAll(const QStringList &lines)
 }
 
 // One round's two starts: the program's and the reference's time and RSS.
-QStringList roundLines(int number, double programMs, long long programKb, double referenceMs, long long referenceKb)
+QStringList roundLines(int number, double programMs, long long programKb, double referenceMs,
+                       long long referenceKb)
 {
     const QString first = number % 2 ? QStringLiteral("minimal") : QStringLiteral("cindrel");
     return {QStringLiteral("kind=start round=%1 program=cindrel first=%2 map_ms=%3 rss_kb=%4")
-                .arg(number).arg(first).arg(programMs).arg(programKb),
+                .arg(number)
+                .arg(first)
+                .arg(programMs)
+                .arg(programKb),
             QStringLiteral("kind=start round=%1 program=minimal first=%2 map_ms=%3 rss_kb=%4")
-                .arg(number).arg(first).arg(referenceMs).arg(referenceKb)};
+                .arg(number)
+                .arg(first)
+                .arg(referenceMs)
+                .arg(referenceKb)};
 }
 
 } // namespace
@@ -291,8 +298,10 @@ private slots:
         const QString report = QString::fromStdString(formatReport(summarize(parseAll(
             roundLines(1, 100, 40960, 100, 40960) + roundLines(2, 150, 40960, 100, 40960)
             + QStringList{"kind=idle program=cindrel idle_s=10 settle_s=1 idle_ticks=2 tick_hz=100"}))));
-        QVERIFY2(report.contains(QRegularExpression("\\n\\s+1\\s+minimal\\s+1\\.000\\s+1\\.000\\n")), qPrintable(report));
-        QVERIFY2(report.contains(QRegularExpression("\\n\\s+2\\s+cindrel\\s+1\\.500\\s+1\\.000\\n")), qPrintable(report));
+        QVERIFY2(report.contains(QRegularExpression("\\n\\s+1\\s+minimal\\s+1\\.000\\s+1\\.000\\n")),
+                 qPrintable(report));
+        QVERIFY2(report.contains(QRegularExpression("\\n\\s+2\\s+cindrel\\s+1\\.500\\s+1\\.000\\n")),
+                 qPrintable(report));
         QVERIFY2(report.contains("time to map: median of ratios 1.250"), qPrintable(report));
         QVERIFY2(report.contains("target <= 1.10: MISSED"), qPrintable(report));
         QVERIFY2(report.contains("cindrel 20 ms (2 ticks)"), qPrintable(report));

@@ -100,23 +100,19 @@ QString valueProblem(const TypedOption &option)
 {
     const Value value = valueOf(option.name);
     if (value == Value::None && option.joinedValue)
-        return QCoreApplication::translate("CommandLine", "option '%1' takes no value")
-            .arg(option.typed);
+        return QCoreApplication::translate("CommandLine", "option '%1' takes no value").arg(option.typed);
     if (value == Value::Next && option.joinedValue)
-        return QCoreApplication::translate("CommandLine",
-                                           "option '%1' takes its value as the next argument")
+        return QCoreApplication::translate("CommandLine", "option '%1' takes its value as the next argument")
             .arg(option.typed);
     if (value != Value::None && !option.joinedValue && option.last)
-        return QCoreApplication::translate("CommandLine", "option '%1' needs a value")
-            .arg(option.typed);
+        return QCoreApplication::translate("CommandLine", "option '%1' needs a value").arg(option.typed);
     return {};
 }
 
 CommandLineRequest refuse(const QString &program, const QString &problem)
 {
     const QString hint =
-        QCoreApplication::translate("CommandLine", "Try '%1 --help' for more information.")
-            .arg(program);
+        QCoreApplication::translate("CommandLine", "Try '%1 --help' for more information.").arg(program);
     return {CommandLineRequest::Action::Refuse,
             program + QStringLiteral(": ") + problem + QLatin1Char('\n') + hint + QLatin1Char('\n'),
             kUsageExitCode};
@@ -138,8 +134,7 @@ CommandLineRequest readCommandLine(const QStringList &arguments)
         "CommandLine", "Measures a smoker's dependence on nicotine: six questions, a score from\n"
                        "0 to 10 and a verdict."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QCoreApplication::translate("CommandLine",
-                                                              "Show this help and exit."));
+                                  QCoreApplication::translate("CommandLine", "Show this help and exit."));
     const QCommandLineOption version(
         {QStringLiteral("v"), QStringLiteral("version")},
         QCoreApplication::translate("CommandLine", "Show the program's name and version and exit."));
@@ -158,32 +153,30 @@ CommandLineRequest readCommandLine(const QStringList &arguments)
     for (const TypedOption &option : typedOptions(arguments)) {
         if (unknown.contains(option.name))
             return refuse(program,
-                          QCoreApplication::translate("CommandLine", "unknown option '%1'")
-                              .arg(option.typed));
+                          QCoreApplication::translate("CommandLine", "unknown option '%1'").arg(option.typed));
         if (const QString problem = valueProblem(option); !problem.isEmpty())
             return refuse(program, problem);
     }
     if (!parsed) // nothing above explains it; Qt's own message names the option
         return refuse(program, parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return refuse(program,
-                      QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
-                          .arg(parser.positionalArguments().constFirst()));
+        return refuse(program, QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                                   .arg(parser.positionalArguments().constFirst()));
 
     if (parser.isSet(help)) {
-        const QString more = QCoreApplication::translate(
-                                 "CommandLine", "Qt's standard options work as well, among them\n"
-                                                "-platform NAME (wayland or xcb), -style NAME and "
-                                                "-reverse.\n"
-                                                "The manual page %1(1) has the details.")
+        const QString more = QCoreApplication::translate("CommandLine",
+                                                         "Qt's standard options work as well, among them\n"
+                                                         "-platform NAME (wayland or xcb), -style NAME and "
+                                                         "-reverse.\n"
+                                                         "The manual page %1(1) has the details.")
                                  .arg(program);
         return {CommandLineRequest::Action::ShowHelp,
                 parser.helpText() + QLatin1Char('\n') + more + QLatin1Char('\n'), 0};
     }
     if (parser.isSet(version)) {
         //: The version line: the program's name, then its version.
-        const QString line = QCoreApplication::translate("CommandLine", "%1 %2")
-                                 .arg(applicationTitle(), applicationVersion());
+        const QString line =
+            QCoreApplication::translate("CommandLine", "%1 %2").arg(applicationTitle(), applicationVersion());
         return {CommandLineRequest::Action::ShowVersion, line + QLatin1Char('\n'), 0};
     }
     return {};

@@ -30,8 +30,7 @@ bool FormRegistry::beginUnload(LoadedForm *form)
 
 bool FormRegistry::contains(const LoadedForm *form) const
 {
-    return std::any_of(entries_.begin(), entries_.end(),
-                       [form](const Entry &e) { return e.form == form; });
+    return std::any_of(entries_.begin(), entries_.end(), [form](const Entry &e) { return e.form == form; });
 }
 
 void FormRegistry::unload(LoadedForm *form)

@@ -21,10 +21,7 @@ std::optional<std::int16_t> parseAge(const QString &text)
     return static_cast<std::int16_t>(value);
 }
 
-TestWizard::TestWizard(modNicotineDependancy &state, WizardView &view)
-    : state_(state), view_(view)
-{
-}
+TestWizard::TestWizard(modNicotineDependancy &state, WizardView &view) : state_(state), view_(view) {}
 
 void TestWizard::Load()
 {

@@ -45,7 +45,10 @@ constexpr QuestionRow kQuestionBank[] = {
 // clang-format on
 static_assert(std::size(kQuestionBank) == kQuestionCount, "one row per question");
 
-bool validQuestion(int k) { return k >= 1 && k <= kQuestionCount; }
+bool validQuestion(int k)
+{
+    return k >= 1 && k <= kQuestionCount;
+}
 
 } // namespace
 

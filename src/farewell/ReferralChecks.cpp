@@ -39,7 +39,8 @@ std::optional<QString> addressProblem(const QString &email, const QString &frien
     const QString theirs = trimBlanks(friendEmail);
     if (mine == theirs)
         return QCoreApplication::translate("cindrel::ReferralChecks", "Please Enter Distinct Email Addresses");
-    const QString improper = QCoreApplication::translate("cindrel::ReferralChecks", "Please Enter Proper Email Address");
+    const QString improper = QCoreApplication::translate("cindrel::ReferralChecks",
+                                                         "Please Enter Proper Email Address");
     if (!mine.contains(QLatin1Char('@')) || !theirs.contains(QLatin1Char('@')))
         return improper;
     if (!mine.contains(QLatin1Char('.')) || !theirs.contains(QLatin1Char('.')))

@@ -85,7 +85,8 @@ QString supportMessage(int index)
 QString visitForumCaption()
 {
     //: The caption of the check box that opens the forum; %1 is the forum's web address.
-    return QCoreApplication::translate("cindrel::SupportMessages", "Click here to visit our forum at %1 now").arg(forumAddress());
+    return QCoreApplication::translate("cindrel::SupportMessages", "Click here to visit our forum at %1 now")
+        .arg(forumAddress());
 }
 
 QString promotionalText()

@@ -28,10 +28,8 @@ void modTellAFriend::SubmitReferral(MessageBoxes &boxes, Browser &browser)
         const QString &value;
         ReferralField field;
     } checks[] = {
-        {ReferrerName, ReferralField::ReferrerName},
-        {ReferrerEmail, ReferralField::ReferrerEmail},
-        {ReferralMessage, ReferralField::ReferralMessage},
-        {FriendName, ReferralField::FriendName},
+        {ReferrerName, ReferralField::ReferrerName},       {ReferrerEmail, ReferralField::ReferrerEmail},
+        {ReferralMessage, ReferralField::ReferralMessage}, {FriendName, ReferralField::FriendName},
         {FriendEmail, ReferralField::FriendEmail},
     };
     for (const auto &check : checks) {
@@ -40,12 +38,12 @@ void modTellAFriend::SubmitReferral(MessageBoxes &boxes, Browser &browser)
             return;
         }
     }
-    const QString url = buildReferralUrl(ReferrerName, ReferrerEmail, ReferralMessage, FriendName,
-                                         FriendEmail);
+    const QString url = buildReferralUrl(ReferrerName, ReferrerEmail, ReferralMessage, FriendName, FriendEmail);
     // The farewell window's bounds keep every referral below the limit;
     // anything longer would open nothing and say nothing.
     if (url.size() > kMaxReferralUrlLength) {
-        boxes.critical(QCoreApplication::translate("cindrel::modTellAFriend", "Your Referral Is Too Long To Send"));
+        boxes.critical(
+            QCoreApplication::translate("cindrel::modTellAFriend", "Your Referral Is Too Long To Send"));
         return;
     }
     ReferralUrl = url;
@@ -58,17 +56,14 @@ void modTellAFriend::OpenReferralUrl(Browser &browser) const
     passOverFailure(lcLinks(), "opening the referral", [&] { browser.openUrl(ReferralUrl); });
 }
 
-QString buildReferralUrl(const QString &referrerName, const QString &referrerEmail,
-                         const QString &message, const QString &friendName,
-                         const QString &friendEmail)
+QString buildReferralUrl(const QString &referrerName, const QString &referrerEmail, const QString &message,
+                         const QString &friendName, const QString &friendEmail)
 {
-    return pageUrlForKey(QStringLiteral("qxvl-refer-a-friend"))
-           + QStringLiteral("&taf1=") + encoded(referrerName)
-           + QStringLiteral("&taf2=") + encoded(referrerEmail)
-           + QStringLiteral("&taf3=") + encoded(message)
-           + QStringLiteral("&taf4=") + encoded(friendName)
-           + QStringLiteral("&taf5=") + encoded(friendEmail)
-           + QStringLiteral("&taf6=") + encoded(siteBaseUrl());
+    return pageUrlForKey(QStringLiteral("qxvl-refer-a-friend")) + QStringLiteral("&taf1=")
+           + encoded(referrerName) + QStringLiteral("&taf2=") + encoded(referrerEmail)
+           + QStringLiteral("&taf3=") + encoded(message) + QStringLiteral("&taf4=") + encoded(friendName)
+           + QStringLiteral("&taf5=") + encoded(friendEmail) + QStringLiteral("&taf6=")
+           + encoded(siteBaseUrl());
 }
 
 } // namespace cindrel

@@ -35,8 +35,7 @@ public:
 
 /// The referral page URL with taf1..taf6, each value percent-encoded as UTF-8
 /// so that the page script's query decoding yields exactly the text entered.
-QString buildReferralUrl(const QString &referrerName, const QString &referrerEmail,
-                         const QString &message, const QString &friendName,
-                         const QString &friendEmail);
+QString buildReferralUrl(const QString &referrerName, const QString &referrerEmail, const QString &message,
+                         const QString &friendName, const QString &friendEmail);
 
 } // namespace cindrel

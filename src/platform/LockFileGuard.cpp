@@ -48,8 +48,8 @@ void describeHolder(int fd, const QString &path)
 
 void notTaken(const QString &path, const QString &why)
 {
-    qCWarning(lcLock).noquote().nospace() << "Lock " << path << " not taken, so a second copy could start: "
-                                          << why;
+    qCWarning(lcLock).noquote().nospace()
+        << "Lock " << path << " not taken, so a second copy could start: " << why;
 }
 } // namespace
 
@@ -127,7 +127,8 @@ void LockFileGuard::release()
     // Remove the file while still holding the lock (see anotherCopyRunning),
     // and only if it is still this copy's file.
     const QByteArray path = QFile::encodeName(path_);
-    struct stat locked {}, now {};
+    struct stat locked {
+    }, now{};
     if (::fstat(fd_, &locked) == 0 && ::stat(path.constData(), &now) == 0 && sameFile(locked, now)
         && ::unlink(path.constData()) != 0)
         qCWarning(lcLock).noquote() << "Lock file" << path_ << "not removed:" << qt_error_string(errno);

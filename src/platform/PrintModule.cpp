@@ -5,7 +5,8 @@
 
 #include "platform/PrintModule.h"
 
-extern "C" Q_DECL_EXPORT void cindrelPrint(const cindrel::PrintRequest *request, cindrel::OutputOutcome *outcome)
+extern "C" Q_DECL_EXPORT void cindrelPrint(const cindrel::PrintRequest *request,
+                                           cindrel::OutputOutcome *outcome)
 {
     using cindrel::OutputOutcome;
     QPrinter printer(QPrinter::HighResolution);

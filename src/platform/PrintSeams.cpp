@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QLibrary>
 #include <QSaveFile>
 
 #include "Identity.h"
@@ -25,8 +25,7 @@ const QMarginsF kPageMarginsMm(18, 18, 18, 18);
 
 QString QtPrintouts::askPdfPath(const QString &suggestedPath)
 {
-    QFileDialog dialog(windowInUse(),
-                       QCoreApplication::translate("Printouts", "Save Result as PDF"));
+    QFileDialog dialog(windowInUse(), QCoreApplication::translate("Printouts", "Save Result as PDF"));
     dialog.setObjectName(QStringLiteral("dlgSavePdf"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

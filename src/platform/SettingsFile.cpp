@@ -17,11 +17,11 @@ bool isBlank(char c)
 
 /// One line of the file, as byte offsets into it.
 struct Line {
-    qsizetype begin = 0;    // first byte of the line
-    qsizetype end = 0;      // end of its text, before any CR LF or LF
-    qsizetype next = 0;     // first byte of the next line
+    qsizetype begin = 0; // first byte of the line
+    qsizetype end = 0;   // end of its text, before any CR LF or LF
+    qsizetype next = 0;  // first byte of the next line
     enum Kind { Blank, Comment, Header, Entry, Other } kind = Other;
-    QByteArray name;        // the group of a header, the key of an entry
+    QByteArray name; // the group of a header, the key of an entry
     qsizetype valueBegin = 0;
     qsizetype valueEnd = 0; // the value without the blanks around it
 };
@@ -214,8 +214,8 @@ SettingsText readSettingsText(const QByteArray &bytes, const QString &group, con
     return result;
 }
 
-std::optional<QByteArray> withSettingsValue(const QByteArray &bytes, const QString &group,
-                                            const QString &key, const QString &value)
+std::optional<QByteArray> withSettingsValue(const QByteArray &bytes, const QString &group, const QString &key,
+                                            const QString &value)
 {
     if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r')))
         return std::nullopt;

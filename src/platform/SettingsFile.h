@@ -48,7 +48,7 @@ SettingsText readSettingsText(const QByteArray &bytes, const QString &group, con
 /// replaced in place; a missing key goes first into its group; a missing
 /// group is added at the end. Every other byte stays as it was. Nothing
 /// for a Foreign file.
-std::optional<QByteArray> withSettingsValue(const QByteArray &bytes, const QString &group,
-                                            const QString &key, const QString &value);
+std::optional<QByteArray> withSettingsValue(const QByteArray &bytes, const QString &group, const QString &key,
+                                            const QString &value);
 
 } // namespace cindrel

@@ -47,8 +47,8 @@ QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString &text,
     // The box is transient for the window it belongs to, so a Wayland
     // compositor, which lets no program keep a window on top, keeps the box
     // above that window; Qt opens it centred over the window.
-    QPointer<QMessageBox> box = new QMessageBox(icon, applicationTitle(), displayLineBreaks(text),
-                                                buttons, windowInUse());
+    QPointer<QMessageBox> box = new QMessageBox(icon, applicationTitle(), displayLineBreaks(text), buttons,
+                                                windowInUse());
     box->setObjectName(QStringLiteral("messageBox"));
     box->setTextFormat(Qt::PlainText);
     // Under X11 the farewell window stays above all others; a box in the
@@ -75,8 +75,7 @@ void QtMessageBoxes::information(const QString &text)
 
 bool QtMessageBoxes::askYesNo(const QString &text)
 {
-    return showBox(QMessageBox::Information, text, QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
+    return showBox(QMessageBox::Information, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void DesktopBrowser::openUrl(const QString &url)

@@ -24,11 +24,11 @@ bool saveResultAsPdf(Printouts &printouts, MessageBoxes &boxes, const QString &s
         return true;
     if (outcome.status == OutputOutcome::Failed) {
         const QString file = QDir::toNativeSeparators(path);
-        boxes.critical(outcome.reason.isEmpty()
-                           ? QCoreApplication::translate("ResultOutput", "The result could not be saved as %1.")
-                                 .arg(file)
-                           : QCoreApplication::translate("ResultOutput", "The result could not be saved as %1: %2")
-                                 .arg(file, outcome.reason));
+        boxes.critical(
+            outcome.reason.isEmpty()
+                ? QCoreApplication::translate("ResultOutput", "The result could not be saved as %1.").arg(file)
+                : QCoreApplication::translate("ResultOutput", "The result could not be saved as %1: %2")
+                      .arg(file, outcome.reason));
     }
     return false;
 }

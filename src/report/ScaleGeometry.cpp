@@ -8,7 +8,10 @@ namespace cindrel {
 
 namespace {
 
-int clampedScore(int score) { return std::clamp(score, 0, kMaxScore); }
+int clampedScore(int score)
+{
+    return std::clamp(score, 0, kMaxScore);
+}
 
 /// A level's short name as the user reads it.
 QString levelName(const DependencyLevelRow &level)
@@ -16,7 +19,10 @@ QString levelName(const DependencyLevelRow &level)
     return QCoreApplication::translate("ResultScale", level.shortName);
 }
 
-QString number(int n) { return QLocale().toString(n); }
+QString number(int n)
+{
+    return QLocale().toString(n);
+}
 
 /// "6 to 7", or "5" for a level of one score.
 QString rangeInWords(const DependencyLevelRow &level)
@@ -60,7 +66,8 @@ QString levelRangeLabel(const DependencyLevelRow &level)
 {
     if (level.first == level.last)
         return number(level.first);
-    return QCoreApplication::translate("ResultScale", "%1\u2013%2").arg(number(level.first), number(level.last));
+    return QCoreApplication::translate("ResultScale", "%1\u2013%2")
+        .arg(number(level.first), number(level.last));
 }
 
 QString scaleSummary(int score)
@@ -75,7 +82,8 @@ QString scaleDescription()
 {
     QStringList parts;
     for (const DependencyLevelRow &level : kDependencyLevels)
-        parts << QCoreApplication::translate("ResultScale", "%1, %2").arg(rangeInWords(level), levelName(level));
+        parts
+            << QCoreApplication::translate("ResultScale", "%1, %2").arg(rangeInWords(level), levelName(level));
     //: What a screen reader says of the scale; %1 and %2 are its lowest and highest score, %3 its levels.
     return QCoreApplication::translate("ResultScale", "Scale from %1 to %2: %3")
         .arg(number(0), number(kMaxScore), parts.join(QStringLiteral("; ")));

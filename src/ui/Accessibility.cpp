@@ -193,9 +193,11 @@ QString opensPageDescription(SitePage page)
         return QCoreApplication::translate("cindrel::Accessibility",
                                            "Opens the Velmor Softwares catalogue in your web browser");
     case SitePage::donate:
-        return QCoreApplication::translate("cindrel::Accessibility", "Opens the donation page in your web browser");
+        return QCoreApplication::translate("cindrel::Accessibility",
+                                           "Opens the donation page in your web browser");
     case SitePage::help_web_page:
-        return QCoreApplication::translate("cindrel::Accessibility", "Opens the online help in your web browser");
+        return QCoreApplication::translate("cindrel::Accessibility",
+                                           "Opens the online help in your web browser");
     case SitePage::fully_branded:
         return QCoreApplication::translate("cindrel::Accessibility",
                                            "Opens the page on fully branded software in your web browser");
@@ -206,7 +208,8 @@ QString opensPageDescription(SitePage page)
         return QCoreApplication::translate("cindrel::Accessibility",
                                            "Opens the forum's home page in your web browser");
     case SitePage::download_web_page:
-        return QCoreApplication::translate("cindrel::Accessibility", "Opens the download page in your web browser");
+        return QCoreApplication::translate("cindrel::Accessibility",
+                                           "Opens the download page in your web browser");
     }
     return {};
 }

@@ -65,7 +65,8 @@ QLabel *makeIconPicture(QWidget *parent, const QString &name)
     picture->setFrameShape(QFrame::NoFrame);
     picture->setAlignment(Qt::AlignCenter);
     //: The accessible name of the picture box showing the program's icon; %1 is the program's name.
-    picture->setAccessibleName(QCoreApplication::translate("cindrel::AppIcon", "%1 icon").arg(applicationTitle()));
+    picture->setAccessibleName(
+        QCoreApplication::translate("cindrel::AppIcon", "%1 icon").arg(applicationTitle()));
     return picture;
 }
 

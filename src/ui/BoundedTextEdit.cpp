@@ -8,8 +8,7 @@ namespace cindrel {
 
 BoundedPlainTextEdit::BoundedPlainTextEdit(const QString &text, int maxLength, QWidget *parent)
     : QPlainTextEdit(text, parent), maxLength_(maxLength)
-{
-}
+{}
 
 qsizetype BoundedPlainTextEdit::room() const
 {

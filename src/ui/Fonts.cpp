@@ -11,10 +11,10 @@ QFont verdana(qreal pointSize, bool bold, bool underline)
     // substitute at every font; look Verdana up once instead, in the list of
     // installed families. (QFontDatabase::hasFamily would first resolve the
     // name as an alias through fontconfig, a third of the whole start.)
-    static const QString family =
-        QFontDatabase::families().contains(QStringLiteral("Verdana"), Qt::CaseInsensitive)
-            ? QStringLiteral("Verdana")
-            : QStringLiteral("DejaVu Sans");
+    static const QString family = QFontDatabase::families().contains(QStringLiteral("Verdana"),
+                                                                     Qt::CaseInsensitive)
+                                      ? QStringLiteral("Verdana")
+                                      : QStringLiteral("DejaVu Sans");
     QFont font(family);
     font.setPointSizeF(pointSize);
     font.setBold(bold);

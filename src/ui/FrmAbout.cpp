@@ -82,10 +82,8 @@ int place(std::vector<Placement> &controls, int clientWidth)
 } // namespace
 
 FrmAbout::FrmAbout(AppContext &ctx, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint),
-      Form(ctx.forms, *this),
-      ctx_(ctx)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      Form(ctx.forms, *this), ctx_(ctx)
 {
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmAbout"));
@@ -126,8 +124,8 @@ void FrmAbout::buildControls()
                                      verdana(8.25), kLightYellow, topLeft, true);
 
     //: %1 is the forum's web address.
-    auto *lblHomePage = new LinkLabel(QStringLiteral("lblHomePage"), tr("Click here to visit %1").arg(forumAddress()),
-                                      false, this);
+    auto *lblHomePage = new LinkLabel(QStringLiteral("lblHomePage"),
+                                      tr("Click here to visit %1").arg(forumAddress()), false, this);
     lblHomePage->setWordWrap(false);
     lblHomePage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblHomePage->setAccessibleDescription(opensPageDescription(SitePage::home_page));
@@ -140,8 +138,8 @@ void FrmAbout::buildControls()
                                  "fully branded for your website."));
     styleLabel(offer, verdana(8.25, true), kYellow, topLeft, true);
 
-    auto *lblCoBrand = new LinkLabel(QStringLiteral("lblCoBrand"),
-                                     tr("Click here for more details."), false, this);
+    auto *lblCoBrand = new LinkLabel(QStringLiteral("lblCoBrand"), tr("Click here for more details."), false,
+                                     this);
     lblCoBrand->setWordWrap(false);
     lblCoBrand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblCoBrand->setAccessibleDescription(opensPageDescription(SitePage::fully_branded));

@@ -50,8 +50,8 @@ QLineEdit *makeField(const QString &name, const QString &text, const QRect &plac
 } // namespace
 
 FrmFarewell::FrmFarewell(AppContext &ctx, QWidget *parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::WindowStaysOnTopHint),
       Form(ctx.forms, *this), ctx_(ctx)
 {
     installAccessibleInterfaces();
@@ -124,11 +124,9 @@ void FrmFarewell::buildControls()
                          twipsRect(85, 360, 3375, 285), refer);
     txtEmail_ = makeField(QStringLiteral("txtEmail"), placeholderFor(ReferralField::ReferrerEmail),
                           twipsRect(3600, 360, 3375, 285), refer);
-    txtFriendName_ = makeField(QStringLiteral("txtFriendName"),
-                               placeholderFor(ReferralField::FriendName),
+    txtFriendName_ = makeField(QStringLiteral("txtFriendName"), placeholderFor(ReferralField::FriendName),
                                twipsRect(85, 720, 3375, 285), refer);
-    txtFriendEmail_ = makeField(QStringLiteral("txtFriendEmail"),
-                                placeholderFor(ReferralField::FriendEmail),
+    txtFriendEmail_ = makeField(QStringLiteral("txtFriendEmail"), placeholderFor(ReferralField::FriendEmail),
                                 twipsRect(3600, 720, 3375, 285), refer);
 
     cmdSubmit_ = new QPushButton(tr("Refer A Friend &Now"), refer);
@@ -141,9 +139,10 @@ void FrmFarewell::buildControls()
     // treat it like the other fields.
     auto *message = new BoundedPlainTextEdit(placeholderFor(ReferralField::ReferralMessage),
                                              maxLength(ReferralField::ReferralMessage), refer);
-    connect(message, &BoundedPlainTextEdit::inputRejected, this,
-            [this] { ctx_.services.boxes.critical(fieldTooLongMessage(ReferralField::ReferralMessage)); },
-            Qt::QueuedConnection);
+    connect(
+        message, &BoundedPlainTextEdit::inputRejected, this,
+        [this] { ctx_.services.boxes.critical(fieldTooLongMessage(ReferralField::ReferralMessage)); },
+        Qt::QueuedConnection);
     txtMessage_ = message;
     txtMessage_->setObjectName(QStringLiteral("txtMessage"));
     txtMessage_->setGeometry(twipsRect(85, 1440, 6890, 615));
@@ -153,10 +152,8 @@ void FrmFarewell::buildControls()
     txtMessage_->setTabChangesFocus(true);
 
     fields_ = {
-        {txtName_, ReferralField::ReferrerName},
-        {txtEmail_, ReferralField::ReferrerEmail},
-        {txtFriendName_, ReferralField::FriendName},
-        {txtFriendEmail_, ReferralField::FriendEmail},
+        {txtName_, ReferralField::ReferrerName},       {txtEmail_, ReferralField::ReferrerEmail},
+        {txtFriendName_, ReferralField::FriendName},   {txtFriendEmail_, ReferralField::FriendEmail},
         {txtMessage_, ReferralField::ReferralMessage},
     };
     for (auto it = fields_.cbegin(); it != fields_.cend(); ++it)
@@ -190,8 +187,8 @@ void FrmFarewell::buildControls()
     // paragraph on a new line; the label shows a line break there.
     promoText->setText(promotionalTextForDisplay());
 
-    goToHome_ = new LinkLabel(QStringLiteral("lblGoToHome"),
-                              tr("Click Here To Visit Velmor Softwares"), true, promotion);
+    goToHome_ = new LinkLabel(QStringLiteral("lblGoToHome"), tr("Click Here To Visit Velmor Softwares"), true,
+                              promotion);
     // Grown about its designed line where the text and its focus frame
     // need more height.
     const QRect linkPlace = twipsRect(75, 4250 + kMessageRow, 3585, 210);
@@ -248,9 +245,8 @@ bool FrmFarewell::eventFilter(QObject *watched, QEvent *event)
         // English one in another language; leaving an empty field puts back
         // the one shown in the user's language.
         const QString text = fieldText(watched);
-        const QString next = event->type() == QEvent::FocusIn
-                                 ? textOnFocusIn(text, placeholderTextsFor(field))
-                                 : textOnFocusOut(text, placeholderFor(field));
+        const QString next = event->type() == QEvent::FocusIn ? textOnFocusIn(text, placeholderTextsFor(field))
+                                                              : textOnFocusOut(text, placeholderFor(field));
         if (next != text)
             setFieldText(watched, next);
         break;

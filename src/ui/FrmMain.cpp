@@ -78,17 +78,19 @@ int widestChoiceWidth(const QComboBox *list)
     int widest = 0;
     for (int k = 1; k <= kQuestionCount; ++k) {
         for (const Choice &choice : choicesWithPoints(k))
-            widest = std::max(widest, metrics.horizontalAdvance(questionBankText(QString::fromUtf8(choice.text))));
+            widest = std::max(widest,
+                              metrics.horizontalAdvance(questionBankText(QString::fromUtf8(choice.text))));
     }
     QStyleOptionComboBox option;
     option.initFrom(list);
-    return list->style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, metrics.height()), list).width();
+    return list->style()
+        ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, metrics.height()), list)
+        .width();
 }
 
 } // namespace
 
-FrmMain::FrmMain(AppContext &ctx, QWidget *parent)
-    : QMainWindow(parent), Form(ctx.forms, *this), ctx_(ctx)
+FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), Form(ctx.forms, *this), ctx_(ctx)
 {
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmMain"));
@@ -178,11 +180,10 @@ QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
 
     const QFont infoFont = verdana(8.25);
     const Qt::Alignment infoAlign = Qt::AlignLeft | Qt::AlignTop;
-    auto *caption0 = makeLabel(
-        panel, QStringLiteral("lblCaption_0"),
-        tr("Nicotine Dependency describes your \"craving\" for nicotine from smoking. "
-           "Nicotine has very bad effects on the health of person affecting his / her "
-           "heart, brain and other body functions."));
+    auto *caption0 = makeLabel(panel, QStringLiteral("lblCaption_0"),
+                               tr("Nicotine Dependency describes your \"craving\" for nicotine from smoking. "
+                                  "Nicotine has very bad effects on the health of person affecting his / her "
+                                  "heart, brain and other body functions."));
     styleLabel(caption0, infoFont, kLightYellow, infoAlign, true);
     auto *caption1 = makeLabel(panel, QStringLiteral("lblCaption_1"), decisionNote());
     styleLabel(caption1, infoFont, kLightYellow, infoAlign, true);
@@ -203,15 +204,15 @@ QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
     w_.txtName->setFont(verdana(8.25));
     nameHeading->setBuddy(w_.txtName);
 
-    auto *ageHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_0"), tr("Enter Age")),
-                                  headingFont, kWhite, headingAlign);
+    auto *ageHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_0"), tr("Enter Age")), headingFont,
+                                  kWhite, headingAlign);
     w_.txtAge = new QLineEdit(panel);
     w_.txtAge->setObjectName(QStringLiteral("txtAge"));
     w_.txtAge->setFont(verdana(8.25));
     ageHeading->setBuddy(w_.txtAge);
 
-    auto *sexHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_1"), tr("Select Sex")),
-                                  headingFont, kWhite, headingAlign);
+    auto *sexHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_1"), tr("Select Sex")), headingFont,
+                                  kWhite, headingAlign);
     w_.cboSex = new QComboBox(panel);
     w_.cboSex->setObjectName(QStringLiteral("cboSex"));
     w_.cboSex->setEditable(false);

@@ -15,8 +15,7 @@ class DeferredIconEngine : public QIconEngine {
 public:
     DeferredIconEngine(const QStyle *style, QStyle::StandardPixmap which, Qt::LayoutDirection direction)
         : style_(style), which_(which), direction_(direction)
-    {
-    }
+    {}
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {

@@ -88,7 +88,8 @@ void LinkLabel::paintEvent(QPaintEvent *event)
     const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
     const QRect text = fontMetrics().boundingRect(contentsRect(), flags, QLabel::text());
     const qreal inset = kFocusFrameWidth / 2;
-    const QRectF frame = QRectF(text.marginsAdded(contentsMargins()) & rect()).adjusted(inset, inset, -inset, -inset);
+    const QRectF frame =
+        QRectF(text.marginsAdded(contentsMargins()) & rect()).adjusted(inset, inset, -inset, -inset);
     QPainter painter(this);
     QPen pen(kYellow, kFocusFrameWidth);
     pen.setJoinStyle(Qt::MiterJoin);

@@ -1,8 +1,8 @@
 #include "ReportPainter.h"
 
 #include <QFontMetricsF>
-#include <QPagedPaintDevice>
 #include <QLocale>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
 
@@ -99,8 +99,9 @@ private:
     {
         const QFontMetricsF metrics(font, device_);
         const QStringList words = s.split(QLatin1Char(' '));
-        const bool wordTooWide = std::any_of(words.begin(), words.end(),
-                                             [&](const QString &word) { return metrics.horizontalAdvance(word) > w; });
+        const bool wordTooWide = std::any_of(words.begin(), words.end(), [&](const QString &word) {
+            return metrics.horizontalAdvance(word) > w;
+        });
         const int flags = align | Qt::AlignTop | (wordTooWide ? Qt::TextWrapAnywhere : Qt::TextWordWrap);
         const QRectF bounds = metrics.boundingRect(QRectF(x, y_, w, 1e9), flags, s);
         if (p_) {

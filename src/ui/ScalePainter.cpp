@@ -1,10 +1,10 @@
 #include "ScalePainter.h"
 
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygonF>
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -18,7 +18,10 @@ namespace {
 /// Dark text that reads on every level's colour.
 const QColor kLevelText(40, 20, 0);
 
-QColor colourOf(const Rgb &rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+QColor colourOf(const Rgb &rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
 
 } // namespace
 
@@ -29,7 +32,8 @@ ScaleInk ScaleInk::onWindow()
 
 ScaleInk ScaleInk::onPaper()
 {
-    return {QColor(40, 20, 0), QColor(40, 20, 0), QColor(90, 90, 90), QColor(0, 0, 0), &DependencyLevelRow::paper};
+    return {QColor(40, 20, 0), QColor(40, 20, 0), QColor(90, 90, 90), QColor(0, 0, 0),
+            &DependencyLevelRow::paper};
 }
 
 qreal scaleHeight(const QFont &font, const QPaintDevice *device)

@@ -47,7 +47,8 @@ QString installTranslations(const QLocale &locale)
         const QLocale candidate(name);
         if (candidate.language() == QLocale::English)
             return {};
-        loaded = program->load(candidate, QStringLiteral("cindrel"), QStringLiteral("_"), QStringLiteral(":/i18n"));
+        loaded = program->load(candidate, QStringLiteral("cindrel"), QStringLiteral("_"),
+                               QStringLiteral(":/i18n"));
         if (loaded)
             break;
     }

@@ -6,7 +6,10 @@
 namespace cindrel {
 
 /// Twips to device-independent pixels (15 twips to a pixel).
-constexpr int twips(int t) { return (t + 7) / 15; }
+constexpr int twips(int t)
+{
+    return (t + 7) / 15;
+}
 
 /// A place given in twips (left, top, width, height), in pixels.
 inline QRect twipsRect(int left, int top, int width, int height)

@@ -54,10 +54,7 @@ bool isCommandChord(const QKeyEvent &event)
     return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier);
 }
 
-WizardBinding::WizardBinding(const WizardWidgets &widgets, MessageBoxes &boxes)
-    : w_(widgets), boxes_(boxes)
-{
-}
+WizardBinding::WizardBinding(const WizardWidgets &widgets, MessageBoxes &boxes) : w_(widgets), boxes_(boxes) {}
 
 QWidget *WizardBinding::widget(WizardControl control) const
 {

@@ -164,9 +164,7 @@ private slots:
         QStringList log;
         fake.boxes.onShow = [&](const RecordedBox &) { log << "box"; };
         StartupSteps steps{
-            [&] {
-                log << QStringLiteral("reminder seeded=%1").arg(fake.random.seeds);
-            },
+            [&] { log << QStringLiteral("reminder seeded=%1").arg(fake.random.seeds); },
             [&] { log << "main window"; },
             [&] { log << "co-brand"; },
         };

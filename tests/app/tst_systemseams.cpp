@@ -1,8 +1,8 @@
 // The system implementations of the generator and the single-instance lock.
 
-#include <QtTest>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtTest>
 #include <cmath>
 #include <cstdio>
 #include <sys/stat.h>
@@ -19,7 +19,8 @@ void plantLock(const QString &path, qint64 pid, const QString &appName)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QByteArray::number(pid) + '\n' + appName.toUtf8() + '\n' + QSysInfo::machineHostName().toUtf8() + '\n');
+    file.write(QByteArray::number(pid) + '\n' + appName.toUtf8() + '\n' + QSysInfo::machineHostName().toUtf8()
+               + '\n');
 }
 
 const char kHoldLockVariable[] = "TST_SYSTEMSEAMS_HOLD_LOCK";
@@ -118,7 +119,7 @@ private slots:
         LockFileGuard guard(path);
         QVERIFY(guard.anotherCopyRunning());
         QVERIFY(guard.anotherCopyRunning()); // asked again, still refused
-        QVERIFY(QFile::exists(path)); // the other copy's lock is left alone
+        QVERIFY(QFile::exists(path));        // the other copy's lock is left alone
 
         // Killed, the other copy holds nothing any more: its file is stale.
         holder.kill();

@@ -146,15 +146,16 @@ private slots:
         QCOMPARE(sink.captions[0].second, QStringLiteral("Your Score is: 5"));
         QCOMPARE(sink.captions[1].first, 1);
         QCOMPARE(sink.captions[1].second,
-                 QStringLiteral("Your Level of Nicotine Dependency is: \r\nYou are moderately dependent on nicotine"));
+                 QStringLiteral(
+                     "Your Level of Nicotine Dependency is: \r\nYou are moderately dependent on nicotine"));
         QCOMPARE(scoreLine(10), QStringLiteral("Your Score is: 10"));
         QCOMPARE(scoreLine(0), QStringLiteral("Your Score is: 0"));
     }
 
     void scoringTwiceGivesTheSameResult()
     {
-        modNicotineDependancy m =
-            withAnswers({"Less than 10", "Within five minutes", "Yes", "The first one", "Yes", "Yes"});
+        modNicotineDependancy m = withAnswers(
+            {"Less than 10", "Within five minutes", "Yes", "The first one", "Yes", "Yes"});
         RecordingSink first, second;
         m.CalculateDependency(first);
         m.CalculateDependency(second);
@@ -165,9 +166,12 @@ private slots:
     void questionBankTexts()
     {
         QCOMPARE(questionText(1), QStringLiteral("1. How many cigarettes do you smoke in a day?"));
-        QCOMPARE(questionText(6), QStringLiteral("6. Do you smoke more frequently in the first half of the day?"));
-        QCOMPARE(choiceTexts(1), (QStringList{"Less than 10", "Between 11- 20", "Between 21- 30", "More than 30"}));
-        QCOMPARE(choiceTexts(2).at(1), QStringLiteral("More than five minutes but within half an hour of waking up"));
+        QCOMPARE(questionText(6),
+                 QStringLiteral("6. Do you smoke more frequently in the first half of the day?"));
+        QCOMPARE(choiceTexts(1),
+                 (QStringList{"Less than 10", "Between 11- 20", "Between 21- 30", "More than 30"}));
+        QCOMPARE(choiceTexts(2).at(1),
+                 QStringLiteral("More than five minutes but within half an hour of waking up"));
         QCOMPARE(choiceTexts(4), (QStringList{"The first one", "The others"}));
         for (int k = 1; k <= kQuestionCount; ++k)
             QVERIFY(questionText(k).startsWith(QString::number(k) + QStringLiteral(". ")));

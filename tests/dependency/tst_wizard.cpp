@@ -207,7 +207,8 @@ private slots:
         rig.wizard.StartTest();
         for (int q = 1; q <= kQuestionCount; ++q) {
             QCOMPARE(int(rig.state.QuestionNo), q);
-            QCOMPARE(rig.view.captions[WizardControl::lblQuestionNo], QStringLiteral("Question %1 of 6").arg(q));
+            QCOMPARE(rig.view.captions[WizardControl::lblQuestionNo],
+                     QStringLiteral("Question %1 of 6").arg(q));
             QCOMPARE(rig.view.lists[WizardControl::cboAnswer_Option], choiceTexts(q));
             QCOMPARE(rig.view.lists[WizardControl::cboAnswer_Option].size(), q <= 2 ? 4 : 2);
             QCOMPARE(rig.view.selected[WizardControl::cboAnswer_Option], 0);
@@ -230,7 +231,8 @@ private slots:
         QCOMPARE(int(rig.state.TotalScore), 10);
         QCOMPARE(rig.view.captions[WizardControl::lblResult_0], QStringLiteral("Your Score is: 10"));
         QCOMPARE(rig.view.captions[WizardControl::lblResult_1],
-                 QStringLiteral("Your Level of Nicotine Dependency is: \r\nYou are very highly addicted to nicotine"));
+                 QStringLiteral(
+                     "Your Level of Nicotine Dependency is: \r\nYou are very highly addicted to nicotine"));
         QCOMPARE(int(rig.view.focus), int(WizardControl::cmdMain));
         QCOMPARE(rig.view.front, 2);
     }

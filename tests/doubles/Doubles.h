@@ -4,8 +4,8 @@
 
 #include <QDate>
 #include <QDateTime>
-#include <QSizeF>
 #include <QMap>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <deque>

@@ -124,8 +124,10 @@ inline QStringList clippedTexts(QWidget *root)
             // The entry is drawn in the field beside the drop-down arrow.
             QStyleOptionComboBox option;
             option.initFrom(list);
-            const int field =
-                list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+            const int field = list->style()
+                                  ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                                   list)
+                                  .width();
             for (int i = 0; i < list->count(); ++i) {
                 const int need = metrics.horizontalAdvance(list->itemText(i));
                 if (need > field)

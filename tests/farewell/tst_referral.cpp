@@ -22,9 +22,8 @@ struct Referral {
     QString name, email, message, friendName, friendEmail;
 };
 
-const Referral kGood{QStringLiteral("Ann"), QStringLiteral("ann@example.org"),
-                     QStringLiteral("Try this"), QStringLiteral("Bob"),
-                     QStringLiteral("bob@example.net")};
+const Referral kGood{QStringLiteral("Ann"), QStringLiteral("ann@example.org"), QStringLiteral("Try this"),
+                     QStringLiteral("Bob"), QStringLiteral("bob@example.net")};
 
 void fill(modTellAFriend &m, const Referral &r)
 {
@@ -146,9 +145,8 @@ void TstReferral::checksStopAtFirstMissingValue()
 
     if (message.isEmpty()) {
         QVERIFY(boxes.boxes.empty());
-        QCOMPARE(m.ReferralUrl,
-                 buildReferralUrl(referral.name, referral.email, referral.message,
-                                  referral.friendName, referral.friendEmail));
+        QCOMPARE(m.ReferralUrl, buildReferralUrl(referral.name, referral.email, referral.message,
+                                                 referral.friendName, referral.friendEmail));
         QCOMPARE(browser.urls, QStringList{m.ReferralUrl});
         QVERIFY(m.ReferralUrl.toUtf8().size() <= kMaxReferralUrlLength);
     } else {
@@ -255,9 +253,8 @@ void TstReferral::hostileValuesArriveIntact()
     // under exactly the expected keys and in order.
     const auto items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
     const QList<QPair<QString, QString>> expected{
-        {"page", "qxvl-refer-a-friend"}, {"taf1", referral.name},
-        {"taf2", referral.email},        {"taf3", referral.message},
-        {"taf4", referral.friendName},   {"taf5", referral.friendEmail},
+        {"page", "qxvl-refer-a-friend"}, {"taf1", referral.name},       {"taf2", referral.email},
+        {"taf3", referral.message},      {"taf4", referral.friendName}, {"taf5", referral.friendEmail},
         {"taf6", siteBaseUrl()},
     };
     QCOMPARE(items, expected);

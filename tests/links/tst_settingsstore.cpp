@@ -212,7 +212,8 @@ void TstSettingsStore::ownFilesKeepEverythingElse()
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     QCOMPARE(remindOnce(path), boxes);
     QCOMPARE(readAll(path), after);
-    QCOMPARE(QFile::permissions(path), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    QCOMPARE(QFile::permissions(path),
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
 }
 
 void TstSettingsStore::pathsThatAreNotPlainFiles()

@@ -59,8 +59,8 @@ private slots:
         NoSink sink;
         test.CalculateDependency(sink);
 
-        const ResultReport r =
-            buildResultReport(test, QDateTime(QDate(2026, 12, 7), QTime(9, 41, 30)), QLocale::c());
+        const ResultReport r = buildResultReport(test, QDateTime(QDate(2026, 12, 7), QTime(9, 41, 30)),
+                                                 QLocale::c());
         QCOMPARE(r.program, applicationTitle() + " version " + applicationVersion());
         QCOMPARE(r.takenAt, QStringLiteral("Test taken on Monday, 7 December 2026 at 09:41"));
         QCOMPARE(r.details[0].second, QStringLiteral("Zoë O'Neil"));
@@ -79,7 +79,8 @@ private slots:
         QCOMPARE(r.total, total);
         QCOMPARE(r.verdict, verdict);
         QCOMPARE(r.documentName, applicationTitle() + " result 2026-12-07");
-        QVERIFY(r.closingNote.startsWith(QStringLiteral("The decision to quit nicotine smoking has to be yours.")));
+        QVERIFY(
+            r.closingNote.startsWith(QStringLiteral("The decision to quit nicotine smoking has to be yours.")));
     }
 };
 

@@ -64,7 +64,10 @@ struct Program : FakeProgram {
         QWidget *w = widget(name);
         return w ? QAccessible::queryAccessibleInterface(w) : nullptr;
     }
-    template <typename T> T *find(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
+    template <typename T> T *find(const char *name) const
+    {
+        return window->findChild<T *>(QLatin1String(name));
+    }
     void click(const char *button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
     void startTest()
     {
@@ -74,7 +77,10 @@ struct Program : FakeProgram {
     }
 };
 
-bool shown(QAccessibleInterface *iface) { return iface && !iface->state().invisible; }
+bool shown(QAccessibleInterface *iface)
+{
+    return iface && !iface->state().invisible;
+}
 
 } // namespace
 
@@ -200,10 +206,11 @@ private slots:
         QVERIFY(shown(scale));
         QCOMPARE(scale->role(), QAccessible::Graphic);
         QCOMPARE(scale->text(QAccessible::Name), QStringLiteral("Score 7 of 10: 6 to 7, highly addicted"));
-        QCOMPARE(scale->text(QAccessible::Description),
-                 QStringLiteral("Scale from 0 to 10: 0 to 2, very slightly dependent; 3 to 4, "
-                                "slightly dependent; 5, moderately dependent; 6 to 7, highly addicted; 8 to 10, "
-                                "very highly addicted"));
+        QCOMPARE(
+            scale->text(QAccessible::Description),
+            QStringLiteral("Scale from 0 to 10: 0 to 2, very slightly dependent; 3 to 4, "
+                           "slightly dependent; 5, moderately dependent; 6 to 7, highly addicted; 8 to 10, "
+                           "very highly addicted"));
     }
 
     void bannerLabelBehindIsNeitherShownNorPressable_data()

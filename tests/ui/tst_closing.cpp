@@ -2,12 +2,12 @@
 // File > Exit and a close request leave only the farewell window, and
 // leaving that window ends the program once.
 
-#include <QtTest>
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QtTest>
 
 #include "doubles/FakeProgram.h"
 #include "ui/FrmFarewell.h"
@@ -38,8 +38,7 @@ struct Program : FakeProgram {
         delete farewell;
     }
 
-    template <typename T>
-    T *child(const char *name) const
+    template <typename T> T *child(const char *name) const
     {
         T *found = main->findChild<T *>(QString::fromLatin1(name));
         if (!found)

@@ -1,14 +1,14 @@
 // The About window: its texts and look, its fixed place and size, the ways
 // it closes, and its two links.
 
-#include <QtTest>
-#include <QFontDatabase>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
+#include <QtTest>
 #include <memory>
 
 #include "Identity.h"
@@ -32,8 +32,7 @@ using Program = FakeProgram;
 /// Opens the window the way the main window does and runs `whileOpen` once it
 /// is on screen and active. A fail-safe closes it should the test not.
 /// Returns false when the fail-safe had to act.
-bool openModal(Program &program, const std::function<void(FrmAbout *)> &whileOpen,
-               bool deleteOnClose = true)
+bool openModal(Program &program, const std::function<void(FrmAbout *)> &whileOpen, bool deleteOnClose = true)
 {
     auto *about = new FrmAbout(program.ctx);
     about->setAttribute(Qt::WA_DeleteOnClose, deleteOnClose);
@@ -62,8 +61,7 @@ FrmAbout *showActive(Program &program)
     return about;
 }
 
-template <typename T = QWidget>
-T *child(QWidget *about, const char *name)
+template <typename T = QWidget> T *child(QWidget *about, const char *name)
 {
     return about->findChild<T *>(QLatin1String(name));
 }
@@ -301,26 +299,29 @@ private slots:
         QPointer<FrmAbout> opened;
         bool okHadFocus = false;
         bool wasModal = false;
-        const bool finished = openModal(program, [&](FrmAbout *about) {
-            opened = about;
-            auto *ok = child<QPushButton>(about, "cmdOK");
-            okHadFocus = QApplication::focusWidget() == ok && ok->isDefault();
-            wasModal = QApplication::activeModalWidget() == about;
-            QVERIFY(program.forms.contains(about));
-            if (how == QLatin1String("click"))
-                QTest::mouseClick(ok, Qt::LeftButton);
-            else if (how == QLatin1String("enter"))
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-            else if (how == QLatin1String("return"))
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            else if (how == QLatin1String("escape"))
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-            else {
-                // What the window system sends when its close box is used.
-                QCloseEvent close;
-                QApplication::sendEvent(about->windowHandle(), &close);
-            }
-        }, deleteOnClose);
+        const bool finished = openModal(
+            program,
+            [&](FrmAbout *about) {
+                opened = about;
+                auto *ok = child<QPushButton>(about, "cmdOK");
+                okHadFocus = QApplication::focusWidget() == ok && ok->isDefault();
+                wasModal = QApplication::activeModalWidget() == about;
+                QVERIFY(program.forms.contains(about));
+                if (how == QLatin1String("click"))
+                    QTest::mouseClick(ok, Qt::LeftButton);
+                else if (how == QLatin1String("enter"))
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+                else if (how == QLatin1String("return"))
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                else if (how == QLatin1String("escape"))
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                else {
+                    // What the window system sends when its close box is used.
+                    QCloseEvent close;
+                    QApplication::sendEvent(about->windowHandle(), &close);
+                }
+            },
+            deleteOnClose);
         QVERIFY2(finished, "the window did not close");
         QVERIFY(okHadFocus);
         QVERIFY(wasModal);

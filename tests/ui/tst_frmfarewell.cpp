@@ -25,8 +25,8 @@
 using namespace cindrel;
 using cindrel::testing::encodedBase;
 using cindrel::testing::FakeProgram;
-using cindrel::testing::showAndActivate;
 using cindrel::testing::RecordedBox;
+using cindrel::testing::showAndActivate;
 
 namespace {
 
@@ -108,8 +108,8 @@ struct Fixture : FakeProgram {
 };
 
 const QStringList kFields{"txtName", "txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage"};
-const QStringList kPlaceholders{"Your Name", "Your Email Address", "Friend's Name",
-                                "Friend's Email Address", "Your Message"};
+const QStringList kPlaceholders{"Your Name", "Your Email Address", "Friend's Name", "Friend's Email Address",
+                                "Your Message"};
 
 } // namespace
 
@@ -184,8 +184,7 @@ void TstFrmFarewell::openingState()
     QCOMPARE(f.child<QPushButton>("cmdSubmit")->text(), QStringLiteral("Refer A Friend &Now"));
     QCOMPARE(f.child<QGroupBox>("Frame2")->title(), QStringLiteral("Refer A Friend"));
     QCOMPARE(f.child<QGroupBox>("Frame6")->title(), QStringLiteral("Download Velmor Softwares"));
-    QCOMPARE(f.child<QLabel>("lblGoToHome")->text(),
-             QStringLiteral("Click Here To Visit Velmor Softwares"));
+    QCOMPARE(f.child<QLabel>("lblGoToHome")->text(), QStringLiteral("Click Here To Visit Velmor Softwares"));
 
     // A fixed-size, topmost dialog-style window of its own, not modal.
     const Qt::WindowFlags flags = f.form->windowFlags();
@@ -217,8 +216,8 @@ void TstFrmFarewell::tabOrderAndPlaceholders()
     QVERIFY(showAndActivate(f.form));
     QCOMPARE(f.focusName(), QStringLiteral("cmdClose"));
 
-    const QStringList expected{"Check1",         "txtName",       "cmdSubmit",  "txtEmail",   "txtFriendEmail",
-                               "txtFriendName", "txtMessage",    "lblGoToHome", "cmdClose"};
+    const QStringList expected{"Check1",        "txtName",    "cmdSubmit",   "txtEmail", "txtFriendEmail",
+                               "txtFriendName", "txtMessage", "lblGoToHome", "cmdClose"};
     QStringList seen;
     for (int i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -356,8 +355,8 @@ void TstFrmFarewell::longPastesAreCutToTheBound()
         // Full now: one more character is refused, with the message.
         QTest::keyClick(box, Qt::Key_Y);
         QCOMPARE(f.textOf(field).size(), kept);
-        QTRY_COMPARE(f.fake.boxes.boxes,
-                     (std::vector<RecordedBox>{{RecordedBox::Critical, "Please Enter At Most 10000 Characters"}}));
+        QTRY_COMPARE(f.fake.boxes.boxes, (std::vector<RecordedBox>{{RecordedBox::Critical,
+                                                                    "Please Enter At Most 10000 Characters"}}));
         return;
     }
     // Said once the paste is over, never in the middle of it.
@@ -470,8 +469,7 @@ void TstFrmFarewell::referralFromRealClicks()
                                "&taf5=bob%40example.net&taf6="
                              + encodedBase();
     QCOMPARE(f.fake.browser.urls, QStringList{expected});
-    QCOMPARE(recorded, QStringList({"Ann Lee", "ann@example.org", "Hi Bob & co", "Bob",
-                                    "bob@example.net"}));
+    QCOMPARE(recorded, QStringList({"Ann Lee", "ann@example.org", "Hi Bob & co", "Bob", "bob@example.net"}));
     QCOMPARE(f.referral.ReferralUrl, expected);
     QVERIFY(f.fake.boxes.boxes.empty());
 

@@ -35,8 +35,8 @@
 #include "ui/WizardBinding.h"
 
 using namespace cindrel;
-using cindrel::testing::FakeServices;
 using cindrel::testing::FakeProgram;
+using cindrel::testing::FakeServices;
 using cindrel::testing::RecordedBox;
 
 Q_DECLARE_METATYPE(cindrel::SitePage)
@@ -241,7 +241,8 @@ private slots:
         // Showing a result writes nothing and asks for nothing.
         auto &printouts = h->fake.printouts;
         QCOMPARE(h->fake.settings.writes, 0);
-        QVERIFY(printouts.suggestedPaths.isEmpty() && printouts.writes.empty() && printouts.printedNames.isEmpty());
+        QVERIFY(printouts.suggestedPaths.isEmpty() && printouts.writes.empty()
+                && printouts.printedNames.isEmpty());
 
         const bool enabled = h->visibleSteps() == QList<int>{2};
         QCOMPARE(enabled, nextPresses == 6 && !backToMain);
@@ -462,9 +463,10 @@ private slots:
             QTest::sendKeyEvent(QTest::Click, age, Qt::Key(key), text, mods);
 
         QCOMPARE(age->text(), after);
-        const std::vector<RecordedBox> expected =
-            refused ? std::vector<RecordedBox>{{RecordedBox::Critical, "Only numbers are accepted"}}
-                    : std::vector<RecordedBox>{};
+        const std::vector<RecordedBox> expected = refused
+                                                      ? std::vector<RecordedBox>{{RecordedBox::Critical,
+                                                                                  "Only numbers are accepted"}}
+                                                      : std::vector<RecordedBox>{};
         QCOMPARE(h->fake.boxes.boxes, expected);
         QCOMPARE(age->cursorPosition(), cursorAfter);
     }
@@ -574,13 +576,12 @@ private slots:
                 out << a->objectName() + (a->isSeparator() ? QString("|-") : "|" + a->text());
             return out;
         };
-        QCOMPARE(entries("mnuFile", bar), (QStringList{"mnuPrint|&Print Result...",
-                                                       "mnuSaveAsPdf|&Save Result as PDF...", "mnuSepFile|-",
-                                                       "mnuExit|E&xit"}));
-        QCOMPARE(entries("mnuHelp", bar),
-                 (QStringList{"mnuOnline|&Online Help", "mnuVisit|&Visit Us Online", "mnuSep1|-",
-                              "mnuUpdate|Check for Software &Update", "mnuSep2|-",
-                              "mnuAbout|&About Software"}));
+        QCOMPARE(entries("mnuFile", bar),
+                 (QStringList{"mnuPrint|&Print Result...", "mnuSaveAsPdf|&Save Result as PDF...",
+                              "mnuSepFile|-", "mnuExit|E&xit"}));
+        QCOMPARE(entries("mnuHelp", bar), (QStringList{"mnuOnline|&Online Help", "mnuVisit|&Visit Us Online",
+                                                       "mnuSep1|-", "mnuUpdate|Check for Software &Update",
+                                                       "mnuSep2|-", "mnuAbout|&About Software"}));
         // Only printing and saving the result have shortcuts of their own.
         const QMap<QString, QKeySequence> shortcuts{{"mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
                                                     {"mnuSaveAsPdf", QKeySequence(Qt::CTRL | Qt::Key_S)}};
@@ -629,9 +630,10 @@ private slots:
         auto *fullBrand = h->find<QLabel>(QStringLiteral("lblFullBrand"));
         QVERIFY(cobrand->isVisible() && fullBrand->isVisible());
         QCOMPARE(cobrand->geometry(), fullBrand->geometry());
-        QCOMPARE(cobrand->text(), QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
-                                                 "traffic to your site. Put your site's name &  link here. See "
-                                                 "\"Help\" for details.    Click Here for more info on co-branding."));
+        QCOMPARE(cobrand->text(),
+                 QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
+                                "traffic to your site. Put your site's name &  link here. See "
+                                "\"Help\" for details.    Click Here for more info on co-branding."));
         const QPoint centre = cobrand->geometry().center();
         QCOMPARE(frame->childAt(centre)->objectName(), front);
 

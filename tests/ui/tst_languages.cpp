@@ -178,7 +178,8 @@ private slots:
             QVERIFY2(w.dependency.TotalScore == score, row);
             QVERIFY2(w.dependency.DependencyLevel == verdictFor(score), row);
             QVERIFY2(w.find<QLabel>("lblResult_0")->text() == scoreLine(score), row);
-            QVERIFY2(w.find<QLabel>("lblResult_1")->text() == displayLineBreaks(levelLine(verdictFor(score))), row);
+            QVERIFY2(w.find<QLabel>("lblResult_1")->text() == displayLineBreaks(levelLine(verdictFor(score))),
+                     row);
             // Question 6 was shown in the user's language.
             QCOMPARE(answers->itemText(0), QCoreApplication::translate("QuestionBank", "Yes"));
             w.find<QPushButton>("cmdMain")->click();
@@ -281,8 +282,8 @@ private slots:
         name->setText(QStringLiteral("your name"));
         p.fake.boxes.clear();
         submit->click();
-        QCOMPARE(p.fake.boxes.texts(),
-                 QStringList{QCoreApplication::translate("cindrel::Placeholders", "Please Enter Your Message")});
+        QCOMPARE(p.fake.boxes.texts(), QStringList{QCoreApplication::translate("cindrel::Placeholders",
+                                                                               "Please Enter Your Message")});
         farewell.findChild<QPlainTextEdit *>(QStringLiteral("txtMessage"))->setPlainText(QStringLiteral("Hi"));
         submit->click();
         QCOMPARE(p.fake.browser.urls.size(), 1);
@@ -339,8 +340,9 @@ private slots:
             // Layouts settle on the posted events a change of text sends.
             QCoreApplication::processEvents();
             if (!shots.isEmpty())
-                window->grab().save(QStringLiteral("%1/%2-%3.png")
-                                        .arg(shots, language, QString(when).replace(notInName, QStringLiteral("-"))));
+                window->grab().save(
+                    QStringLiteral("%1/%2-%3.png")
+                        .arg(shots, language, QString(when).replace(notInName, QStringLiteral("-"))));
             for (const QString &problem : clippedTexts(window))
                 clipped << when + QStringLiteral(": ") + problem;
         };

@@ -1,12 +1,12 @@
 // The application style defers the menu bar's overflow arrow until it is
 // painted; what it paints must be the arrow the base style would have given.
 
-#include <QtTest>
 #include <QApplication>
 #include <QMenuBar>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QToolButton>
+#include <QtTest>
 
 #include "ui/LightStyle.h"
 

@@ -53,7 +53,10 @@ private slots:
         const QPoint expected = where->availableGeometry().center();
         QVERIFY2((centre - expected).manhattanLength() <= 2,
                  qPrintable(QStringLiteral("centred at %1,%2 instead of %3,%4")
-                                .arg(centre.x()).arg(centre.y()).arg(expected.x()).arg(expected.y())));
+                                .arg(centre.x())
+                                .arg(centre.y())
+                                .arg(expected.x())
+                                .arg(expected.y())));
         QCOMPARE(opened->screen(), where);
     }
 };

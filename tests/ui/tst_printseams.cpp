@@ -44,16 +44,17 @@ private slots:
         };
         make(QStringLiteral("blocker"), "not a folder");
         make(QStringLiteral("old.pdf"), "older content");
-        const auto listing = [&] { return dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); };
+        const auto listing = [&] {
+            return dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        };
         const QStringList before = listing();
 
         modNicotineDependancy test;
         const ResultReport report = buildResultReport(test, QDateTime::currentDateTime(), QLocale::c());
         QtPrintouts printouts;
-        const OutputOutcome outcome =
-            printouts.writePdf(dir.filePath(target), QSizeF(210, 297), [&](QPagedPaintDevice &device) {
-                return paintResultReport(device, report) && paints;
-            });
+        const OutputOutcome outcome = printouts.writePdf(
+            dir.filePath(target), QSizeF(210, 297),
+            [&](QPagedPaintDevice &device) { return paintResultReport(device, report) && paints; });
 
         QCOMPARE(outcome.status, written ? OutputOutcome::Done : OutputOutcome::Failed);
         QCOMPARE(outcome.reason.isEmpty(), written);
@@ -84,7 +85,8 @@ private slots:
         };
         QVERIFY(!printSupportLoaded());
         QtPrintouts missing({QDir::tempPath() + QStringLiteral("/no-such-folder")});
-        const OutputOutcome outcome = missing.print(QStringLiteral("doc"), [](QPagedPaintDevice &) { return true; });
+        const OutputOutcome outcome = missing.print(QStringLiteral("doc"),
+                                                    [](QPagedPaintDevice &) { return true; });
         QCOMPARE(outcome.status, OutputOutcome::Failed);
         QVERIFY(!outcome.reason.isEmpty());
 

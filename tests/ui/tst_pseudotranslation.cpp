@@ -101,9 +101,10 @@ private slots:
         lookAtBoxes(p, QStringLiteral("save and print"));
         const QDateTime takenAt(QDate(2026, 12, 7), QTime(10, 30));
         const ResultReport report = buildResultReport(p.dependency, takenAt, QLocale::c());
-        QStringList texts{report.title, report.program, report.questionHeading, report.answerHeading,
-                          report.pointsHeading, report.totalHeading, report.total, report.verdictHeading,
-                          report.verdict, report.closingNote, report.documentName};
+        QStringList texts{report.title,         report.program,        report.questionHeading,
+                          report.answerHeading, report.pointsHeading,  report.totalHeading,
+                          report.total,         report.verdictHeading, report.verdict,
+                          report.closingNote,   report.documentName};
         // The date is the locale's, not a text of the program's.
         texts << QString(report.takenAt).remove(QLocale::c().toString(takenAt.date(), QLocale::LongFormat));
         for (const auto &[heading, value] : report.details)
@@ -212,8 +213,9 @@ private:
         QCoreApplication::processEvents();
         const QString shots = qEnvironmentVariable("CINDREL_PSEUDO_SHOTS");
         if (!shots.isEmpty())
-            window->grab().save(shots + QLatin1Char('/') + QString(when).replace(QLatin1Char(' '), QLatin1Char('-'))
-                                + QLatin1Char('-') + QString::number(++shotCount) + QStringLiteral(".png"));
+            window->grab().save(shots + QLatin1Char('/')
+                                + QString(when).replace(QLatin1Char(' '), QLatin1Char('-')) + QLatin1Char('-')
+                                + QString::number(++shotCount) + QStringLiteral(".png"));
         const QList<ShownText> texts = cindrel::testing::shownTexts(window);
         QVERIFY(!texts.isEmpty());
         for (const ShownText &shown : texts)
