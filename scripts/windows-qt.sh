@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Builds Qt for Windows (qtbase only) with MinGW-w64 from Debian's own source
+# package of the Qt version installed here, and keeps it in a cache outside
+# the checkout. The cache is keyed by the Qt version and everything that
+# shapes the build (configure options, toolchain file, this script), so a
+# change to any of them builds a new one and an unchanged one is reused.
+# Prints the installed Qt's prefix as its last line.
+#
+# CINDREL_CACHE_DIR  where caches live (default: $XDG_CACHE_HOME/cindrel, else ~/.cache/cindrel)
+# CINDREL_JOBS       parallel compile jobs (default: the number of cores)
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+
+qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+cache_root=${CINDREL_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/cindrel}
+jobs=${CINDREL_JOBS:-$(nproc)}
+
+# Debian's source removes the bundled wintab.h and SQLite, so tablet support
+# and the SQLite driver stay off. Direct2D stays on: without it
+# Qt6PrintSupport.dll does not link in 6.4.2. The rest is left out because the
+# program does not use it (network, D-Bus, OpenGL, XML, concurrency).
+configure_options=(
+  -release -shared -opensource -confirm-license
+  -xplatform win32-g++ -device-option CROSS_COMPILE=x86_64-w64-mingw32-
+  -qt-host-path /usr
+  -nomake tests -nomake examples
+  -no-dbus -no-icu -no-opengl -no-openssl
+  -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre -qt-doubleconversion
+  -no-feature-network -no-feature-concurrent -no-feature-xml -no-feature-tabletevent
+  -no-sql-sqlite
+)
+# Debian's cross.patch adapts qtbase to Debian's own multiarch cross builds;
+# it does not apply to a MinGW build.
+skipped_patches=(cross.patch)
+
+key=$( { echo "$qt_version"; printf '%s\n' "${configure_options[@]}" "${skipped_patches[@]}"
+         cat "$here/cmake/mingw-w64.cmake"; } | sha256sum | cut -c1-12)
+prefix=$cache_root/qt-${qt_version%%+*}-win64-$key
+stamp=$prefix/.cindrel-complete
+
+if [[ -f $stamp ]]; then
+  echo "windows-qt: reusing $prefix" >&2
+  echo "$prefix"
+  exit 0
+fi
+
+echo "windows-qt: building Qt $qt_version for Windows into $prefix" >&2
+rm -rf "$prefix"
+mkdir -p "$prefix"
+# The installed Qt's CMake files name the toolchain file, so it lives inside
+# the cache with it rather than in a checkout that may move.
+cp "$here/cmake/mingw-w64.cmake" "$prefix/toolchain.cmake"
+
+work=$(mktemp -d "$cache_root/qt-build.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+# Fetch the source package through a private sources list made from the
+# system's own (deb turned into deb-src), and private package lists, so the
+# system's apt configuration is left untouched.
+mkdir -p "$work/apt/lists/partial" "$work/apt/sources.list.d"
+for f in /etc/apt/sources.list.d/*.sources; do
+  [[ -f $f ]] && sed -E 's/^Types:.*/Types: deb-src/' "$f" >"$work/apt/sources.list.d/$(basename "$f")"
+done
+if [[ -f /etc/apt/sources.list ]]; then
+  sed -nE 's/^deb[[:space:]]/deb-src /p' /etc/apt/sources.list >"$work/apt/sources.list"
+else
+  : >"$work/apt/sources.list"
+fi
+apt_opts=(-o "Dir::Etc::sourcelist=$work/apt/sources.list"
+          -o "Dir::Etc::sourceparts=$work/apt/sources.list.d"
+          -o "Dir::State::Lists=$work/apt/lists")
+apt-get "${apt_opts[@]}" update -q >&2
+(cd "$work" && apt-get "${apt_opts[@]}" source --download-only "qt6-base=$qt_version" >&2)
+
+src=$work/qtbase
+mkdir "$src"
+tar -xf "$work"/qt6-base_*.orig.tar.* -C "$src" --strip-components=1
+tar -xf "$work"/qt6-base_*.debian.tar.* -C "$src"
+while read -r patch _; do
+  [[ -z $patch || $patch == \#* ]] && continue
+  if printf '%s\n' "${skipped_patches[@]}" | grep -qx "$patch"; then
+    echo "windows-qt: skipping $patch" >&2
+    continue
+  fi
+  patch -d "$src" -p1 -s --forward <"$src/debian/patches/$patch" >&2
+done <"$src/debian/patches/series"
+
+mkdir "$work/build"
+cd "$work/build"
+nice -n 19 "$src/configure" -prefix "$prefix" "${configure_options[@]}" -- -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$prefix/toolchain.cmake" \
+  -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >&2
+nice -n 19 cmake --build . --parallel "$jobs" >&2
+cmake --install . >&2
+touch "$stamp"
+echo "windows-qt: done" >&2
+echo "$prefix"
