@@ -278,6 +278,29 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
         <source>The decision to quit nicotine smoking has to be yours. This test can only act as a guideline in letting you understand your level of dependency.</source>
         <translation>Die Entscheidung, mit dem Rauchen aufzuhören, müssen Sie selbst treffen. Dieser Test kann Ihnen nur als Anhaltspunkt dienen, um Ihren Grad der Abhängigkeit zu verstehen.</translation>
     </message>
+    <message>
+        <source>low</source>
+        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;5 of 6, high&quot;.</extracomment>
+        <translation>niedrig</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>mittel</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>hoch</translation>
+    </message>
+    <message>
+        <source>Heaviness of Smoking Index (questions 1 and 2): %1 of %2, %3</source>
+        <extracomment>The line under the total score; %1 is the index (0 to %2), %3 its band: &quot;low&quot;, &quot;moderate&quot; or &quot;high&quot;. &quot;Heaviness of Smoking Index&quot; is the name of a clinical measure.</extracomment>
+        <translation>Heaviness of Smoking Index (Fragen 1 und 2): %1 von %2, %3</translation>
+    </message>
+    <message>
+        <source>Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; bands as in the NIDA Data Share instrument page.</source>
+        <extracomment>The source of the index and its bands, in the report&apos;s small print; the citation stays as it is.</extracomment>
+        <translation>Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; Einteilung wie auf der Seite des Instruments bei NIDA Data Share.</translation>
+    </message>
 </context>
 <context>
     <name>ResultScale</name>

@@ -278,6 +278,29 @@ La página de manual %1(1) da los detalles.</translation>
         <source>The decision to quit nicotine smoking has to be yours. This test can only act as a guideline in letting you understand your level of dependency.</source>
         <translation>La decisión de dejar de fumar tiene que ser suya. Este test solo puede servirle de orientación para entender su nivel de dependencia.</translation>
     </message>
+    <message>
+        <source>low</source>
+        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;5 of 6, high&quot;.</extracomment>
+        <translation>bajo</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>moderado</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>alto</translation>
+    </message>
+    <message>
+        <source>Heaviness of Smoking Index (questions 1 and 2): %1 of %2, %3</source>
+        <extracomment>The line under the total score; %1 is the index (0 to %2), %3 its band: &quot;low&quot;, &quot;moderate&quot; or &quot;high&quot;. &quot;Heaviness of Smoking Index&quot; is the name of a clinical measure.</extracomment>
+        <translation>Heaviness of Smoking Index (preguntas 1 y 2): %1 de %2, %3</translation>
+    </message>
+    <message>
+        <source>Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; bands as in the NIDA Data Share instrument page.</source>
+        <extracomment>The source of the index and its bands, in the report&apos;s small print; the citation stays as it is.</extracomment>
+        <translation>Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; niveles según la página del instrumento en NIDA Data Share.</translation>
+    </message>
 </context>
 <context>
     <name>ResultScale</name>

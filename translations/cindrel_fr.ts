@@ -278,6 +278,29 @@ La page de manuel %1(1) donne les détails.</translation>
         <source>The decision to quit nicotine smoking has to be yours. This test can only act as a guideline in letting you understand your level of dependency.</source>
         <translation>La décision d’arrêter de fumer doit venir de vous. Ce test peut seulement vous servir de repère pour comprendre votre niveau de dépendance.</translation>
     </message>
+    <message>
+        <source>low</source>
+        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;5 of 6, high&quot;.</extracomment>
+        <translation>faible</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>modéré</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>élevé</translation>
+    </message>
+    <message>
+        <source>Heaviness of Smoking Index (questions 1 and 2): %1 of %2, %3</source>
+        <extracomment>The line under the total score; %1 is the index (0 to %2), %3 its band: &quot;low&quot;, &quot;moderate&quot; or &quot;high&quot;. &quot;Heaviness of Smoking Index&quot; is the name of a clinical measure.</extracomment>
+        <translation>Heaviness of Smoking Index (questions 1 et 2)&#xa0;: %1 sur %2, %3</translation>
+    </message>
+    <message>
+        <source>Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; bands as in the NIDA Data Share instrument page.</source>
+        <extracomment>The source of the index and its bands, in the report&apos;s small print; the citation stays as it is.</extracomment>
+        <translation>Heaviness of Smoking Index&#xa0;: Heatherton et al., Br J Addict 1989&#xa0;; niveaux selon la page de l’instrument sur NIDA Data Share.</translation>
+    </message>
 </context>
 <context>
     <name>ResultScale</name>
