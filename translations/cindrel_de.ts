@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>Option „%1“ braucht einen Wert</translation>
+        <translation>Option „%1“ erfordert einen Wert</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
@@ -27,11 +27,11 @@ von 0 bis 10 und eine Einstufung.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation>Diese Hilfe zeigen und beenden.</translation>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
     </message>
     <message>
         <source>Show the program&apos;s name and version and exit.</source>
-        <translation>Name und Version des Programms zeigen und beenden.</translation>
+        <translation>Name und Version des Programms anzeigen und beenden.</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -140,7 +140,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     </message>
     <message>
         <source>After one hour</source>
-        <translation>Nach einer Stunde</translation>
+        <translation>Nach mehr als einer Stunde</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -390,7 +390,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     <message>
         <source>Cindrel is a simple health tool that helps one know their level of dependency on nicotine. Nicotine has harmful effects and is best to be avoided. All rights in this software are reserved by Velmor Softwares.</source>
         <extracomment>The About window&apos;s description. In every translation, add a sentence saying that this translation of the questionnaire is the program&apos;s own and not a validated clinical version.</extracomment>
-        <translation>Cindrel ist ein einfaches Gesundheitsprogramm, mit dem Sie den Grad Ihrer Nikotinabhängigkeit ermitteln können. Nikotin ist schädlich und sollte am besten gemieden werden. Alle Rechte an dieser Software liegen bei Velmor Softwares. Die deutsche Fassung des Fragebogens ist eine eigene Übersetzung des Programms und keine validierte klinische Version.</translation>
+        <translation>Cindrel ist ein einfaches Gesundheitsprogramm, mit dem Sie den Grad Ihrer Nikotinabhängigkeit ermitteln können. Nikotin ist schädlich und sollte am besten gemieden werden. Alle Rechte an dieser Software liegen bei Velmor Softwares. Die deutsche Fassung des Fragebogens wurde für dieses Programm übersetzt und ist keine validierte klinische Version.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -446,7 +446,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     </message>
     <message>
         <source>Nicotine Dependency describes your &quot;craving&quot; for nicotine from smoking. Nicotine has very bad effects on the health of person affecting his / her heart, brain and other body functions.</source>
-        <translation>Die Nikotinabhängigkeit beschreibt Ihr „Verlangen“ nach dem Nikotin aus dem Rauchen. Nikotin schadet der Gesundheit sehr: Es greift Herz, Gehirn und andere Körperfunktionen an.</translation>
+        <translation>Die Nikotinabhängigkeit beschreibt Ihr „Verlangen“ nach dem Nikotin im Tabakrauch. Nikotin schadet der Gesundheit sehr: Es greift Herz, Gehirn und andere Körperfunktionen an.</translation>
     </message>
     <message>
         <source>Enter Name</source>
@@ -601,11 +601,11 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     <name>cindrel::ResultMenu</name>
     <message>
         <source>&amp;Print Result...</source>
-        <translation>Ergebnis &amp;drucken...</translation>
+        <translation>Ergebnis &amp;drucken…</translation>
     </message>
     <message>
         <source>&amp;Save Result as PDF...</source>
-        <translation>Ergebnis als PDF &amp;speichern...</translation>
+        <translation>Ergebnis als PDF &amp;speichern…</translation>
     </message>
 </context>
 <context>
@@ -670,7 +670,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     <message>
         <source>Please enter your age in years, from %1 to %2</source>
         <extracomment>%1 and %2 are the youngest and the oldest age accepted.</extracomment>
-        <translation>Bitte geben Sie Ihr Alter in Jahren ein, von %1 bis %2</translation>
+        <translation>Bitte geben Sie Ihr Alter in Jahren (%1 bis %2) ein</translation>
     </message>
     <message>
         <source>Question %1 of %2</source>
