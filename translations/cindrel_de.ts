@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value</source>
-        <translation>Option „%1“ braucht einen Wert</translation>
+        <translation>Option „%1“ erfordert einen Wert</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
@@ -27,11 +27,11 @@ von 0 bis 10 und eine Einstufung.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation>Diese Hilfe zeigen und beenden.</translation>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
     </message>
     <message>
         <source>Show the program&apos;s name and version and exit.</source>
-        <translation>Name und Version des Programms zeigen und beenden.</translation>
+        <translation>Name und Version des Programms anzeigen und beenden.</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -140,7 +140,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     </message>
     <message>
         <source>After one hour</source>
-        <translation>Nach einer Stunde</translation>
+        <translation>Nach mehr als einer Stunde</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -278,6 +278,29 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
         <source>The decision to quit nicotine smoking has to be yours. This test can only act as a guideline in letting you understand your level of dependency.</source>
         <translation>Die Entscheidung, mit dem Rauchen aufzuhören, müssen Sie selbst treffen. Dieser Test kann Ihnen nur als Anhaltspunkt dienen, um Ihren Grad der Abhängigkeit zu verstehen.</translation>
     </message>
+    <message>
+        <source>low</source>
+        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;5 of 6, high&quot;.</extracomment>
+        <translation>niedrig</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>mittel</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>hoch</translation>
+    </message>
+    <message>
+        <source>Heaviness of Smoking Index (questions 1 and 2): %1 of %2, %3</source>
+        <extracomment>The line under the total score; %1 is the index (0 to %2), %3 its band: &quot;low&quot;, &quot;moderate&quot; or &quot;high&quot;. &quot;Heaviness of Smoking Index&quot; is the name of a clinical measure.</extracomment>
+        <translation>Heaviness of Smoking Index (Fragen 1 und 2): %1 von %2, %3</translation>
+    </message>
+    <message>
+        <source>Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; bands as in the NIDA Data Share instrument page.</source>
+        <extracomment>The source of the index and its bands, in the report&apos;s small print; the citation stays as it is.</extracomment>
+        <translation>Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; Einteilung wie auf der Seite des Instruments bei NIDA Data Share.</translation>
+    </message>
 </context>
 <context>
     <name>ResultScale</name>
@@ -367,7 +390,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     <message>
         <source>Cindrel is a simple health tool that helps one know their level of dependency on nicotine. Nicotine has harmful effects and is best to be avoided. All rights in this software are reserved by Velmor Softwares.</source>
         <extracomment>The About window&apos;s description. In every translation, add a sentence saying that this translation of the questionnaire is the program&apos;s own and not a validated clinical version.</extracomment>
-        <translation>Cindrel ist ein einfaches Gesundheitsprogramm, mit dem Sie den Grad Ihrer Nikotinabhängigkeit ermitteln können. Nikotin ist schädlich und sollte am besten gemieden werden. Alle Rechte an dieser Software liegen bei Velmor Softwares. Die deutsche Fassung des Fragebogens ist eine eigene Übersetzung des Programms und keine validierte klinische Version.</translation>
+        <translation>Cindrel ist ein einfaches Gesundheitsprogramm, mit dem Sie den Grad Ihrer Nikotinabhängigkeit ermitteln können. Nikotin ist schädlich und sollte am besten gemieden werden. Alle Rechte an dieser Software liegen bei Velmor Softwares. Die deutsche Fassung des Fragebogens wurde für dieses Programm übersetzt und ist keine validierte klinische Version.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -423,7 +446,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     </message>
     <message>
         <source>Nicotine Dependency describes your &quot;craving&quot; for nicotine from smoking. Nicotine has very bad effects on the health of person affecting his / her heart, brain and other body functions.</source>
-        <translation>Die Nikotinabhängigkeit beschreibt Ihr „Verlangen“ nach dem Nikotin aus dem Rauchen. Nikotin schadet der Gesundheit sehr: Es greift Herz, Gehirn und andere Körperfunktionen an.</translation>
+        <translation>Die Nikotinabhängigkeit beschreibt Ihr „Verlangen“ nach dem Nikotin im Tabakrauch. Nikotin schadet der Gesundheit sehr: Es greift Herz, Gehirn und andere Körperfunktionen an.</translation>
     </message>
     <message>
         <source>Enter Name</source>
@@ -578,11 +601,11 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     <name>cindrel::ResultMenu</name>
     <message>
         <source>&amp;Print Result...</source>
-        <translation>Ergebnis &amp;drucken...</translation>
+        <translation>Ergebnis &amp;drucken…</translation>
     </message>
     <message>
         <source>&amp;Save Result as PDF...</source>
-        <translation>Ergebnis als PDF &amp;speichern...</translation>
+        <translation>Ergebnis als PDF &amp;speichern…</translation>
     </message>
 </context>
 <context>
@@ -647,7 +670,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     <message>
         <source>Please enter your age in years, from %1 to %2</source>
         <extracomment>%1 and %2 are the youngest and the oldest age accepted.</extracomment>
-        <translation>Bitte geben Sie Ihr Alter in Jahren ein, von %1 bis %2</translation>
+        <translation>Bitte geben Sie Ihr Alter in Jahren (%1 bis %2) ein</translation>
     </message>
     <message>
         <source>Question %1 of %2</source>

@@ -22,8 +22,8 @@
     <message>
         <source>Measures a smoker&apos;s dependence on nicotine: six questions, a score from
 0 to 10 and a verdict.</source>
-        <translation>Mide la dependencia de la nicotina de un fumador: seis preguntas, una
-puntuación de 0 a 10 y un veredicto.</translation>
+        <translation>Mide la dependencia de la nicotina que tiene un fumador: seis preguntas,
+una puntuación de 0 a 10 y un veredicto.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -278,6 +278,29 @@ La página de manual %1(1) da los detalles.</translation>
         <source>The decision to quit nicotine smoking has to be yours. This test can only act as a guideline in letting you understand your level of dependency.</source>
         <translation>La decisión de dejar de fumar tiene que ser suya. Este test solo puede servirle de orientación para entender su nivel de dependencia.</translation>
     </message>
+    <message>
+        <source>low</source>
+        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;5 of 6, high&quot;.</extracomment>
+        <translation>bajo</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>moderado</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>alto</translation>
+    </message>
+    <message>
+        <source>Heaviness of Smoking Index (questions 1 and 2): %1 of %2, %3</source>
+        <extracomment>The line under the total score; %1 is the index (0 to %2), %3 its band: &quot;low&quot;, &quot;moderate&quot; or &quot;high&quot;. &quot;Heaviness of Smoking Index&quot; is the name of a clinical measure.</extracomment>
+        <translation>Heaviness of Smoking Index (preguntas 1 y 2): %1 de %2, %3</translation>
+    </message>
+    <message>
+        <source>Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; bands as in the NIDA Data Share instrument page.</source>
+        <extracomment>The source of the index and its bands, in the report&apos;s small print; the citation stays as it is.</extracomment>
+        <translation>Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; niveles según la página del instrumento en NIDA Data Share.</translation>
+    </message>
 </context>
 <context>
     <name>ResultScale</name>
@@ -423,7 +446,7 @@ La página de manual %1(1) da los detalles.</translation>
     </message>
     <message>
         <source>Nicotine Dependency describes your &quot;craving&quot; for nicotine from smoking. Nicotine has very bad effects on the health of person affecting his / her heart, brain and other body functions.</source>
-        <translation>La dependencia de la nicotina describe su «ansia» de la nicotina del tabaco. La nicotina es muy perjudicial para la salud: afecta al corazón, al cerebro y a otras funciones del cuerpo.</translation>
+        <translation>La dependencia de la nicotina describe su «ansia» de la nicotina que le aporta el tabaco. La nicotina es muy perjudicial para la salud: afecta al corazón, al cerebro y a otras funciones del cuerpo.</translation>
     </message>
     <message>
         <source>Enter Name</source>
@@ -578,11 +601,11 @@ La página de manual %1(1) da los detalles.</translation>
     <name>cindrel::ResultMenu</name>
     <message>
         <source>&amp;Print Result...</source>
-        <translation>&amp;Imprimir resultado...</translation>
+        <translation>&amp;Imprimir resultado…</translation>
     </message>
     <message>
         <source>&amp;Save Result as PDF...</source>
-        <translation>&amp;Guardar resultado como PDF...</translation>
+        <translation>&amp;Guardar resultado como PDF…</translation>
     </message>
 </context>
 <context>
@@ -617,7 +640,7 @@ La página de manual %1(1) da los detalles.</translation>
     <message>
         <source>%1 is a &quot;FREE&quot; online discussion forum on smoking, quitting and healthy living. To help us develop and maintain this software, please visit it regularly.</source>
         <extracomment>A support message of the farewell window; %1 is the forum&apos;s web address.</extracomment>
-        <translation>%1 es un foro de debate en línea «GRATUITO» sobre el tabaco, cómo dejarlo y la vida sana. Para ayudarnos a desarrollar y mantener este software, visítelo con regularidad.</translation>
+        <translation>%1 es un foro de debate en línea «GRATUITO» sobre fumar, dejar de fumar y llevar una vida sana. Para ayudarnos a desarrollar y mantener este software, visítelo con regularidad.</translation>
     </message>
     <message>
         <source>Our forum at %1 needs your help. All you have to do is visit it regularly and take part in its discussions and activities, to help us maintain and develop more Velmor Softwares.</source>
@@ -675,7 +698,7 @@ La página de manual %1(1) da los detalles.</translation>
     <name>cindrel::modTellAFriend</name>
     <message>
         <source>Your Referral Is Too Long To Send</source>
-        <translation>Su recomendación es demasiado larga para enviarse</translation>
+        <translation>Su recomendación es demasiado larga y no se puede enviar</translation>
     </message>
 </context>
 </TS>

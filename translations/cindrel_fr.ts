@@ -276,7 +276,30 @@ La page de manuel %1(1) donne les détails.</translation>
     </message>
     <message>
         <source>The decision to quit nicotine smoking has to be yours. This test can only act as a guideline in letting you understand your level of dependency.</source>
-        <translation>La décision d’arrêter de fumer doit venir de vous. Ce test peut seulement vous servir de repère pour comprendre votre niveau de dépendance.</translation>
+        <translation>La décision d’arrêter de fumer doit venir de vous. Ce test ne peut vous servir que de repère pour comprendre votre niveau de dépendance.</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;5 of 6, high&quot;.</extracomment>
+        <translation>faible</translation>
+    </message>
+    <message>
+        <source>moderate</source>
+        <translation>modéré</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>élevé</translation>
+    </message>
+    <message>
+        <source>Heaviness of Smoking Index (questions 1 and 2): %1 of %2, %3</source>
+        <extracomment>The line under the total score; %1 is the index (0 to %2), %3 its band: &quot;low&quot;, &quot;moderate&quot; or &quot;high&quot;. &quot;Heaviness of Smoking Index&quot; is the name of a clinical measure.</extracomment>
+        <translation>Heaviness of Smoking Index (questions 1 et 2)&#xa0;: %1 sur %2, %3</translation>
+    </message>
+    <message>
+        <source>Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; bands as in the NIDA Data Share instrument page.</source>
+        <extracomment>The source of the index and its bands, in the report&apos;s small print; the citation stays as it is.</extracomment>
+        <translation>Heaviness of Smoking Index&#xa0;: Heatherton et al., Br J Addict 1989&#xa0;; niveaux selon la page de l’instrument sur NIDA Data Share.</translation>
     </message>
 </context>
 <context>
@@ -380,7 +403,7 @@ La page de manuel %1(1) donne les détails.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation>Une activité à domicile&#xa0;: créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Faites mettre ce logiciel entièrement aux couleurs de votre site web.</translation>
+        <translation>Une activité à domicile&#xa0;: créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site web.</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
@@ -423,7 +446,7 @@ La page de manuel %1(1) donne les détails.</translation>
     </message>
     <message>
         <source>Nicotine Dependency describes your &quot;craving&quot; for nicotine from smoking. Nicotine has very bad effects on the health of person affecting his / her heart, brain and other body functions.</source>
-        <translation>La dépendance à la nicotine décrit votre «&#xa0;besoin&#xa0;» de la nicotine du tabac. La nicotine a des effets très néfastes sur la santé&#xa0;: elle atteint le cœur, le cerveau et d’autres fonctions du corps.</translation>
+        <translation>La dépendance à la nicotine décrit votre «&#xa0;besoin&#xa0;» de la nicotine que vous apporte le tabac. La nicotine a des effets très néfastes sur la santé&#xa0;: elle atteint le cœur, le cerveau et d’autres fonctions du corps.</translation>
     </message>
     <message>
         <source>Enter Name</source>
@@ -470,7 +493,7 @@ La page de manuel %1(1) donne les détails.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation>Une activité à domicile&#xa0;: créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Faites mettre ce logiciel entièrement aux couleurs de votre site web. Cliquez ici pour en savoir plus.</translation>
+        <translation>Une activité à domicile&#xa0;: créez votre propre entreprise sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site web. Cliquez ici pour en savoir plus.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -578,11 +601,11 @@ La page de manuel %1(1) donne les détails.</translation>
     <name>cindrel::ResultMenu</name>
     <message>
         <source>&amp;Print Result...</source>
-        <translation>&amp;Imprimer le résultat...</translation>
+        <translation>&amp;Imprimer le résultat…</translation>
     </message>
     <message>
         <source>&amp;Save Result as PDF...</source>
-        <translation>&amp;Enregistrer le résultat en PDF...</translation>
+        <translation>&amp;Enregistrer le résultat en PDF…</translation>
     </message>
 </context>
 <context>

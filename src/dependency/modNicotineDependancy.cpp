@@ -45,6 +45,17 @@ constexpr QuestionRow kQuestionBank[] = {
 // clang-format on
 static_assert(std::size(kQuestionBank) == kQuestionCount, "one row per question");
 
+/// The most points any choice of a question scores.
+constexpr int mostPoints(std::span<const Choice> choices)
+{
+    int most = 0;
+    for (const Choice &choice : choices)
+        most = std::max(most, int(choice.points));
+    return most;
+}
+static_assert(mostPoints(kQuestionBank[0].choices) + mostPoints(kQuestionBank[1].choices) == kMaxHeavinessIndex,
+              "the Heaviness of Smoking Index is the points of questions 1 and 2");
+
 bool validQuestion(int k)
 {
     return k >= 1 && k <= kQuestionCount;
@@ -90,6 +101,19 @@ int pointsFor(int k, const QString &answer)
             return choice.points;
     }
     return 0;
+}
+
+int heavinessIndex(const std::array<QString, kQuestionCount> &answers)
+{
+    return pointsFor(1, answers[0]) + pointsFor(2, answers[1]);
+}
+
+QString heavinessBand(int index)
+{
+    const int i = std::clamp(index, 0, kMaxHeavinessIndex);
+    const auto band = std::find_if(kHeavinessBands.begin(), kHeavinessBands.end(),
+                                   [i](const HeavinessBandRow &row) { return i <= row.last; });
+    return QString::fromUtf8(band->name);
 }
 
 std::int16_t scoreAnswers(const std::array<QString, kQuestionCount> &answers)

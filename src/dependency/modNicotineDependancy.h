@@ -141,6 +141,52 @@ std::span<const Choice> choicesWithPoints(int k);
 /// The English texts of the choices of question k, in display order.
 QStringList choiceTexts(int k);
 
+/// The Heaviness of Smoking Index: the points of the answers to question 1
+/// (cigarettes a day, 0 to 3) and question 2 (time to the first cigarette,
+/// 3 to 0), so 0 to kMaxHeavinessIndex. Clinics re-ask these two at
+/// follow-up; the report gives the index beside the score.
+inline constexpr int kMaxHeavinessIndex = 6;
+
+/// One band of the index: the values it spans and its name (English,
+/// context "ResultReport").
+struct HeavinessBandRow {
+    std::int16_t first;
+    std::int16_t last;
+    const char *name;
+};
+
+// clang-format off
+inline constexpr auto kHeavinessBands = std::to_array<HeavinessBandRow>({
+    //: A band of the Heaviness of Smoking Index, after its value: "5 of 6, high".
+    {0, 1, QT_TRANSLATE_NOOP("ResultReport", "low")},
+    {2, 4, QT_TRANSLATE_NOOP("ResultReport", "moderate")},
+    {5, kMaxHeavinessIndex, QT_TRANSLATE_NOOP("ResultReport", "high")},
+});
+// clang-format on
+
+/// True when the bands follow each other without gap or overlap from 0 to
+/// kMaxHeavinessIndex, so that every index has exactly one band.
+constexpr bool heavinessBandsCoverEveryIndex()
+{
+    int next = 0;
+    for (const HeavinessBandRow &band : kHeavinessBands) {
+        if (band.first != next || band.last < band.first)
+            return false;
+        next = band.last + 1;
+    }
+    return next == kMaxHeavinessIndex + 1;
+}
+static_assert(heavinessBandsCoverEveryIndex(),
+              "the bands must span 0 to kMaxHeavinessIndex in order, each once");
+
+/// The Heaviness of Smoking Index of six answers, matched as in the scoring:
+/// an answer to question 1 or 2 that matches no choice adds nothing.
+int heavinessIndex(const std::array<QString, kQuestionCount> &answers);
+
+/// The band of an index, in English; values outside 0 to kMaxHeavinessIndex
+/// are taken as the nearest end.
+QString heavinessBand(int index);
+
 class modNicotineDependancy {
 public:
     // Wizard state, written and read by the test wizard only.

@@ -54,9 +54,23 @@ ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTim
     r.score = test.TotalScore;
     r.total = QCoreApplication::translate("ResultReport", "%1 of %2")
                   .arg(locale.toString(test.TotalScore), locale.toString(kMaxScore));
+    // Like the score, worked out from the English answers, so the same
+    // choices give the same index and band in every language.
+    const int index = heavinessIndex(test.answers());
+    //: The line under the total score; %1 is the index (0 to %2), %3 its band: "low", "moderate" or "high".
+    //: "Heaviness of Smoking Index" is the name of a clinical measure.
+    r.heavinessLine = QCoreApplication::translate(
+                          "ResultReport", "Heaviness of Smoking Index (questions 1 and 2): %1 of %2, %3")
+                          .arg(locale.toString(index), locale.toString(kMaxHeavinessIndex),
+                               QCoreApplication::translate("ResultReport",
+                                                           heavinessBand(index).toUtf8().constData()));
     r.verdictHeading = QCoreApplication::translate("ResultReport", "Your Level of Nicotine Dependency is:");
     r.verdict = questionBankText(test.DependencyLevel);
     r.closingNote = decisionNote();
+    //: The source of the index and its bands, in the report's small print; the citation stays as it is.
+    r.heavinessSource = QCoreApplication::translate(
+        "ResultReport", "Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; bands as in the NIDA "
+                        "Data Share instrument page.");
     r.documentName = resultDocumentName(takenAt.date());
     return r;
 }

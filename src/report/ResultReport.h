@@ -38,6 +38,9 @@ struct ResultReport {
     /// "Total score" and, e.g., "7 of 10".
     QString totalHeading;
     QString total;
+    /// "Heaviness of Smoking Index (questions 1 and 2): 5 of 6, high", the
+    /// line under the total.
+    QString heavinessLine;
     /// "Your Level of Nicotine Dependency is:" and the verdict.
     QString verdictHeading;
     QString verdict;
@@ -45,6 +48,8 @@ struct ResultReport {
     int score = 0;
     /// The second information text of the first step.
     QString closingNote;
+    /// The small print under it: where the index and its bands come from.
+    QString heavinessSource;
     /// "Cindrel result 2026-12-07": the document's title and the base of
     /// the suggested file name.
     QString documentName;

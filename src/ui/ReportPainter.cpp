@@ -73,6 +73,8 @@ public:
         y_ += lineGap;
 
         table(body, bodyBold, lineGap, rule);
+        y_ += lineGap * 0.3;
+        y_ += text(body, kInk, 0, width_, r_.heavinessLine);
         y_ += lineGap;
 
         y_ += text(body, kInk, 0, width_, r_.verdictHeading);
@@ -88,6 +90,8 @@ public:
         QFont note = small;
         note.setItalic(true);
         y_ += text(note, kGrey, 0, width_, r_.closingNote);
+        y_ += lineGap * 0.5;
+        y_ += text(small, kGrey, 0, width_, r_.heavinessSource);
         return y_;
     }
 

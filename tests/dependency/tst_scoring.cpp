@@ -121,6 +121,32 @@ private slots:
         QCOMPARE(verdictFor(std::int16_t(score)), verdict);
     }
 
+    /// The Heaviness of Smoking Index and its band for every pair of answers
+    /// to questions 1 and 2; the other answers, a point each, do not count.
+    void heavinessIndexOfEveryPair_data()
+    {
+        QTest::addColumn<int>("cigarettes");     // choice of question 1, 0 to 3 points
+        QTest::addColumn<int>("firstCigarette"); // choice of question 2, 3 to 0 points
+        QTest::addColumn<QString>("index");
+        const char *index[4][4] = {{"3 moderate", "2 moderate", "1 low", "0 low"},
+                                   {"4 moderate", "3 moderate", "2 moderate", "1 low"},
+                                   {"5 high", "4 moderate", "3 moderate", "2 moderate"},
+                                   {"6 high", "5 high", "4 moderate", "3 moderate"}};
+        for (int i = 0; i < 4; ++i) {
+            for (int j = 0; j < 4; ++j)
+                QTest::addRow("%d/%d", i, j) << i << j << index[i][j];
+        }
+    }
+    void heavinessIndexOfEveryPair()
+    {
+        QFETCH(int, cigarettes);
+        QFETCH(int, firstCigarette);
+        QFETCH(QString, index);
+        const int value = heavinessIndex({choiceTexts(1).at(cigarettes), choiceTexts(2).at(firstCigarette),
+                                          "Yes", "The first one", "Yes", "Yes"});
+        QCOMPARE(QString::number(value) + ' ' + heavinessBand(value), index);
+    }
+
     void pointsFollowTheirRule()
     {
         // Question 1 rises 0..3; the others fall to 0 at their last choice.

@@ -2,7 +2,8 @@
 # The result kept only when the user asks: a whole test, then File > Save
 # Result as PDF through the real save dialog, which suggests a dated name in
 # the documents folder; the PDF's text holds the name, every question with
-# its answer, the score and the verdict. Showing the result writes nothing.
+# its answer, the score, the Heaviness of Smoking Index and the verdict.
+# Showing the result writes nothing.
 # A save into a folder that is a regular file (which fails for root too,
 # unlike a read-only folder) shows the program's message box and leaves
 # nothing behind.
@@ -69,6 +70,7 @@ expect_line "Name: Ann Example"
 expect_line "Age: 42"
 expect_line "Sex: Female"
 expect_line "Total score 4 of 10"
+expect_line "Heaviness of Smoking Index (questions 1 and 2): 2 of 6, moderate"
 expect_line "You are slightly dependent on nicotine"
 expect_line "$CINDREL_NAME version $CINDREL_VERSION"
 for line in \

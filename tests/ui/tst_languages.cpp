@@ -24,6 +24,7 @@
 #include "doubles/FakeProgram.h"
 #include "doubles/WindowTexts.h"
 #include "platform/WidgetSeams.h"
+#include "report/ResultReport.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmFarewell.h"
 #include "ui/FrmMain.h"
@@ -323,6 +324,26 @@ private slots:
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QVERIFY(translations > 0);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    /// The report's line of the Heaviness of Smoking Index in each language,
+    /// for "More than 30" (3 points) and "Between half an hour to an hour" (1).
+    void reportGivesTheHeavinessIndex_data() { languages_data(); }
+    void reportGivesTheHeavinessIndex()
+    {
+        QFETCH(QString, language);
+        const QHash<QString, QString> lines{
+            {"en", "Heaviness of Smoking Index (questions 1 and 2): 4 of 6, moderate"},
+            {"de", "Heaviness of Smoking Index (Fragen 1 und 2): 4 von 6, mittel"},
+            {"fr", "Heaviness of Smoking Index (questions 1 et 2)\u00a0: 4 sur 6, modéré"},
+            {"es", "Heaviness of Smoking Index (preguntas 1 y 2): 4 de 6, moderado"}};
+        if (!lines.contains(language))
+            QSKIP("no line written down for this language");
+        installTranslations(QLocale(language));
+        modNicotineDependancy test;
+        test.setAnswer(1, choiceTexts(1).at(3));
+        test.setAnswer(2, choiceTexts(2).at(2));
+        QCOMPARE(buildResultReport(test, {}, QLocale(language)).heavinessLine, lines.value(language));
     }
 
     void windowsShowWholeTexts_data() { languages_data(); }
