@@ -5,7 +5,7 @@
 
 #include "report/ScaleGeometry.h"
 #include "ui/Accessibility.h"
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 #include "ui/ScalePainter.h"
 
 namespace cindrel {

@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "report/ScaleGeometry.h"
-#include "ui/Colours.h"
+#include "ui/Look.h"
 
 namespace cindrel {
 
