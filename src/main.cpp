@@ -15,9 +15,9 @@
 #include "platform/PrintSeams.h"
 #include "platform/SystemClock.h"
 #include "platform/WidgetSeams.h"
-#include "ui/AppIcon.h"
 #include "ui/FrmMain.h"
 #include "ui/LightStyle.h"
+#include "ui/Look.h"
 #include "ui/Translations.h"
 
 using namespace cindrel;

@@ -8,7 +8,6 @@
 #include "Identity.h"
 #include "links/SitePages.h"
 #include "ui/Accessibility.h"
-#include "ui/AppIcon.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 

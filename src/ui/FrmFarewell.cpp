@@ -17,7 +17,6 @@
 #include "farewell/SupportMessages.h"
 #include "links/SitePages.h"
 #include "ui/Accessibility.h"
-#include "ui/AppIcon.h"
 #include "ui/BoundedTextEdit.h"
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"

@@ -31,7 +31,7 @@
 #include "ui/LinkLabel.h"
 #include "ui/Look.h"
 #include "ui/ResultMenu.h"
-#include "ui/ResultScale.h"
+#include "ui/ScalePainter.h"
 
 namespace cindrel {
 

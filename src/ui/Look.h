@@ -1,11 +1,13 @@
 #pragma once
-// The windows' shared look and plumbing: the program's colours and typeface,
-// places in twips, plain labels, length bounds for line edits, and where a
-// window opens.
+// The windows' shared look and plumbing: the program's colours, typeface and
+// icon, places in twips, plain labels, length bounds for line edits, and
+// where a window opens.
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QRect>
 #include <functional>
 
@@ -59,5 +61,17 @@ void boundLength(QLineEdit *edit, int maxLength, std::function<void()> tooLong);
 /// platform places windows itself, as Wayland compositors do, the move has
 /// no effect.
 void centreOnMainWindowScreen(QWidget *window);
+
+/// The application icon in every size it is drawn at.
+QIcon applicationIcon();
+
+/// The icon at 32 by 32 logical pixels, for picture boxes: the image whose
+/// size best fits a screen with the given device pixel ratio (48 pixels at
+/// 1.5, 64 at 2), so that it is drawn sharp.
+QPixmap applicationIconPixmap(qreal devicePixelRatio = 1.0);
+
+/// A borderless picture box showing the icon, read by a screen reader as
+/// the program's icon.
+QLabel *makeIconPicture(QWidget *parent, const QString &name);
 
 } // namespace cindrel

@@ -16,8 +16,8 @@
 #include "doubles/ActiveWindow.h"
 #include "doubles/FakeProgram.h"
 #include "links/SitePages.h"
-#include "ui/AppIcon.h"
 #include "ui/FrmAbout.h"
+#include "ui/Look.h"
 
 using namespace cindrel;
 using namespace cindrel::testing;

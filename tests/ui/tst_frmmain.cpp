@@ -28,7 +28,7 @@
 #include "report/ScaleGeometry.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmMain.h"
-#include "ui/ResultScale.h"
+#include "ui/ScalePainter.h"
 
 using namespace cindrel;
 using cindrel::testing::FakeProgram;
