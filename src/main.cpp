@@ -8,7 +8,6 @@
 #include "app/Lifecycle.h"
 #include "dependency/modNicotineDependancy.h"
 #include "farewell/modTellAFriend.h"
-#include "links/UpdateReminder.h"
 #include "platform/ClockRandom.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/LockFileGuard.h"
@@ -95,16 +94,10 @@ int main(int argc, char **argv)
 
     // The main window is deleted when it closes, and the farewell window it
     // opens then when that one closes.
-    FrmMain *mainWindow = nullptr;
-    const StartupSteps steps{
-        [&] { ShowUpdateReminder(settings, clock, boxes, browser); },
-        [&] {
-            mainWindow = new FrmMain(ctx);
-            mainWindow->show();
-        },
-        [&] { mainWindow->CoBrand_Randomize(); },
-    };
-    if (!StartApplication(services, steps))
-        return 0;
-    return QApplication::exec();
+    const bool started = StartApplication(services, [&ctx] {
+        auto *mainWindow = new FrmMain(ctx);
+        mainWindow->show();
+        mainWindow->CoBrand_Randomize();
+    });
+    return started ? QApplication::exec() : 0;
 }

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "links/UpdateReminder.h"
+
 namespace cindrel {
 
 void Shutdown::EndApplication()
@@ -29,7 +31,7 @@ void Shutdown::EndApplication()
     QCoreApplication::quit();
 }
 
-bool StartApplication(Services &services, const StartupSteps &steps)
+bool StartApplication(Services &services, const std::function<void()> &showMainWindow)
 {
     if (services.guard.anotherCopyRunning()) {
         services.boxes.information(
@@ -37,10 +39,8 @@ bool StartApplication(Services &services, const StartupSteps &steps)
         return false;
     }
     services.random.seedFromClock();
-    for (const auto &step : {steps.showUpdateReminder, steps.showMainWindow, steps.coBrandRandomize}) {
-        if (step)
-            step();
-    }
+    ShowUpdateReminder(services.settings, services.clock, services.boxes, services.browser);
+    showMainWindow();
     return true;
 }
 

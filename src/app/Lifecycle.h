@@ -38,17 +38,11 @@ struct AppContext {
     modTellAFriend &referral;
 };
 
-/// The steps of start-up that belong to other parts of the program.
-struct StartupSteps {
-    std::function<void()> showUpdateReminder;
-    std::function<void()> showMainWindow;
-    std::function<void()> coBrandRandomize;
-};
-
 /// Runs start-up in order: refuse a second copy ("Application is already
-/// running"), seed the generator, the update reminder, load and show the
-/// main window, choose the promotional label. Returns false when this copy
-/// was refused; the program then ends without a window.
-bool StartApplication(Services &services, const StartupSteps &steps);
+/// running"), seed the generator, the update reminder, then
+/// showMainWindow (which loads and shows the main window and chooses its
+/// promotional label). Returns false when this copy was refused; the
+/// program then ends without a window.
+bool StartApplication(Services &services, const std::function<void()> &showMainWindow);
 
 } // namespace cindrel

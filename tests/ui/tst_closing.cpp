@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "doubles/FakeProgram.h"
+#include "links/UpdateReminder.h"
 #include "ui/FrmFarewell.h"
 #include "ui/FrmMain.h"
 
@@ -78,28 +79,26 @@ private slots:
     void startupRunsItsStepsInOrder()
     {
         FakeServices fake;
+        fake.settings.values.insert(kLastReminderDateKey, QStringLiteral("2026-01-01")); // reminder due
         QStringList log;
-        fake.boxes.onShow = [&](const RecordedBox &) { log << "box"; };
-        StartupSteps steps{
-            [&] { log << QStringLiteral("reminder seeded=%1").arg(fake.random.seeds); },
-            [&] { log << "main window"; },
-            [&] { log << "co-brand"; },
+        fake.boxes.onShow = [&](const RecordedBox &) {
+            log << QStringLiteral("reminder seeded=%1").arg(fake.random.seeds);
         };
-        QVERIFY(StartApplication(fake.services, steps));
-        QCOMPARE(log, (QStringList{"reminder seeded=1", "main window", "co-brand"}));
+        QVERIFY(StartApplication(fake.services, [&] { log << "main window"; }));
+        QCOMPARE(log, (QStringList{"reminder seeded=1", "main window"}));
     }
 
     void secondCopyIsRefused()
     {
         FakeServices fake;
         fake.guard.running = true;
-        bool anyStep = false;
-        StartupSteps steps{[&] { anyStep = true; }, [&] { anyStep = true; }, [&] { anyStep = true; }};
+        fake.settings.values.insert(kLastReminderDateKey, QStringLiteral("2026-01-01"));
+        bool shown = false;
 
-        QVERIFY(!StartApplication(fake.services, steps));
+        QVERIFY(!StartApplication(fake.services, [&] { shown = true; }));
         QCOMPARE(fake.boxes.boxes,
                  (std::vector<RecordedBox>{{RecordedBox::Information, "Application is already running"}}));
-        QVERIFY(!anyStep);
+        QVERIFY(!shown);
         QCOMPARE(fake.random.seeds, 0);
     }
 
