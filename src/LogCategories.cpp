@@ -7,7 +7,5 @@ Q_LOGGING_CATEGORY(lcSettings, "cindrel.settings", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcLock, "cindrel.lock", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcLinks, "cindrel.links", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcPrint, "cindrel.print", QtWarningMsg)
-Q_LOGGING_CATEGORY(lcStartup, "cindrel.startup", QtWarningMsg)
-Q_LOGGING_CATEGORY(lcShutdown, "cindrel.shutdown", QtWarningMsg)
 
 } // namespace cindrel

@@ -17,9 +17,5 @@ Q_DECLARE_LOGGING_CATEGORY(lcLock)
 Q_DECLARE_LOGGING_CATEGORY(lcLinks)
 /// cindrel.print: the print module.
 Q_DECLARE_LOGGING_CATEGORY(lcPrint)
-/// cindrel.startup: the steps of the start-up sequence.
-Q_DECLARE_LOGGING_CATEGORY(lcStartup)
-/// cindrel.shutdown: closing the main window, unloading windows, ending.
-Q_DECLARE_LOGGING_CATEGORY(lcShutdown)
 
 } // namespace cindrel

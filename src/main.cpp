@@ -4,25 +4,19 @@
 #include <cstdio>
 
 #include "Identity.h"
-#include "app/AppContext.h"
 #include "app/CommandLine.h"
-#include "app/FormRegistry.h"
-#include "app/Shutdown.h"
-#include "app/Startup.h"
+#include "app/Lifecycle.h"
 #include "dependency/modNicotineDependancy.h"
 #include "farewell/modTellAFriend.h"
-#include "links/UpdateReminder.h"
 #include "platform/ClockRandom.h"
-#include "platform/ExitProcess.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/LockFileGuard.h"
 #include "platform/PrintSeams.h"
 #include "platform/SystemClock.h"
 #include "platform/WidgetSeams.h"
-#include "ui/AppIcon.h"
-#include "ui/FrmFarewell.h"
 #include "ui/FrmMain.h"
 #include "ui/LightStyle.h"
+#include "ui/Look.h"
 #include "ui/Translations.h"
 
 using namespace cindrel;
@@ -88,39 +82,22 @@ int main(int argc, char **argv)
     IniSettingsStore settings;
     SystemClock clock;
     ClockRandom random;
+    // Released by its destructor when main returns.
     LockFileGuard guard;
-    ExitProcess process([&guard] { guard.release(); });
     QtPrintouts printouts;
-    Services services{boxes, browser, settings, clock, random, guard, process, printouts};
+    Services services{boxes, browser, settings, clock, random, guard, printouts};
 
-    FormRegistry forms;
-    Shutdown shutdown(forms, process);
+    Shutdown shutdown;
     modNicotineDependancy dependency;
     modTellAFriend referral;
-    AppContext ctx{services, forms, shutdown, dependency, referral, {}};
-    ctx.showFarewell = [&ctx] {
-        auto *farewell = new FrmFarewell(ctx);
-        farewell->show();
-        return farewell->isVisible();
-    };
+    AppContext ctx{services, shutdown, dependency, referral};
 
-    FrmMain *mainWindow = nullptr;
-    const StartupSteps steps{
-        [&] { ShowUpdateReminder(settings, clock, boxes, browser); },
-        [&] {
-            mainWindow = new FrmMain(ctx);
-            mainWindow->show();
-        },
-        [&] {
-            if (mainWindow)
-                mainWindow->CoBrand_Randomize();
-        },
-    };
-    StartApplication(services, shutdown, steps);
-
-    // Without any window the user could not reach the shutdown; end now
-    // rather than linger invisibly.
-    if (forms.forms().empty())
-        shutdown.EndApplication();
-    return QApplication::exec();
+    // The main window is deleted when it closes, and the farewell window it
+    // opens then when that one closes.
+    const bool started = StartApplication(services, [&ctx] {
+        auto *mainWindow = new FrmMain(ctx);
+        mainWindow->show();
+        mainWindow->CoBrand_Randomize();
+    });
+    return started ? QApplication::exec() : 0;
 }

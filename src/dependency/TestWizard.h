@@ -1,12 +1,12 @@
 #pragma once
-// The three-step test wizard of the main window: personal details, six
-// questions one at a time, and the result.
+// The rules of the main window's three-step test wizard that need no window:
+// the sex list, the personal-details checks, the age box's keys, and the
+// wizard's messages.
 
 #include <QCoreApplication>
 #include <optional>
 
 #include "TrimBlanks.h"
-#include "WizardView.h"
 #include "modNicotineDependancy.h"
 
 namespace cindrel {
@@ -26,34 +26,33 @@ inline constexpr int kMaxAgeTextLength = 16;
 /// whatever the number of digits.
 std::optional<std::int16_t> parseAge(const QString &text);
 
+/// What is wrong with the personal details: the message to show and the box
+/// the focus goes back to.
+struct DetailsProblem {
+    enum Box { txtName, txtAge };
+    Box box;
+    QString message;
+};
+
 class TestWizard {
     Q_DECLARE_TR_FUNCTIONS(cindrel::TestWizard)
 public:
-    TestWizard(modNicotineDependancy &state, WizardView &view);
+    /// The entries of the sex list, in English; shown through the question
+    /// bank's translations and kept in English like the answers.
+    static QStringList sexes();
+    /// The age box's key rule, given the typed character's code: digits and
+    /// Backspace (8) reach the box, anything else is refused.
+    static bool isAgeKey(int keyAscii);
+    /// The check when the test starts: a name, then an age, then an age from
+    /// kMinAge to kMaxAge in digits (text pasted into the box bypasses the
+    /// key rule). Nothing when both are fine.
+    static std::optional<DetailsProblem> checkPersonalDetails(const QString &name, const QString &age);
 
-    /// Load of the main window: fills the sex list and shows the first step.
-    void Load();
-    /// Key filter of the age box, given the typed character's code. Returns
-    /// true when the character may reach the box; otherwise the character is
-    /// swallowed and "Only numbers are accepted" is shown.
-    bool AgeKeyFilter(int keyAscii);
-    /// Click of the start button.
-    void StartTest();
-    /// Click of the next-question button.
-    void NextQuestion();
-    /// Click of the main-screen button.
-    void MainScreen();
-    /// Checks name and age; shows a message and moves the focus on failure.
-    bool ValidatePersonalDetails();
-    /// Text typed, pasted or dropped into the name or age box did not fit
-    /// its bound, all or in part: says what the box takes.
-    void TextTooLong(WizardControl box);
-
-private:
+    static QString onlyNumbersMessage();
     static QString ageRangeMessage();
-
-    modNicotineDependancy &state_;
-    WizardView &view_;
+    static QString nameTooLongMessage();
+    /// "Question k of 6".
+    static QString questionCounter(int k);
 };
 
 } // namespace cindrel

@@ -160,12 +160,10 @@ QString modNicotineDependancy::answer(int k) const
     return validQuestion(k) ? answers_[k - 1] : QString();
 }
 
-void modNicotineDependancy::CalculateDependency(ResultSink &sink)
+void modNicotineDependancy::CalculateDependency()
 {
     TotalScore = scoreAnswers(answers_);
     DependencyLevel = verdictFor(TotalScore);
-    sink.setResultCaption(0, scoreLine(TotalScore));
-    sink.setResultCaption(1, levelLine(DependencyLevel));
 }
 
 } // namespace cindrel

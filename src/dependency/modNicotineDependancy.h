@@ -15,14 +15,6 @@
 
 namespace cindrel {
 
-/// Where the scoring writes its two result lines (the result labels 0 and 1).
-class ResultSink {
-public:
-    virtual ~ResultSink() = default;
-    /// The line as the user reads it.
-    virtual void setResultCaption(int index, const QString &caption) = 0;
-};
-
 /// One choice of a question with the points it scores; the text is English,
 /// translated in the context "QuestionBank".
 struct Choice {
@@ -205,9 +197,9 @@ public:
     QString answer(int k) const;
     const std::array<QString, kQuestionCount> &answers() const { return answers_; }
 
-    /// Scores the six answers, stores score and verdict, and writes the score
-    /// line to result label 0 and then the level line to result label 1.
-    void CalculateDependency(ResultSink &sink);
+    /// Scores the six answers and stores score and verdict; the window then
+    /// shows scoreLine(TotalScore) and levelLine(DependencyLevel).
+    void CalculateDependency();
 
 private:
     std::array<QString, kQuestionCount> answers_;

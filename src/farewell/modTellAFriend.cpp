@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <QUrl>
 
-#include "LogCategories.h"
-#include "PassOverFailure.h"
 #include "Placeholders.h"
 #include "links/SitePages.h"
 
@@ -53,7 +51,7 @@ void modTellAFriend::SubmitReferral(MessageBoxes &boxes, Browser &browser)
 void modTellAFriend::OpenReferralUrl(Browser &browser) const
 {
     // Whether the browser starts is never examined or reported.
-    passOverFailure(lcLinks(), "opening the referral", [&] { browser.openUrl(ReferralUrl); });
+    browser.openUrl(ReferralUrl);
 }
 
 QString buildReferralUrl(const QString &referrerName, const QString &referrerEmail, const QString &message,

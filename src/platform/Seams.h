@@ -1,7 +1,7 @@
 #pragma once
 // The platform services the program's rules depend on. Each has a real
 // implementation (IniSettingsStore.h, SystemClock.h, ClockRandom.h,
-// LockFileGuard.h, ExitProcess.h, WidgetSeams.h, PrintSeams.h) and a test
+// LockFileGuard.h, WidgetSeams.h, PrintSeams.h) and a test
 // double (tests/doubles), so every rule can run in a test without a screen,
 // a browser or the user's own settings.
 
@@ -72,14 +72,6 @@ public:
     virtual bool anotherCopyRunning() = 0;
 };
 
-/// Ends the process at once. The Qt implementation does not return; a test
-/// double records the call and returns, so callers must stop after it.
-class Process {
-public:
-    virtual ~Process() = default;
-    virtual void end(int exitCode) = 0;
-};
-
 /// Paints a document onto a printer or a PDF writer, begins and ends its
 /// own painter, and returns false when painting failed.
 using PagePainter = std::function<bool(QPagedPaintDevice &device)>;
@@ -115,7 +107,6 @@ struct Services {
     Clock &clock;
     Random &random;
     InstanceGuard &guard;
-    Process &process;
     Printouts &printouts;
 };
 

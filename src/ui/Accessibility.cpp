@@ -20,9 +20,9 @@ constexpr char kRoleProperty[] = "cindrelAccessibleRole";
 constexpr char kNamedListProperty[] = "cindrelNamedList";
 
 /// A link label: read with its text and the role of a link, pressed through
-/// the accessibility action like a left click and focused as by Tab. A label
-/// covered by its sibling (the banner's label behind) is neither shown nor
-/// pressable, just as the mouse cannot reach it.
+/// the accessibility action like a left click and focused as by Tab. A
+/// hidden label (the banner's label behind) cannot be pressed, just as the
+/// mouse cannot reach it.
 class LinkLabelAccessible : public QAccessibleWidget {
 public:
     explicit LinkLabelAccessible(LinkLabel *label) : QAccessibleWidget(label, QAccessible::Link) {}
@@ -39,16 +39,15 @@ public:
     {
         QAccessible::State s = QAccessibleWidget::state();
         s.linked = true;
-        if (isCoveredBySibling(widget())) {
-            s.invisible = true;
-            s.offscreen = true;
-        }
+        // Qt takes no focus to a hidden widget, whatever its focus policy.
+        if (!widget()->isVisible())
+            s.focusable = false;
         return s;
     }
 
     QStringList actionNames() const override
     {
-        if (isCoveredBySibling(widget()) || !widget()->isEnabled())
+        if (!widget()->isVisible() || !widget()->isEnabled())
             return {};
         // Focusing by the screen reader moves the keyboard focus there, as Tab does.
         if (widget()->focusPolicy() & Qt::TabFocus)
@@ -212,26 +211,6 @@ QString opensPageDescription(SitePage page)
                                            "Opens the download page in your web browser");
     }
     return {};
-}
-
-bool isCoveredBySibling(const QWidget *widget)
-{
-    const QWidget *parent = widget ? widget->parentWidget() : nullptr;
-    if (!parent || widget->isWindow())
-        return false;
-    // A parent keeps its children in stacking order, the lowest first.
-    const QObjectList &siblings = parent->children();
-    const qsizetype own = siblings.indexOf(const_cast<QWidget *>(widget));
-    for (qsizetype i = own + 1; i < siblings.size(); ++i) {
-        if (!siblings.at(i)->isWidgetType())
-            continue;
-        const auto *above = static_cast<const QWidget *>(siblings.at(i));
-        const bool opaque = above->autoFillBackground() || above->testAttribute(Qt::WA_OpaquePaintEvent);
-        if (!above->isWindow() && !above->isHidden() && opaque
-            && above->geometry().contains(widget->geometry()))
-            return true;
-    }
-    return false;
 }
 
 } // namespace cindrel

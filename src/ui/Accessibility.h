@@ -34,8 +34,4 @@ void setDropDownListName(QComboBox *list, const QString &name);
 /// opens a page of the maker's site.
 QString opensPageDescription(SitePage page);
 
-/// True when a later (higher) sibling that paints its own background covers
-/// the whole of the widget, so that nothing of it can be seen or clicked.
-bool isCoveredBySibling(const QWidget *widget);
-
 } // namespace cindrel

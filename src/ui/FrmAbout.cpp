@@ -1,6 +1,5 @@
 #include "FrmAbout.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -9,13 +8,8 @@
 #include "Identity.h"
 #include "links/SitePages.h"
 #include "ui/Accessibility.h"
-#include "ui/AppIcon.h"
-#include "ui/Colours.h"
-#include "ui/Fonts.h"
-#include "ui/Labels.h"
 #include "ui/LinkLabel.h"
-#include "ui/Placement.h"
-#include "ui/Twips.h"
+#include "ui/Look.h"
 
 namespace cindrel {
 
@@ -83,7 +77,7 @@ int place(std::vector<Placement> &controls, int clientWidth)
 
 FrmAbout::FrmAbout(AppContext &ctx, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      Form(ctx.forms, *this), ctx_(ctx)
+      ctx_(ctx)
 {
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmAbout"));
@@ -176,15 +170,6 @@ void FrmAbout::buildControls()
 
     setFixedSize(clientWidth, twips(kClientHeight) + extraHeight);
     cmdOK_->setFocus(Qt::OtherFocusReason);
-
-    // Closing by OK, Enter or Escape unloads the window like the close box.
-    connect(this, &QDialog::finished, this, [this] { unload(); });
-}
-
-void FrmAbout::closeEvent(QCloseEvent *event)
-{
-    setResult(QDialog::Rejected);
-    handleClose(event);
 }
 
 void FrmAbout::showEvent(QShowEvent *event)

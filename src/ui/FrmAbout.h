@@ -5,15 +5,13 @@
 
 #include <QDialog>
 
-#include "app/AppContext.h"
-#include "ui/Form.h"
+#include "app/Lifecycle.h"
 
-class QCloseEvent;
 class QPushButton;
 
 namespace cindrel {
 
-class FrmAbout : public QDialog, public Form {
+class FrmAbout : public QDialog {
     Q_OBJECT
 public:
     /// Open it modal: `auto *about = new FrmAbout(ctx);
@@ -24,7 +22,6 @@ public:
     static QString descriptionText();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:

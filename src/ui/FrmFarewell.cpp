@@ -17,15 +17,9 @@
 #include "farewell/SupportMessages.h"
 #include "links/SitePages.h"
 #include "ui/Accessibility.h"
-#include "ui/AppIcon.h"
 #include "ui/BoundedTextEdit.h"
-#include "ui/Colours.h"
-#include "ui/Fonts.h"
-#include "ui/Labels.h"
-#include "ui/LengthBounds.h"
 #include "ui/LinkLabel.h"
-#include "ui/Placement.h"
-#include "ui/Twips.h"
+#include "ui/Look.h"
 
 namespace cindrel {
 
@@ -52,8 +46,9 @@ QLineEdit *makeField(const QString &name, const QString &text, const QRect &plac
 FrmFarewell::FrmFarewell(AppContext &ctx, QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::WindowStaysOnTopHint),
-      Form(ctx.forms, *this), ctx_(ctx)
+      ctx_(ctx)
 {
+    setAttribute(Qt::WA_DeleteOnClose);
     installAccessibleInterfaces();
     // A plain top-level widget would be read as a filler, not as a window.
     setAccessibleRole(this, QAccessible::Dialog);
@@ -299,11 +294,7 @@ void FrmFarewell::visitForumClicked()
 
 void FrmFarewell::closeEvent(QCloseEvent *event)
 {
-    handleClose(event);
-}
-
-void FrmFarewell::onUnload()
-{
+    event->accept();
     ctx_.shutdown.EndApplication();
 }
 

@@ -7,9 +7,8 @@
 #include <QHash>
 #include <QWidget>
 
-#include "app/AppContext.h"
+#include "app/Lifecycle.h"
 #include "farewell/Placeholders.h"
-#include "ui/Form.h"
 
 class QCheckBox;
 class QCloseEvent;
@@ -22,16 +21,16 @@ namespace cindrel {
 
 class LinkLabel;
 
-class FrmFarewell : public QWidget, public Form {
+class FrmFarewell : public QWidget {
     Q_OBJECT
 public:
     /// Runs the load handling (title, icon, support message, topmost); the
-    /// caller calls show().
+    /// caller calls show(). The window is deleted when it closes.
     explicit FrmFarewell(AppContext &ctx, QWidget *parent = nullptr);
 
 protected:
+    /// However the window is closed, the program ends.
     void closeEvent(QCloseEvent *event) override;
-    void onUnload() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

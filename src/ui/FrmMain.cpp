@@ -13,30 +13,25 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStackedLayout>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "Identity.h"
-#include "LogCategories.h"
-#include "PassOverFailure.h"
-#include "app/MainWindowClosing.h"
 #include "dependency/TestWizard.h"
 #include "links/CoBrand.h"
 #include "links/SitePages.h"
+#include "platform/WidgetSeams.h"
 #include "report/ResultReport.h"
 #include "ui/Accessibility.h"
-#include "ui/Colours.h"
-#include "ui/Fonts.h"
 #include "ui/FrmAbout.h"
-#include "ui/Labels.h"
-#include "ui/LengthBounds.h"
+#include "ui/FrmFarewell.h"
 #include "ui/LinkLabel.h"
+#include "ui/Look.h"
 #include "ui/ResultMenu.h"
-#include "ui/ResultScale.h"
-#include "ui/Twips.h"
-#include "ui/WizardBinding.h"
+#include "ui/ScalePainter.h"
 
 namespace cindrel {
 
@@ -61,12 +56,6 @@ QFrame *makeStepPanel(int index, const QString &title, QWidget *parent)
     // so a screen reader finds only the current step.
     setAccessibleRole(panel, QAccessible::Grouping);
     panel->setAccessibleName(title);
-    panel->setAutoFillBackground(true);
-    // The hidden panels keep their size, so the window does not change size
-    // from step to step.
-    QSizePolicy policy = panel->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    panel->setSizePolicy(policy);
     return panel;
 }
 
@@ -90,8 +79,53 @@ int widestChoiceWidth(const QComboBox *list)
 
 } // namespace
 
-FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), Form(ctx.forms, *this), ctx_(ctx)
+std::optional<int> typedCharacterCode(const QKeyEvent &event)
 {
+    const int key = event.key();
+    switch (key) {
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    // Keys that move the cursor, delete forwards or move the focus type
+    // nothing, though some keyboards attach a control character to them.
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Insert:
+        return std::nullopt;
+    default:
+        break;
+    }
+    // A Ctrl chord with a letter types its control character, whether the
+    // keyboard reports it as that character or as the plain letter.
+    const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
+    if (ctrl && key >= Qt::Key_A && key <= Qt::Key_Z)
+        return key - Qt::Key_A + 1;
+    const QString text = event.text();
+    if (text.isEmpty())
+        return std::nullopt;
+    return static_cast<int>(text.at(0).unicode());
+}
+
+bool isCommandChord(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier);
+}
+
+FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), ctx_(ctx)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(programWindowTitle());
@@ -121,59 +155,54 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), Form(c
             [this] { OpenSitePage(ctx_.services.browser, SitePage::home_page); });
     outer->addWidget(forumLink, 0, Qt::AlignHCenter);
 
-    // The three step panels share one cell, so they lie on top of each other.
+    // The three steps are stacked: only the one in front is shown, and the
+    // window keeps the size of the largest from step to step.
     auto *stepsHost = new QWidget(central);
     stepsHost->setObjectName(QStringLiteral("stepsHost"));
-    auto *stepsGrid = new QGridLayout(stepsHost);
-    stepsGrid->setContentsMargins(0, 0, 0, 0);
     stepsHost->setMinimumWidth(twips(7500));
-    stepsGrid->addWidget(buildPersonalDetailsStep(stepsHost), 0, 0);
-    stepsGrid->addWidget(buildQuestionsStep(stepsHost), 0, 0);
-    stepsGrid->addWidget(buildResultStep(stepsHost), 0, 0);
+    steps_ = new QStackedLayout(stepsHost);
+    steps_->addWidget(buildPersonalDetailsStep());
+    steps_->addWidget(buildQuestionsStep());
+    steps_->addWidget(buildResultStep());
     outer->addWidget(stepsHost, 1);
 
     outer->addWidget(buildBanner(central));
     buildMenus();
     // Tab reaches the links after the controls of the steps: the forum link,
     // then the banner label in front.
-    setTabOrder(w_.cmdMain, forumLink);
+    setTabOrder(cmdMain_, forumLink);
     setTabOrder(forumLink, lblCobrand_);
     setTabOrder(lblCobrand_, lblFullBrand_);
 
-    binding_ = std::make_unique<WizardBinding>(w_, ctx_.services.boxes);
-    wizard_ = std::make_unique<TestWizard>(ctx_.dependency, *binding_);
-    binding_->onStepInFront = [this](int step) {
-        if (step == 2)
-            picScale_->setScore(ctx_.dependency.TotalScore);
-        resultMenu_->stepInFront(step);
-    };
-
-    connect(w_.cmdNext, &QAbstractButton::clicked, this, [this] { wizard_->StartTest(); });
-    connect(w_.cmdNextQuestion, &QAbstractButton::clicked, this, [this] { wizard_->NextQuestion(); });
-    connect(w_.cmdMain, &QAbstractButton::clicked, this, [this] { wizard_->MainScreen(); });
+    connect(cmdNext_, &QAbstractButton::clicked, this, [this] { startTestClicked(); });
+    connect(cmdNextQuestion_, &QAbstractButton::clicked, this, [this] { nextQuestionClicked(); });
+    connect(cmdMain_, &QAbstractButton::clicked, this, [this] { mainScreenClicked(); });
     // A key filter, not a QValidator: a validator sees the text after an
     // edit, not the key, so it could neither say "Only numbers are accepted"
     // for the refused key nor swallow Ctrl+V, which must be refused like any
     // other control character however the clipboard reads.
-    w_.txtAge->installEventFilter(this);
-    boundLength(w_.txtName, kMaxTakerNameLength, [this] { wizard_->TextTooLong(WizardControl::txtName); });
-    boundLength(w_.txtAge, kMaxAgeTextLength, [this] { wizard_->TextTooLong(WizardControl::txtAge); });
+    txtAge_->installEventFilter(this);
+    MessageBoxes *boxes = &ctx_.services.boxes;
+    boundLength(txtName_, kMaxTakerNameLength, [boxes] { boxes->critical(TestWizard::nameTooLongMessage()); });
+    boundLength(txtAge_, kMaxAgeTextLength, [boxes] { boxes->critical(TestWizard::ageRangeMessage()); });
 
-    // Load handling.
-    wizard_->Load();
-    w_.txtName->setFocus(Qt::OtherFocusReason);
+    // Load handling: the sex list, shown in the user's language and kept in
+    // English, and the first step.
+    for (const QString &sex : TestWizard::sexes())
+        cboSex_->addItem(questionBankText(sex), sex);
+    cboSex_->setCurrentIndex(0);
+    showStep(0);
+    txtName_->setFocus(Qt::OtherFocusReason);
 }
 
 FrmMain::~FrmMain()
 {
-    if (w_.txtAge)
-        w_.txtAge->removeEventFilter(this);
+    txtAge_->removeEventFilter(this);
 }
 
-QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
+QWidget *FrmMain::buildPersonalDetailsStep()
 {
-    QFrame *panel = makeStepPanel(0, tr("Personal Details"), host);
-    w_.steps[0] = panel;
+    QFrame *panel = makeStepPanel(0, tr("Personal Details"), nullptr);
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(twips(120));
@@ -199,107 +228,105 @@ QWidget *FrmMain::buildPersonalDetailsStep(QWidget *host)
 
     auto *nameHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_2"), tr("Enter Name")),
                                    headingFont, kWhite, headingAlign);
-    w_.txtName = new QLineEdit(panel);
-    w_.txtName->setObjectName(QStringLiteral("txtName"));
-    w_.txtName->setFont(verdana(8.25));
-    nameHeading->setBuddy(w_.txtName);
+    txtName_ = new QLineEdit(panel);
+    txtName_->setObjectName(QStringLiteral("txtName"));
+    txtName_->setFont(verdana(8.25));
+    nameHeading->setBuddy(txtName_);
 
     auto *ageHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_0"), tr("Enter Age")), headingFont,
                                   kWhite, headingAlign);
-    w_.txtAge = new QLineEdit(panel);
-    w_.txtAge->setObjectName(QStringLiteral("txtAge"));
-    w_.txtAge->setFont(verdana(8.25));
-    ageHeading->setBuddy(w_.txtAge);
+    txtAge_ = new QLineEdit(panel);
+    txtAge_->setObjectName(QStringLiteral("txtAge"));
+    txtAge_->setFont(verdana(8.25));
+    ageHeading->setBuddy(txtAge_);
 
     auto *sexHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_1"), tr("Select Sex")), headingFont,
                                   kWhite, headingAlign);
-    w_.cboSex = new QComboBox(panel);
-    w_.cboSex->setObjectName(QStringLiteral("cboSex"));
-    w_.cboSex->setEditable(false);
-    w_.cboSex->setFont(verdana(8.25));
-    sexHeading->setBuddy(w_.cboSex);
-    setDropDownListName(w_.cboSex, sexHeading->text());
+    cboSex_ = new QComboBox(panel);
+    cboSex_->setObjectName(QStringLiteral("cboSex"));
+    cboSex_->setEditable(false);
+    cboSex_->setFont(verdana(8.25));
+    sexHeading->setBuddy(cboSex_);
+    setDropDownListName(cboSex_, sexHeading->text());
 
     rows->addWidget(nameHeading, 0, 0);
-    rows->addWidget(w_.txtName, 0, 1);
+    rows->addWidget(txtName_, 0, 1);
     rows->addWidget(ageHeading, 1, 0);
-    rows->addWidget(w_.txtAge, 1, 1);
+    rows->addWidget(txtAge_, 1, 1);
     rows->addWidget(sexHeading, 2, 0);
-    rows->addWidget(w_.cboSex, 2, 1);
+    rows->addWidget(cboSex_, 2, 1);
     rows->setColumnStretch(0, 2);
     rows->setColumnStretch(1, 3);
     layout->addLayout(rows);
     layout->addStretch(1);
 
     //: The access keys of the main window's buttons and menus must differ.
-    w_.cmdNext = makeButton(QStringLiteral("cmdNext"), tr("&Take the Nicotine Dependency Test"), panel);
-    layout->addWidget(w_.cmdNext, 0, Qt::AlignHCenter);
+    cmdNext_ = makeButton(QStringLiteral("cmdNext"), tr("&Take the Nicotine Dependency Test"), panel);
+    layout->addWidget(cmdNext_, 0, Qt::AlignHCenter);
 
-    setTabOrder(w_.txtName, w_.txtAge);
-    setTabOrder(w_.txtAge, w_.cboSex);
-    setTabOrder(w_.cboSex, w_.cmdNext);
+    setTabOrder(txtName_, txtAge_);
+    setTabOrder(txtAge_, cboSex_);
+    setTabOrder(cboSex_, cmdNext_);
     return panel;
 }
 
-QWidget *FrmMain::buildQuestionsStep(QWidget *host)
+QWidget *FrmMain::buildQuestionsStep()
 {
-    QFrame *panel = makeStepPanel(1, tr("Questions"), host);
-    w_.steps[1] = panel;
+    QFrame *panel = makeStepPanel(1, tr("Questions"), nullptr);
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(twips(180));
 
-    w_.lblQuestionNo = styleLabel(makeLabel(panel, QStringLiteral("lblQuestionNo")), verdana(9.75, true),
-                                  kYellow, Qt::AlignCenter);
-    w_.lblQuestion = styleLabel(makeLabel(panel, QStringLiteral("lblQuestion")), verdana(9.75, true), kWhite,
-                                Qt::AlignCenter, true);
-    w_.cboAnswer_Option = new QComboBox(panel);
-    w_.cboAnswer_Option->setObjectName(QStringLiteral("cboAnswer_Option"));
-    w_.cboAnswer_Option->setEditable(false);
-    w_.cboAnswer_Option->setFont(verdana(8.25));
+    lblQuestionNo_ = styleLabel(makeLabel(panel, QStringLiteral("lblQuestionNo")), verdana(9.75, true), kYellow,
+                                Qt::AlignCenter);
+    lblQuestion_ = styleLabel(makeLabel(panel, QStringLiteral("lblQuestion")), verdana(9.75, true), kWhite,
+                              Qt::AlignCenter, true);
+    cboAnswer_Option_ = new QComboBox(panel);
+    cboAnswer_Option_->setObjectName(QStringLiteral("cboAnswer_Option"));
+    cboAnswer_Option_->setEditable(false);
+    cboAnswer_Option_->setFont(verdana(8.25));
     // The longest choice of any question, in the user's language, decides
     // the width, so that the window keeps its size from question to question
     // and no choice is cut off.
-    w_.cboAnswer_Option->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    w_.cboAnswer_Option->setMinimumContentsLength(20);
-    w_.cboAnswer_Option->setMinimumWidth(widestChoiceWidth(w_.cboAnswer_Option));
-    // Read as the answer to the question above it, which the wizard puts
-    // into the list's description as each question comes up.
-    w_.lblQuestion->setBuddy(w_.cboAnswer_Option);
+    cboAnswer_Option_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboAnswer_Option_->setMinimumContentsLength(20);
+    cboAnswer_Option_->setMinimumWidth(widestChoiceWidth(cboAnswer_Option_));
+    // Read as the answer to the question above it, which goes into the
+    // list's description as each question comes up.
+    lblQuestion_->setBuddy(cboAnswer_Option_);
     //: The name a screen reader gives the list of answers.
-    setDropDownListName(w_.cboAnswer_Option, tr("Answer"));
-    w_.cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), tr("Next &Question"), panel);
+    setDropDownListName(cboAnswer_Option_, tr("Answer"));
+    cmdNextQuestion_ = makeButton(QStringLiteral("cmdNextQuestion"), tr("Next &Question"), panel);
 
     layout->addStretch(1);
-    layout->addWidget(w_.lblQuestionNo);
-    layout->addWidget(w_.lblQuestion);
-    layout->addWidget(w_.cboAnswer_Option);
-    layout->addWidget(w_.cmdNextQuestion, 0, Qt::AlignHCenter);
+    layout->addWidget(lblQuestionNo_);
+    layout->addWidget(lblQuestion_);
+    layout->addWidget(cboAnswer_Option_);
+    layout->addWidget(cmdNextQuestion_, 0, Qt::AlignHCenter);
     layout->addStretch(1);
     return panel;
 }
 
-QWidget *FrmMain::buildResultStep(QWidget *host)
+QWidget *FrmMain::buildResultStep()
 {
-    QFrame *panel = makeStepPanel(2, tr("Result"), host);
-    w_.steps[2] = panel;
+    QFrame *panel = makeStepPanel(2, tr("Result"), nullptr);
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(twips(180));
 
-    w_.lblResult_0 = styleLabel(makeLabel(panel, QStringLiteral("lblResult_0")), verdana(12, true), kYellow,
-                                Qt::AlignCenter);
-    w_.lblResult_1 = styleLabel(makeLabel(panel, QStringLiteral("lblResult_1")), verdana(9.75, true), kWhite,
-                                Qt::AlignCenter, true);
-    w_.cmdMain = makeButton(QStringLiteral("cmdMain"), tr("&Main Screen"), panel);
+    lblResult_0_ = styleLabel(makeLabel(panel, QStringLiteral("lblResult_0")), verdana(12, true), kYellow,
+                              Qt::AlignCenter);
+    lblResult_1_ = styleLabel(makeLabel(panel, QStringLiteral("lblResult_1")), verdana(9.75, true), kWhite,
+                              Qt::AlignCenter, true);
+    cmdMain_ = makeButton(QStringLiteral("cmdMain"), tr("&Main Screen"), panel);
     picScale_ = new ResultScale(panel);
 
     layout->addStretch(1);
-    layout->addWidget(w_.lblResult_0);
-    layout->addWidget(w_.lblResult_1);
+    layout->addWidget(lblResult_0_);
+    layout->addWidget(lblResult_1_);
     layout->addWidget(picScale_);
     layout->addStretch(1);
-    layout->addWidget(w_.cmdMain, 0, Qt::AlignHCenter);
+    layout->addWidget(cmdMain_, 0, Qt::AlignHCenter);
     return panel;
 }
 
@@ -307,9 +334,8 @@ QWidget *FrmMain::buildBanner(QWidget *host)
 {
     auto *frame = new QFrame(host);
     frame->setObjectName(QStringLiteral("fraFullBrand"));
-    auto *grid = new QGridLayout(frame);
-    grid->setContentsMargins(0, 0, 0, 0);
     setAccessibleRole(frame, QAccessible::Grouping);
+    banner_ = new QStackedLayout(frame);
 
     lblCobrand_ = new LinkLabel(
         QStringLiteral("lblCobrand"),
@@ -324,16 +350,13 @@ QWidget *FrmMain::buildBanner(QWidget *host)
            "online. Get this software fully branded for your website. Click here for "
            "more details."),
         true, frame);
-    // Both labels fill the same cell and paint their own background, so the
-    // one in front hides the other completely and alone takes the clicks.
-    for (LinkLabel *label : {lblCobrand_, lblFullBrand_}) {
-        label->setAutoFillBackground(true);
-        grid->addWidget(label, 0, 0);
-    }
+    // The two labels lie at the same place and only the one in front is
+    // shown; the designed order has the full-brand label in front.
+    banner_->addWidget(lblCobrand_);
+    banner_->addWidget(lblFullBrand_);
+    banner_->setCurrentWidget(lblFullBrand_);
     lblCobrand_->setAccessibleDescription(opensPageDescription(SitePage::co_brand));
     lblFullBrand_->setAccessibleDescription(opensPageDescription(SitePage::fully_branded));
-    // Designed order: the full-brand label lies in front.
-    bringBannerToFront(lblFullBrand_);
 
     connect(lblCobrand_, &LinkLabel::clicked, this,
             [this] { OpenSitePage(ctx_.services.browser, SitePage::co_brand); });
@@ -353,7 +376,8 @@ void FrmMain::buildMenus()
     QAction *exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     resultMenu_ = new ResultMenu(ctx_, file, exit);
-    connect(exit, &QAction::triggered, this, [this] { exitTriggered(); });
+    // File > Exit closes the window like its title bar's close button.
+    connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -387,9 +411,70 @@ void FrmMain::buildMenus()
             [browser] { OpenSitePage(*browser, SitePage::fully_branded); });
 }
 
-void FrmMain::exitTriggered()
+void FrmMain::startTestClicked()
 {
-    unload();
+    if (const auto problem = TestWizard::checkPersonalDetails(txtName_->text(), txtAge_->text())) {
+        ctx_.services.boxes.critical(problem->message);
+        (problem->box == DetailsProblem::txtName ? txtName_ : txtAge_)->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    modNicotineDependancy &state = ctx_.dependency;
+    state.TakerName = trimBlanks(txtName_->text());
+    state.TakerAge = *parseAge(txtAge_->text());
+    state.TakerSex = cboSex_->currentData().toString();
+    state.QuestionNo = 0;
+    state.TotalScore = 0;
+    // The next-question press shows question 1; its handler has run when
+    // click() returns.
+    cmdNextQuestion_->click();
+    showStep(1);
+}
+
+void FrmMain::nextQuestionClicked()
+{
+    modNicotineDependancy &state = ctx_.dependency;
+    // The list shows each choice in the user's language and keeps its
+    // English text as the entry's data: answers are scored by that text.
+    const int k = state.QuestionNo;
+    if (k >= 0 && k < kQuestionCount) {
+        if (k >= 1)
+            state.setAnswer(k, cboAnswer_Option_->currentData().toString());
+        const int next = k + 1;
+        lblQuestionNo_->setText(TestWizard::questionCounter(next));
+        lblQuestion_->setText(displayLineBreaks(questionBankText(questionText(next))));
+        // The answer list is read together with the question it answers.
+        cboAnswer_Option_->setAccessibleDescription(lblQuestion_->text());
+        cboAnswer_Option_->clear();
+        for (const QString &choice : choiceTexts(next))
+            cboAnswer_Option_->addItem(questionBankText(choice), choice);
+        cboAnswer_Option_->setCurrentIndex(0);
+        state.QuestionNo = static_cast<std::int16_t>(next);
+        return;
+    }
+    // Question 6 is on screen (or the result already is): store the last
+    // answer and score the test.
+    state.setAnswer(kQuestionCount, cboAnswer_Option_->currentData().toString());
+    state.CalculateDependency();
+    lblResult_0_->setText(scoreLine(state.TotalScore));
+    lblResult_1_->setText(displayLineBreaks(levelLine(state.DependencyLevel)));
+    showStep(2);
+    cmdMain_->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMain::mainScreenClicked()
+{
+    txtAge_->clear();
+    cboSex_->setCurrentIndex(0);
+    showStep(0);
+    txtAge_->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMain::showStep(int step)
+{
+    steps_->setCurrentIndex(step);
+    if (step == 2)
+        picScale_->setScore(ctx_.dependency.TotalScore);
+    resultMenu_->stepInFront(step);
 }
 
 void FrmMain::aboutTriggered()
@@ -403,46 +488,33 @@ void FrmMain::aboutTriggered()
 
 void FrmMain::CoBrand_Randomize()
 {
-    // When the draw fails, the labels keep their designed order.
-    passOverFailure(lcStartup(), "choosing the promotional label", [this] {
-        const int n = coBrandNumber(ctx_.services.random.next());
-        coBrandRandomNumber_ = static_cast<std::int16_t>(n);
-        bringBannerToFront(fullBrandInFront(n) ? lblFullBrand_ : lblCobrand_);
-    });
-}
-
-void FrmMain::bringBannerToFront(LinkLabel *front)
-{
-    LinkLabel *behind = front == lblCobrand_ ? lblFullBrand_ : lblCobrand_;
-    const bool focusBehind = behind->hasFocus();
-    front->raise();
-    // Only the label in front can be seen and clicked, so only it takes the
-    // focus; a focus on the other one moves to it.
-    front->setFocusPolicy(Qt::TabFocus);
-    behind->setFocusPolicy(Qt::NoFocus);
-    if (focusBehind)
-        front->setFocus(Qt::OtherFocusReason);
+    const int n = coBrandNumber(ctx_.services.random.next());
+    coBrandRandomNumber_ = static_cast<std::int16_t>(n);
+    // A focus on the label that goes behind moves to the one in front.
+    banner_->setCurrentWidget(fullBrandInFront(n) ? lblFullBrand_ : lblCobrand_);
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
-    handleClose(event);
-}
-
-void FrmMain::onUnload()
-{
-    MainWindowUnloading(ctx_.showFarewell, ctx_.shutdown);
+    // Never refused, whatever step is in front: the window goes, and the
+    // farewell window, shown first, takes over. Once the program is ending
+    // no window is shown again.
+    event->accept();
+    if (!ctx_.shutdown.ending())
+        (new FrmFarewell(ctx_))->show();
 }
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == w_.txtAge && event->type() == QEvent::KeyPress && wizard_) {
+    if (watched == txtAge_ && event->type() == QEvent::KeyPress) {
         const auto &press = *static_cast<QKeyEvent *>(event);
         if (isCommandChord(press))
             return true; // swallowed silently: a chord is no character
         const auto code = typedCharacterCode(press);
-        if (code && !wizard_->AgeKeyFilter(*code))
+        if (code && !TestWizard::isAgeKey(*code)) {
+            ctx_.services.boxes.critical(TestWizard::onlyNumbersMessage());
             return true; // swallowed: the text stays as it was
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

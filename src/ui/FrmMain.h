@@ -1,80 +1,98 @@
 #pragma once
 // The main window: the three-step nicotine dependency test, the menu bar and
-// the promotional link labels. Its handlers only forward to the test wizard
-// and the site links; the rules live there.
+// the promotional link labels. Its handlers apply the test wizard's and the
+// scoring's rules (dependency/) to its widgets and open the site's pages.
 
 #include <QMainWindow>
 #include <cstdint>
-#include <memory>
+#include <optional>
 
-#include "app/AppContext.h"
-#include "ui/Form.h"
-#include "ui/WizardBinding.h"
+#include "app/Lifecycle.h"
 
-class QAction;
+class QAbstractButton;
 class QCloseEvent;
 class QComboBox;
-class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class QStackedLayout;
 
 namespace cindrel {
 
 class LinkLabel;
 class ResultMenu;
 class ResultScale;
-class TestWizard;
 
-class FrmMain : public QMainWindow, public Form {
+/// The character code a key press would type: digits 48..57, Backspace 8,
+/// Enter/Return 13, Ctrl with a letter the letter's control code (Ctrl+V 22,
+/// however the keyboard reports it), otherwise the first character of the
+/// press's text. Nothing for presses that type nothing (arrows, Delete,
+/// Home, End, Tab, a lone modifier), which are left alone.
+std::optional<int> typedCharacterCode(const QKeyEvent &event);
+
+/// True for a chord with Alt or Meta (and no Ctrl): it asks for a command,
+/// such as an access key, not for a character. A line edit still types the
+/// letter of such a chord that nothing else takes, so the age box swallows
+/// it, without a message, as it types nothing the user meant to type.
+bool isCommandChord(const QKeyEvent &event);
+
+class FrmMain : public QMainWindow {
     Q_OBJECT
 public:
     /// Builds the window and runs its load handling: the sex list is filled
-    /// and the personal-details step is in front.
+    /// and the personal-details step is in front. The window is deleted
+    /// when it closes.
     explicit FrmMain(AppContext &ctx, QWidget *parent = nullptr);
     ~FrmMain() override;
 
     /// Brings lblCobrand or lblFullBrand to the front from one draw of
-    /// ctx.services.random. A failure keeps the designed order (full brand in
-    /// front) without a message.
+    /// ctx.services.random.
     void CoBrand_Randomize();
     /// The number drawn by CoBrand_Randomize (1 to 6), 0 until drawn.
     int coBrandRandomNumber() const { return coBrandRandomNumber_; }
 
 protected:
-    /// Every close request unloads the window; it is never refused.
+    /// Every close request is granted, and the farewell window takes over.
     void closeEvent(QCloseEvent *event) override;
-    /// Hands over to the farewell window.
-    void onUnload() override;
     /// The age box's key filter.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QWidget *buildPersonalDetailsStep(QWidget *host);
-    QWidget *buildQuestionsStep(QWidget *host);
-    QWidget *buildResultStep(QWidget *host);
+    QWidget *buildPersonalDetailsStep();
+    QWidget *buildQuestionsStep();
+    QWidget *buildResultStep();
     QWidget *buildBanner(QWidget *host);
     void buildMenus();
-    /// Raises one banner label over the other; only the one in front takes
-    /// the focus.
-    void bringBannerToFront(LinkLabel *front);
 
-    void exitTriggered();
+    void startTestClicked();
+    void nextQuestionClicked();
+    void mainScreenClicked();
+    /// Brings step 0, 1 or 2 to the front; only that one is shown.
+    void showStep(int step);
     void aboutTriggered();
 
     AppContext &ctx_;
     std::int16_t coBrandRandomNumber_ = 0;
 
-    /// The controls the test wizard reads and writes.
-    WizardWidgets w_;
+    QStackedLayout *steps_ = nullptr;
+    QLineEdit *txtName_ = nullptr;
+    QLineEdit *txtAge_ = nullptr;
+    QComboBox *cboSex_ = nullptr;
+    QAbstractButton *cmdNext_ = nullptr;
+    QLabel *lblQuestionNo_ = nullptr;
+    QLabel *lblQuestion_ = nullptr;
+    QComboBox *cboAnswer_Option_ = nullptr;
+    QAbstractButton *cmdNextQuestion_ = nullptr;
+    QLabel *lblResult_0_ = nullptr;
+    QLabel *lblResult_1_ = nullptr;
+    QAbstractButton *cmdMain_ = nullptr;
+
+    QStackedLayout *banner_ = nullptr;
     LinkLabel *lblCobrand_ = nullptr;
     LinkLabel *lblFullBrand_ = nullptr;
     /// The scale on the result step.
     ResultScale *picScale_ = nullptr;
     ResultMenu *resultMenu_ = nullptr;
-
-    std::unique_ptr<WizardBinding> binding_;
-    std::unique_ptr<TestWizard> wizard_;
 };
 
 } // namespace cindrel

@@ -4,8 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/Colours.h"
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 
 namespace cindrel {
 

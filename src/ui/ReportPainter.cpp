@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "report/ResultReport.h"
-#include "ui/Fonts.h"
+#include "ui/Look.h"
 #include "ui/ScalePainter.h"
 
 namespace cindrel {

@@ -6,7 +6,7 @@
 #include <QDateTime>
 #include <QObject>
 
-#include "app/AppContext.h"
+#include "app/Lifecycle.h"
 
 class QAction;
 class QMenu;

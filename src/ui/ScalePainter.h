@@ -1,10 +1,12 @@
 #pragma once
 // Paints the dependency scale from its geometry (report/ScaleGeometry.h),
-// onto the screen or a page, so that both show the same scale.
+// onto the screen or a page, so that both show the same scale; and the
+// scale's widget on the result step.
 
 #include <QColor>
 #include <QFont>
 #include <QRectF>
+#include <QWidget>
 
 #include "dependency/modNicotineDependancy.h"
 
@@ -33,5 +35,28 @@ qreal scaleHeight(const QFont &font, const QPaintDevice *device);
 /// scaleHeight). Edges fall on whole device pixels, so the scale stays
 /// crisp at any scale factor.
 void paintScale(QPainter &painter, const QRectF &box, int score, const QFont &font, const ScaleInk &ink);
+
+/// The dependency scale on the result step (objectName picScale): its
+/// levels from 0 to 10 with a marker at the score. A screen reader reads it
+/// as a graphic named by the score and its level.
+class ResultScale : public QWidget {
+    Q_OBJECT
+public:
+    explicit ResultScale(QWidget *parent = nullptr);
+
+    /// Moves the marker to a score (0 to 10) and renames the scale for
+    /// screen readers.
+    void setScore(int score);
+    int score() const { return score_; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int score_ = 0;
+};
 
 } // namespace cindrel

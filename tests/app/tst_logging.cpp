@@ -4,12 +4,9 @@
 #include <QApplication>
 #include <QtTest>
 #include <functional>
-#include <stdexcept>
 #include <sys/stat.h>
 
-#include "app/MainWindowClosing.h"
-#include "app/Startup.h"
-#include "doubles/FakeProgram.h"
+#include "doubles/Doubles.h"
 #include "doubles/LogCapture.h"
 #include "links/SitePages.h"
 #include "links/UpdateReminder.h"
@@ -103,17 +100,6 @@ private slots:
             QtPrintouts({dir}).printEntry();
             return dir + QStringLiteral("/cindrel-print");
         }) << "cindrel.print" << "Print module not loaded" << "";
-        QTest::newRow("start-up step throws") << Provoke([](const QString &) {
-            FakeProgram program;
-            StartApplication(program.fake.services, program.shutdown,
-                             {[] { throw std::runtime_error("disk on fire"); }, {}, {}});
-            return QStringLiteral("the update reminder failed");
-        }) << "cindrel.startup" << "passed over: disk on fire" << "";
-        QTest::newRow("closing step throws something else") << Provoke([](const QString &) {
-            FakeProgram program;
-            MainWindowUnloading([]() -> bool { throw 42; }, program.shutdown);
-            return QStringLiteral("showing the farewell window failed");
-        }) << "cindrel.shutdown" << "unknown exception" << "";
         // clang-format on
     }
 

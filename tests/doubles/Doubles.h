@@ -126,21 +126,6 @@ public:
     bool anotherCopyRunning() override { return running; }
 };
 
-/// Records that the process was ended; the test goes on.
-class RecordingProcess : public Process {
-public:
-    int ends = 0;
-    int lastExitCode = -1;
-    std::function<void()> onEnd;
-    void end(int exitCode) override
-    {
-        ++ends;
-        lastExitCode = exitCode;
-        if (onEnd)
-            onEnd();
-    }
-};
-
 /// Answers the save and print dialogs from its fields and records what was
 /// asked; writes nothing anywhere. The page painter of the last request is
 /// kept, for a test to paint onto a device of its own.
@@ -187,9 +172,8 @@ struct FakeServices {
     FixedClock clock;
     ScriptedRandom random;
     FakeGuard guard;
-    RecordingProcess process;
     RecordingPrintouts printouts;
-    Services services{boxes, browser, settings, clock, random, guard, process, printouts};
+    Services services{boxes, browser, settings, clock, random, guard, printouts};
 };
 
 } // namespace cindrel::testing

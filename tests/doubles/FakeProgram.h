@@ -1,11 +1,12 @@
 #pragma once
-// One program's worth of state with every seam doubled: what a form needs to
-// be built in a test. Tests set ctx.showFarewell where the closing of the
-// main window matters.
+// One program's worth of state with every seam doubled: what a window needs
+// to be built in a test, and a way to see the program end.
 
-#include "app/AppContext.h"
-#include "app/FormRegistry.h"
-#include "app/Shutdown.h"
+#include <QCoreApplication>
+#include <QTimer>
+#include <functional>
+
+#include "app/Lifecycle.h"
 #include "dependency/modNicotineDependancy.h"
 #include "doubles/Doubles.h"
 #include "farewell/modTellAFriend.h"
@@ -14,11 +15,23 @@ namespace cindrel::testing {
 
 struct FakeProgram {
     FakeServices fake;
-    FormRegistry forms;
-    Shutdown shutdown{forms, fake.process};
+    Shutdown shutdown;
     modNicotineDependancy dependency;
     modTellAFriend referral;
-    AppContext ctx{fake.services, forms, shutdown, dependency, referral, {}};
+    AppContext ctx{fake.services, shutdown, dependency, referral};
 };
+
+/// Runs action inside the application's event loop and returns what exec()
+/// returned: 0 once the program has ended, -1 when it has not within five
+/// seconds.
+inline int execUntilEnd(const std::function<void()> &action)
+{
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+    limit.start(5000);
+    QTimer::singleShot(0, action);
+    return QCoreApplication::exec();
+}
 
 } // namespace cindrel::testing

@@ -9,12 +9,6 @@
 
 using namespace cindrel;
 
-namespace {
-struct NoSink : ResultSink {
-    void setResultCaption(int, const QString &) override {}
-};
-} // namespace
-
 class TstResultReport : public QObject {
     Q_OBJECT
 
@@ -56,8 +50,7 @@ private slots:
             test.setAnswer(k, answer);
             answers << answer;
         }
-        NoSink sink;
-        test.CalculateDependency(sink);
+        test.CalculateDependency();
 
         const ResultReport r = buildResultReport(test, QDateTime(QDate(2026, 12, 7), QTime(9, 41, 30)),
                                                  QLocale::c());

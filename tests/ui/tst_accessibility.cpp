@@ -1,6 +1,6 @@
 // What a screen reader learns from the windows: the names and roles of the
 // controls, which step panel is shown, the link labels and their press
-// action, the named drop-down lists, and when a control counts as covered.
+// action, and the named drop-down lists.
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -38,7 +38,6 @@ struct Program : FakeProgram {
     /// form: "main", "about" or "farewell".
     explicit Program(const QString &form, float draw = 0.0f)
     {
-        ctx.showFarewell = [] { return true; };
         fake.random.draws = {draw};
         if (form == QLatin1String("main"))
             window = new FrmMain(ctx);
@@ -388,46 +387,6 @@ private slots:
                 program.click("cmdNextQuestion");
         }
         QCOMPARE(questions.removeDuplicates(), 0);
-    }
-
-    void coveredBySibling_data()
-    {
-        // clang-format off
-        QTest::addColumn<bool>("siblingAbove");
-        QTest::addColumn<bool>("opaque");
-        QTest::addColumn<bool>("hidden");
-        QTest::addColumn<QRect>("siblingPlace");
-        QTest::addColumn<bool>("covered");
-        const QRect same(10, 10, 100, 40);
-        QTest::newRow("opaque sibling on top, same place") << true << true << false << same << true;
-        QTest::newRow("larger sibling on top") << true << true << false << QRect(0, 0, 200, 80) << true;
-        QTest::newRow("sibling underneath") << false << true << false << same << false;
-        QTest::newRow("transparent sibling on top") << true << false << false << same << false;
-        QTest::newRow("hidden sibling on top") << true << true << true << same << false;
-        QTest::newRow("sibling on top covers a part") << true << true << false << QRect(10, 10, 100, 39) << false;
-        QTest::newRow("sibling on top beside it") << true << true << false << QRect(120, 10, 100, 40) << false;
-        // clang-format on
-    }
-    void coveredBySibling()
-    {
-        QFETCH(bool, siblingAbove);
-        QFETCH(bool, opaque);
-        QFETCH(bool, hidden);
-        QFETCH(QRect, siblingPlace);
-        QFETCH(bool, covered);
-        QWidget parent;
-        auto *widget = new QLabel(QStringLiteral("under test"), &parent);
-        widget->setGeometry(10, 10, 100, 40);
-        auto *sibling = new QLabel(QStringLiteral("sibling"), &parent);
-        sibling->setGeometry(siblingPlace);
-        sibling->setAutoFillBackground(opaque);
-        sibling->setVisible(!hidden);
-        if (!siblingAbove)
-            sibling->lower();
-        parent.show();
-
-        QCOMPARE(isCoveredBySibling(widget), covered);
-        QVERIFY(!isCoveredBySibling(&parent));
     }
 };
 

@@ -1,15 +1,17 @@
-// Closing the main window with the real forms: on every step of the test,
-// File > Exit and a close request leave only the farewell window, and
-// leaving that window ends the program once.
+// The program's life with the real windows: start-up in order and the
+// refusal of a second copy; closing the main window on every step of the
+// test leaves only the farewell window; leaving that window ends the event
+// loop once; a shutdown shows no window again.
 
 #include <QAction>
-#include <QComboBox>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QtTest>
 
 #include "doubles/FakeProgram.h"
+#include "links/UpdateReminder.h"
 #include "ui/FrmFarewell.h"
 #include "ui/FrmMain.h"
 
@@ -19,23 +21,27 @@ using namespace cindrel::testing;
 namespace {
 
 struct Program : FakeProgram {
-    QPointer<FrmFarewell> farewell;
     QPointer<FrmMain> main;
 
     Program()
     {
-        ctx.showFarewell = [this] {
-            farewell = new FrmFarewell(ctx);
-            farewell->show();
-            return farewell->isVisible();
-        };
         main = new FrmMain(ctx);
         main->show();
     }
     ~Program()
     {
         delete main;
-        delete farewell;
+        delete farewell();
+    }
+
+    /// The farewell window, once the main window has opened it.
+    static FrmFarewell *farewell()
+    {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *found = qobject_cast<FrmFarewell *>(widget))
+                return found;
+        }
+        return nullptr;
     }
 
     template <typename T> T *child(const char *name) const
@@ -70,6 +76,32 @@ class TstClosing : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
+    void startupRunsItsStepsInOrder()
+    {
+        FakeServices fake;
+        fake.settings.values.insert(kLastReminderDateKey, QStringLiteral("2026-01-01")); // reminder due
+        QStringList log;
+        fake.boxes.onShow = [&](const RecordedBox &) {
+            log << QStringLiteral("reminder seeded=%1").arg(fake.random.seeds);
+        };
+        QVERIFY(StartApplication(fake.services, [&] { log << "main window"; }));
+        QCOMPARE(log, (QStringList{"reminder seeded=1", "main window"}));
+    }
+
+    void secondCopyIsRefused()
+    {
+        FakeServices fake;
+        fake.guard.running = true;
+        fake.settings.values.insert(kLastReminderDateKey, QStringLiteral("2026-01-01"));
+        bool shown = false;
+
+        QVERIFY(!StartApplication(fake.services, [&] { shown = true; }));
+        QCOMPARE(fake.boxes.boxes,
+                 (std::vector<RecordedBox>{{RecordedBox::Information, "Application is already running"}}));
+        QVERIFY(!shown);
+        QCOMPARE(fake.random.seeds, 0);
+    }
+
     void closingLeavesOnlyTheFarewellWindow_data()
     {
         // clang-format off
@@ -98,40 +130,40 @@ private slots:
         Program::flushDeletes();
 
         QVERIFY(program.main.isNull());
-        QVERIFY(!program.farewell.isNull());
-        QVERIFY(program.farewell->isVisible());
-        QCOMPARE(program.forms.forms().size(), size_t(1));
-        QCOMPARE(program.fake.process.ends, 0);
+        QVERIFY(Program::farewell());
+        QVERIFY(Program::farewell()->isVisible());
+        QVERIFY(!program.shutdown.ending());
         QCOMPARE(program.dependency.QuestionNo, questionBefore); // nothing stored
         QVERIFY(program.fake.boxes.boxes.empty());
     }
 
-    void leavingTheFarewellWindowEndsOnce_data()
+    void leavingTheFarewellWindowEnds()
     {
-        // clang-format off
-        QTest::addColumn<bool>("viaExitButton");
-        QTest::newRow("E&xit") << true;
-        QTest::newRow("close request") << false;
-        // clang-format on
-    }
-
-    void leavingTheFarewellWindowEndsOnce()
-    {
-        QFETCH(bool, viaExitButton);
         Program program;
         program.main->close();
         Program::flushDeletes();
-        QVERIFY(program.farewell);
+        QPointer<FrmFarewell> farewell = Program::farewell();
+        QVERIFY(farewell);
 
-        if (viaExitButton)
-            program.farewell->findChild<QPushButton *>("cmdClose")->click();
-        else
-            program.farewell->close();
-        Program::flushDeletes();
+        QCOMPARE(execUntilEnd([&] { farewell->findChild<QPushButton *>("cmdClose")->click(); }), 0);
+        QVERIFY(farewell.isNull());
+        QVERIFY(program.main.isNull());
+    }
 
-        QCOMPARE(program.fake.process.ends, 1);
-        QVERIFY(program.forms.forms().empty());
-        QVERIFY(program.farewell.isNull());
+    void shutdownShowsNoWindowAgain()
+    {
+        // Ending while the main window is open closes it without the
+        // farewell window.
+        Program program;
+        QCOMPARE(execUntilEnd([&] { program.shutdown.EndApplication(); }), 0);
+        QVERIFY(program.main.isNull());
+        QVERIFY(!Program::farewell());
+    }
+
+    void shutdownWithoutWindowsEnds()
+    {
+        FakeProgram program;
+        QCOMPARE(execUntilEnd([&] { program.shutdown.EndApplication(); }), 0);
     }
 };
 

@@ -12,12 +12,12 @@
 #include <memory>
 
 #include "Identity.h"
-#include "app/AppContext.h"
+#include "app/Lifecycle.h"
 #include "doubles/ActiveWindow.h"
 #include "doubles/FakeProgram.h"
 #include "links/SitePages.h"
-#include "ui/AppIcon.h"
 #include "ui/FrmAbout.h"
+#include "ui/Look.h"
 
 using namespace cindrel;
 using namespace cindrel::testing;
@@ -32,10 +32,10 @@ using Program = FakeProgram;
 /// Opens the window the way the main window does and runs `whileOpen` once it
 /// is on screen and active. A fail-safe closes it should the test not.
 /// Returns false when the fail-safe had to act.
-bool openModal(Program &program, const std::function<void(FrmAbout *)> &whileOpen, bool deleteOnClose = true)
+bool openModal(Program &program, const std::function<void(FrmAbout *)> &whileOpen)
 {
     auto *about = new FrmAbout(program.ctx);
-    about->setAttribute(Qt::WA_DeleteOnClose, deleteOnClose);
+    about->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<FrmAbout> alive(about);
     bool timedOut = false;
     QTimer::singleShot(0, about, [about, &whileOpen] {
@@ -278,59 +278,48 @@ private slots:
     {
         // clang-format off
         QTest::addColumn<QString>("how");
-        QTest::addColumn<bool>("deleteOnClose");
-        // The window unloads itself whether or not its opener asked for that.
-        for (const bool deleteOnClose : {true, false}) {
-            const char *opener = deleteOnClose ? "" : ", kept by opener";
-            QTest::addRow("OK click%s", opener) << "click" << deleteOnClose;
-            QTest::addRow("Enter%s", opener) << "enter" << deleteOnClose;
-            QTest::addRow("Return%s", opener) << "return" << deleteOnClose;
-            QTest::addRow("Escape%s", opener) << "escape" << deleteOnClose;
-            QTest::addRow("close box%s", opener) << "closebox" << deleteOnClose;
-        }
+        QTest::newRow("OK click") << "click";
+        QTest::newRow("Enter") << "enter";
+        QTest::newRow("Return") << "return";
+        QTest::newRow("Escape") << "escape";
+        QTest::newRow("close box") << "closebox";
         // clang-format on
     }
 
     void closing()
     {
         QFETCH(QString, how);
-        QFETCH(bool, deleteOnClose);
         Program program;
         QPointer<FrmAbout> opened;
         bool okHadFocus = false;
         bool wasModal = false;
-        const bool finished = openModal(
-            program,
-            [&](FrmAbout *about) {
-                opened = about;
-                auto *ok = child<QPushButton>(about, "cmdOK");
-                okHadFocus = QApplication::focusWidget() == ok && ok->isDefault();
-                wasModal = QApplication::activeModalWidget() == about;
-                QVERIFY(program.forms.contains(about));
-                if (how == QLatin1String("click"))
-                    QTest::mouseClick(ok, Qt::LeftButton);
-                else if (how == QLatin1String("enter"))
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-                else if (how == QLatin1String("return"))
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                else if (how == QLatin1String("escape"))
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-                else {
-                    // What the window system sends when its close box is used.
-                    QCloseEvent close;
-                    QApplication::sendEvent(about->windowHandle(), &close);
-                }
-            },
-            deleteOnClose);
+        const bool finished = openModal(program, [&](FrmAbout *about) {
+            opened = about;
+            auto *ok = child<QPushButton>(about, "cmdOK");
+            okHadFocus = QApplication::focusWidget() == ok && ok->isDefault();
+            wasModal = QApplication::activeModalWidget() == about;
+            if (how == QLatin1String("click"))
+                QTest::mouseClick(ok, Qt::LeftButton);
+            else if (how == QLatin1String("enter"))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+            else if (how == QLatin1String("return"))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            else if (how == QLatin1String("escape"))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            else {
+                // What the window system sends when its close box is used.
+                QCloseEvent close;
+                QApplication::sendEvent(about->windowHandle(), &close);
+            }
+        });
         QVERIFY2(finished, "the window did not close");
         QVERIFY(okHadFocus);
         QVERIFY(wasModal);
-        // Unloaded: off the registry and destroyed, having done nothing else.
-        QVERIFY(program.forms.forms().empty());
+        // Destroyed, having done nothing else.
         QTRY_VERIFY(opened.isNull());
         QVERIFY(program.fake.browser.urls.isEmpty());
         QVERIFY(program.fake.boxes.boxes.empty());
-        QCOMPARE(program.fake.process.ends, 0);
+        QVERIFY(!program.shutdown.ending());
     }
 
     void links_data()
@@ -359,7 +348,6 @@ private slots:
         QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(program.fake.browser.urls, QStringList(2, url));
         QVERIFY(about->isVisible());
-        QVERIFY(program.forms.contains(about.get()));
         QCOMPARE(QApplication::focusWidget(), child(about.get(), "cmdOK"));
         QVERIFY(program.fake.boxes.boxes.empty());
     }
@@ -403,7 +391,6 @@ private slots:
         }));
         QVERIFY(openModal(program, [&](FrmAbout *about) {
             look(about, second);
-            QCOMPARE(program.forms.forms().size(), size_t(1));
             about->accept();
         }));
         QCOMPARE(second.texts, first.texts);
@@ -412,16 +399,14 @@ private slots:
         QCOMPARE(program.fake.browser.urls, QStringList{kSiteBase + QStringLiteral("fully-branded")});
     }
 
-    void shutdownUnloadsAnOpenWindow()
+    void shutdownClosesAnOpenWindow()
     {
         Program program;
         QPointer<FrmAbout> about(new FrmAbout(program.ctx));
+        about->setAttribute(Qt::WA_DeleteOnClose);
         about->show();
-        QCOMPARE(program.forms.forms().size(), size_t(1));
-        program.shutdown.EndApplication();
-        QVERIFY(program.forms.forms().empty());
-        QCOMPARE(program.fake.process.ends, 1);
-        QTRY_VERIFY(about.isNull());
+        QCOMPARE(execUntilEnd([&] { program.shutdown.EndApplication(); }), 0);
+        QVERIFY(about.isNull());
     }
 };
 

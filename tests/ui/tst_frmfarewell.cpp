@@ -20,53 +20,52 @@
 #include "farewell/SupportMessages.h"
 #include "links/SitePages.h"
 #include "ui/FrmFarewell.h"
-#include "ui/Twips.h"
+#include "ui/Look.h"
 
 using namespace cindrel;
 using cindrel::testing::encodedBase;
+using cindrel::testing::execUntilEnd;
 using cindrel::testing::FakeProgram;
 using cindrel::testing::RecordedBox;
 using cindrel::testing::showAndActivate;
 
 namespace {
 
-/// The real window, counting how often its unload handling runs.
+/// The real window, counting how often it is closed.
 class CountingFarewell : public FrmFarewell {
 public:
-    CountingFarewell(AppContext &ctx, int &unloads) : FrmFarewell(ctx), unloads_(unloads) {}
+    CountingFarewell(AppContext &ctx, int &closes) : FrmFarewell(ctx), closes_(closes) {}
 
 protected:
-    void onUnload() override
+    void closeEvent(QCloseEvent *event) override
     {
-        ++unloads_;
-        FrmFarewell::onUnload();
+        ++closes_;
+        FrmFarewell::closeEvent(event);
     }
 
 private:
-    int &unloads_;
+    int &closes_;
 };
 
-/// Another loaded form, standing in for any window shutdown must unload too.
-class SpyForm : public LoadedForm {
+/// Another window, hidden, standing in for any window the shutdown must
+/// close too.
+class SpyWindow : public QWidget {
 public:
-    explicit SpyForm(FormRegistry &registry) : registry_(registry) { registry_.add(this); }
-    ~SpyForm() override { registry_.remove(this); }
-    void runUnload() override
-    {
-        ++unloads;
-        registry_.remove(this);
-    }
-    int unloads = 0;
+    int closes = 0;
 
-private:
-    FormRegistry &registry_;
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        ++closes;
+        QWidget::closeEvent(event);
+    }
 };
 
 struct Fixture : FakeProgram {
     explicit Fixture(float draw = 0.0f)
     {
         fake.random.draws = {draw};
-        form = new CountingFarewell(ctx, unloads);
+        form = new CountingFarewell(ctx, closes);
     }
     ~Fixture()
     {
@@ -103,7 +102,7 @@ struct Fixture : FakeProgram {
     }
     QWidget *widget(const QString &name) const { return form->findChild<QWidget *>(name); }
 
-    int unloads = 0;
+    int closes = 0;
     QPointer<FrmFarewell> form;
 };
 
@@ -480,7 +479,7 @@ void TstFrmFarewell::referralFromRealClicks()
     QTest::mouseClick(submit, Qt::LeftButton);
     QCOMPARE(f.fake.browser.urls, QStringList({expected, expected}));
     QVERIFY(f.fake.boxes.boxes.empty());
-    QCOMPARE(f.fake.process.ends, 0);
+    QVERIFY(!f.shutdown.ending());
 }
 
 void TstFrmFarewell::submitChecks_data()
@@ -597,7 +596,7 @@ void TstFrmFarewell::velmorLink()
     QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(f.fake.browser.urls, QStringList{pageUrl(SitePage::velmorsoftwares)});
-    QCOMPARE(f.fake.process.ends, 0);
+    QVERIFY(!f.shutdown.ending());
 }
 
 void TstFrmFarewell::leavingEndsOnce_data()
@@ -615,40 +614,36 @@ void TstFrmFarewell::leavingEndsOnce()
 {
     QFETCH(int, how);
     Fixture f;
-    SpyForm other(f.forms);
+    SpyWindow other;
     QVERIFY(showAndActivate(f.form));
 
-    switch (how) {
-    case 0:
-        QTest::mouseClick(f.child<QPushButton>("cmdClose"), Qt::LeftButton);
-        break;
-    case 1:
-        QVERIFY(f.form->close());
-        break;
-    case 2:
-        // An access key presses its button with a short animation.
-        QTest::keyClick(f.form, Qt::Key_X, Qt::AltModifier);
-        QTRY_COMPARE(f.fake.process.ends, 1);
-        break;
-    default:
-        f.shutdown.EndApplication();
-        break;
-    }
+    const int status = execUntilEnd([&] {
+        switch (how) {
+        case 0:
+            QTest::mouseClick(f.child<QPushButton>("cmdClose"), Qt::LeftButton);
+            break;
+        case 1:
+            f.form->close();
+            break;
+        case 2:
+            // An access key presses its button with a short animation.
+            QTest::keyClick(f.form, Qt::Key_X, Qt::AltModifier);
+            break;
+        default:
+            f.shutdown.EndApplication();
+            break;
+        }
+    });
 
-    QCOMPARE(f.fake.process.ends, 1);
-    QCOMPARE(f.fake.process.lastExitCode, 0);
-    QCOMPARE(f.unloads, 1);
-    QCOMPARE(other.unloads, 1);
-    QVERIFY(f.form.isNull() || !f.form->isVisible()); // waiting above may have deleted it
-    QVERIFY(f.forms.forms().empty());
-    QVERIFY(f.fake.boxes.boxes.empty());
-
-    // The window is destroyed once pending deletions run; nothing runs again.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The event loop ended, each window was closed once, and the farewell
+    // window is destroyed; a late shutdown does nothing.
+    QCOMPARE(status, 0);
+    QCOMPARE(f.closes, 1);
+    QCOMPARE(other.closes, 1);
     QVERIFY(f.form.isNull());
+    QVERIFY(f.fake.boxes.boxes.empty());
     f.shutdown.EndApplication();
-    QCOMPARE(f.fake.process.ends, 1);
-    QCOMPARE(f.unloads, 1);
+    QCOMPARE(other.closes, 1);
 }
 
 QTEST_MAIN(TstFrmFarewell)

@@ -19,11 +19,8 @@
 #include <QtTest>
 #include <cmath>
 #include <memory>
-#include <stdexcept>
 
 #include "Identity.h"
-#include "app/FormRegistry.h"
-#include "app/Shutdown.h"
 #include "doubles/ActiveWindow.h"
 #include "doubles/FakeProgram.h"
 #include "links/SitePages.h"
@@ -31,8 +28,7 @@
 #include "report/ScaleGeometry.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmMain.h"
-#include "ui/ResultScale.h"
-#include "ui/WizardBinding.h"
+#include "ui/ScalePainter.h"
 
 using namespace cindrel;
 using cindrel::testing::FakeProgram;
@@ -46,27 +42,11 @@ namespace {
 
 const QString kAgeMessage = QStringLiteral("Please enter your age in years, from 1 to 150");
 
-/// A Random that fails, to see the banner choice abandoned quietly.
-class FailingRandom : public Random {
-public:
-    void seedFromClock() override {}
-    float next() override { throw std::runtime_error("no generator"); }
-};
-
 /// One program's worth of state around a fresh, shown and active main window.
 struct Harness : FakeProgram {
-    int farewells = 0;
-    bool farewellShown = true;
     QPointer<FrmMain> main;
 
-    Harness()
-    {
-        ctx.showFarewell = [this] {
-            ++farewells;
-            return farewellShown;
-        };
-        main = new FrmMain(ctx);
-    }
+    Harness() { main = new FrmMain(ctx); }
     ~Harness() { delete main.data(); }
 
     template <typename T> T *find(const QString &name) const { return main->findChild<T *>(name); }
@@ -130,10 +110,6 @@ private slots:
         QCOMPARE(sex->currentIndex(), 0);
         QVERIFY(!sex->isEditable() && !h->combo("cboAnswer_Option")->isEditable());
         QCOMPARE(h->dependency.QuestionNo, 0);
-        // The three panels lie at one place.
-        const QRect place = h->find<QFrame>(QStringLiteral("fraStep_0"))->geometry();
-        QCOMPARE(h->find<QFrame>(QStringLiteral("fraStep_1"))->geometry(), place);
-        QCOMPARE(h->find<QFrame>(QStringLiteral("fraStep_2"))->geometry(), place);
         // Tab order of the personal details.
         QWidget *w = h->edit("txtName");
         w->setFocus();
@@ -628,77 +604,20 @@ private slots:
         auto *frame = h->find<QFrame>(QStringLiteral("fraFullBrand"));
         auto *cobrand = h->find<QLabel>(QStringLiteral("lblCobrand"));
         auto *fullBrand = h->find<QLabel>(QStringLiteral("lblFullBrand"));
-        QVERIFY(cobrand->isVisible() && fullBrand->isVisible());
-        QCOMPARE(cobrand->geometry(), fullBrand->geometry());
+        // Only the label in front is shown.
+        QCOMPARE(cobrand->isVisible(), front == cobrand->objectName());
+        QCOMPARE(fullBrand->isVisible(), front == fullBrand->objectName());
         QCOMPARE(cobrand->text(),
                  QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
                                 "traffic to your site. Put your site's name &  link here. See "
                                 "\"Help\" for details.    Click Here for more info on co-branding."));
-        const QPoint centre = cobrand->geometry().center();
+        const QPoint centre = frame->rect().center();
         QCOMPARE(frame->childAt(centre)->objectName(), front);
 
         // A real click, routed by the window to whatever lies at that spot.
         const QPoint inWindow = frame->mapTo(h->main, centre);
         QTest::mouseClick(h->main->windowHandle(), Qt::LeftButton, {}, inWindow);
         QCOMPARE(h->fake.browser.urls, QStringList{pageUrl(page)});
-    }
-
-    void bannerChoiceFailureKeepsDesignedOrder()
-    {
-        FailingRandom failing;
-        FakeServices &f = h->fake;
-        Services services{f.boxes, f.browser, f.settings, f.clock, failing, f.guard, f.process, f.printouts};
-        AppContext ctx{services, h->forms, h->shutdown, h->dependency, h->referral, h->ctx.showFarewell};
-        FrmMain other(ctx);
-        other.CoBrand_Randomize();
-        QCOMPARE(other.coBrandRandomNumber(), 0);
-        auto *frame = other.findChild<QFrame *>(QStringLiteral("fraFullBrand"));
-        const QPoint centre = other.findChild<QLabel *>(QStringLiteral("lblCobrand"))->geometry().center();
-        QCOMPARE(frame->childAt(centre)->objectName(), QStringLiteral("lblFullBrand"));
-        QVERIFY(f.boxes.boxes.empty());
-    }
-
-    void closing_data()
-    {
-        // clang-format off
-        QTest::addColumn<bool>("viaExit");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<bool>("farewellShown");
-        for (int step = 0; step < 3; ++step) {
-            const QByteArray s = QByteArray::number(step);
-            QTest::newRow("close request, step " + s) << false << step << true;
-            QTest::newRow("File > Exit, step " + s) << true << step << true;
-        }
-        QTest::newRow("close request, no farewell") << false << 1 << false;
-        QTest::newRow("File > Exit, no farewell") << true << 2 << false;
-        // clang-format on
-    }
-    void closing()
-    {
-        QFETCH(bool, viaExit);
-        QFETCH(int, step);
-        QFETCH(bool, farewellShown);
-        h->farewellShown = farewellShown;
-        if (step >= 1)
-            h->startTest(QStringLiteral("Ann"), QStringLiteral("40"));
-        if (step == 2)
-            for (int k = 1; k <= 6; ++k)
-                h->button("cmdNextQuestion")->click();
-        QCOMPARE(h->visibleSteps(), QList<int>{step});
-
-        FrmMain *main = h->main;
-        if (viaExit)
-            h->find<QAction>(QStringLiteral("mnuExit"))->trigger();
-        else
-            QVERIFY(main->close());
-
-        QCOMPARE(h->farewells, 1);
-        QVERIFY(!h->forms.contains(main));
-        QVERIFY(!main->isVisible());
-        QCOMPARE(h->fake.process.ends, farewellShown ? 0 : 1);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(h->main.isNull());
-        QCOMPARE(h->farewells, 1);
     }
 
     void aboutIsModal()

@@ -8,11 +8,11 @@
 
 #include "doubles/FakeProgram.h"
 #include "links/SitePages.h"
-#include "ui/Colours.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmFarewell.h"
 #include "ui/FrmMain.h"
 #include "ui/LinkLabel.h"
+#include "ui/Look.h"
 
 using namespace cindrel;
 using cindrel::testing::FakeProgram;

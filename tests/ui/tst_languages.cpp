@@ -29,7 +29,6 @@
 #include "ui/FrmFarewell.h"
 #include "ui/FrmMain.h"
 #include "ui/Translations.h"
-#include "ui/WizardBinding.h"
 
 using namespace cindrel;
 using cindrel::testing::FakeProgram;
@@ -100,7 +99,6 @@ struct MainWindow : FakeProgram {
     std::unique_ptr<FrmMain> main;
     MainWindow()
     {
-        ctx.showFarewell = [] { return true; };
         main = std::make_unique<FrmMain>(ctx);
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));

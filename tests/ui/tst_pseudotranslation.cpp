@@ -15,7 +15,6 @@
 #include <memory>
 
 #include "Identity.h"
-#include "app/Startup.h"
 #include "dependency/TestWizard.h"
 #include "doubles/FakeProgram.h"
 #include "doubles/WindowTexts.h"
@@ -58,7 +57,6 @@ private slots:
     void mainWindow()
     {
         FakeProgram p;
-        p.ctx.showFarewell = [] { return true; };
         FrmMain main(p.ctx);
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
@@ -190,7 +188,7 @@ private slots:
     {
         FakeProgram p;
         p.fake.guard.running = true;
-        StartApplication(p.fake.services, p.shutdown, {});
+        StartApplication(p.fake.services, [] {});
         p.fake.guard.running = false;
         p.fake.settings.values.insert(kLastReminderDateKey, QStringLiteral("2026-01-01"));
         ShowUpdateReminder(p.fake.settings, p.fake.clock, p.fake.boxes, p.fake.browser);
