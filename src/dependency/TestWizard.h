@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <optional>
 
-#include "TrimBlanks.h"
 #include "WizardView.h"
+#include "farewell/ReferralFields.h"
 #include "modNicotineDependancy.h"
 
 namespace cindrel {
