@@ -12,7 +12,6 @@
 #include "dependency/modNicotineDependancy.h"
 #include "farewell/modTellAFriend.h"
 #include "links/UpdateReminder.h"
-#include "platform/ClockRandom.h"
 #include "platform/ExitProcess.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/LockFileGuard.h"

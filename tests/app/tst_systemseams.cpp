@@ -11,8 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/ClockRandom.h"
 #include "platform/LockFileGuard.h"
+#include "platform/SystemClock.h"
 
 using namespace cindrel;
 
