@@ -8,7 +8,6 @@
 #include "app/Lifecycle.h"
 #include "dependency/modNicotineDependancy.h"
 #include "farewell/modTellAFriend.h"
-#include "platform/ClockRandom.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/LockFileGuard.h"
 #include "platform/PrintSeams.h"

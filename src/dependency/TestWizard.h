@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <optional>
 
-#include "TrimBlanks.h"
+#include "farewell/ReferralFields.h"
 #include "modNicotineDependancy.h"
 
 namespace cindrel {

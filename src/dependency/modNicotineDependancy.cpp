@@ -65,10 +65,10 @@ bool validQuestion(int k)
 
 int levelOf(int score)
 {
-    const int s = std::clamp(score, 0, kMaxScore);
-    const auto level = std::find_if(kDependencyLevels.begin(), kDependencyLevels.end(),
-                                    [s](const DependencyLevelRow &row) { return s <= row.last; });
-    return int(level - kDependencyLevels.begin());
+    const auto level = std::find_if(
+        kDependencyLevels.begin(), kDependencyLevels.end(),
+        [score](const DependencyLevelRow &row) { return score >= row.first && score <= row.last; });
+    return level == kDependencyLevels.end() ? kLevelCount - 1 : int(level - kDependencyLevels.begin());
 }
 
 QString questionBankText(const QString &english)
@@ -126,12 +126,7 @@ std::int16_t scoreAnswers(const std::array<QString, kQuestionCount> &answers)
 
 QString verdictFor(std::int16_t score)
 {
-    for (const DependencyLevelRow &level : kDependencyLevels) {
-        if (score >= level.first && score <= level.last)
-            return QString::fromUtf8(level.verdict);
-    }
-    // Any other score is read as the highest level.
-    return QString::fromUtf8(kDependencyLevels.back().verdict);
+    return QString::fromUtf8(kDependencyLevels[levelOf(score)].verdict);
 }
 
 QString scoreLine(std::int16_t score)

@@ -97,8 +97,10 @@ constexpr bool paperInksDarkenInOrder()
 }
 static_assert(paperInksDarkenInOrder(), "the paper inks must darken from level to level");
 
-/// The index of the level a score lies in; scores outside 0 to kMaxScore
-/// are taken as the nearest end of the scale.
+/// The index of the level a score lies in, the one reading of the table that
+/// the verdicts, the scale and the report share. A score outside 0 to
+/// kMaxScore, which six answers never give, is read as the highest level,
+/// as the verdicts have always read it.
 int levelOf(int score);
 
 /// A text of the dependency test's own (a question, a choice, a verdict, an
@@ -113,7 +115,8 @@ std::int16_t scoreAnswers(const std::array<QString, kQuestionCount> &answers);
 /// The points of an answer to question k, 0 when it matches no choice.
 int pointsFor(int k, const QString &answer);
 
-/// The verdict for a score (0-2, 3-4, 5, 6-7, anything else), in English.
+/// The verdict of the score's level (0-2, 3-4, 5, 6-7, anything else), in
+/// English.
 QString verdictFor(std::int16_t score);
 
 /// "Your Score is: " followed by the score in decimal, as the user reads it.

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QUrl>
 
-#include "Placeholders.h"
+#include "ReferralFields.h"
 #include "links/SitePages.h"
 
 namespace cindrel {
@@ -22,21 +22,13 @@ QString encoded(const QString &value)
 
 void modTellAFriend::SubmitReferral(MessageBoxes &boxes, Browser &browser)
 {
-    const struct {
-        const QString &value;
-        ReferralField field;
-    } checks[] = {
-        {ReferrerName, ReferralField::ReferrerName},       {ReferrerEmail, ReferralField::ReferrerEmail},
-        {ReferralMessage, ReferralField::ReferralMessage}, {FriendName, ReferralField::FriendName},
-        {FriendEmail, ReferralField::FriendEmail},
-    };
-    for (const auto &check : checks) {
-        if (isMissing(check.value, placeholderTextsFor(check.field))) {
-            boxes.critical(missingValueMessage(check.field));
+    for (const ReferralFieldRow &row : kReferralFields) {
+        if (isMissing(this->*row.value, placeholderTextsFor(row.field))) {
+            boxes.critical(missingValueMessage(row.field));
             return;
         }
     }
-    const QString url = buildReferralUrl(ReferrerName, ReferrerEmail, ReferralMessage, FriendName, FriendEmail);
+    const QString url = buildReferralUrl(*this);
     // The farewell window's bounds keep every referral below the limit;
     // anything longer would open nothing and say nothing.
     if (url.size() > kMaxReferralUrlLength) {
@@ -54,14 +46,13 @@ void modTellAFriend::OpenReferralUrl(Browser &browser) const
     browser.openUrl(ReferralUrl);
 }
 
-QString buildReferralUrl(const QString &referrerName, const QString &referrerEmail, const QString &message,
-                         const QString &friendName, const QString &friendEmail)
+QString buildReferralUrl(const modTellAFriend &referral)
 {
-    return pageUrlForKey(QStringLiteral("qxvl-refer-a-friend")) + QStringLiteral("&taf1=")
-           + encoded(referrerName) + QStringLiteral("&taf2=") + encoded(referrerEmail)
-           + QStringLiteral("&taf3=") + encoded(message) + QStringLiteral("&taf4=") + encoded(friendName)
-           + QStringLiteral("&taf5=") + encoded(friendEmail) + QStringLiteral("&taf6=")
-           + encoded(siteBaseUrl());
+    QString url = pageUrlForKey(QStringLiteral("qxvl-refer-a-friend"));
+    int n = 0;
+    for (const ReferralFieldRow &row : kReferralFields)
+        url += QStringLiteral("&taf%1=").arg(++n) + encoded(referral.*row.value);
+    return url + QStringLiteral("&taf6=") + encoded(siteBaseUrl());
 }
 
 } // namespace cindrel

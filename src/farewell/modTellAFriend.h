@@ -33,9 +33,9 @@ public:
     void OpenReferralUrl(Browser &browser) const;
 };
 
-/// The referral page URL with taf1..taf6, each value percent-encoded as UTF-8
-/// so that the page script's query decoding yields exactly the text entered.
-QString buildReferralUrl(const QString &referrerName, const QString &referrerEmail, const QString &message,
-                         const QString &friendName, const QString &friendEmail);
+/// The referral page URL with the five values as taf1..taf5 and the site as
+/// taf6, each percent-encoded as UTF-8 so that the page script's query
+/// decoding yields exactly the text entered.
+QString buildReferralUrl(const modTellAFriend &referral);
 
 } // namespace cindrel

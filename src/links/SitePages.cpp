@@ -16,24 +16,7 @@ QString forumAddress()
 
 QString pageKey(SitePage page)
 {
-    switch (page) {
-    case SitePage::velmorsoftwares:
-        return QStringLiteral("velmorsoftwares");
-    case SitePage::donate:
-        return QStringLiteral("donate");
-    case SitePage::help_web_page:
-        return QStringLiteral("help-web-page");
-    case SitePage::fully_branded:
-        return QStringLiteral("fully-branded");
-    case SitePage::co_brand:
-        return QStringLiteral("co-brand");
-    case SitePage::home_page:
-        return QStringLiteral("home-page");
-    case SitePage::download_web_page:
-        return QStringLiteral("download-web-page");
-    }
-    // Not reachable with a valid enumerator; an empty key opens no page.
-    return {};
+    return QLatin1String(rowOf(page).key);
 }
 
 QString pageUrlForKey(const QString &key)
@@ -48,8 +31,6 @@ QString pageUrl(SitePage page)
 
 void OpenSitePage(Browser &browser, SitePage page)
 {
-    if (pageKey(page).isEmpty())
-        return;
     // The outcome is never examined: the browser seam logs a page that
     // cannot open, and it is passed over.
     browser.openUrl(pageUrl(page));

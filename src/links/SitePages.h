@@ -3,6 +3,7 @@
 // "ssd.php?page=" + page key, handed to the default browser.
 
 #include <QString>
+#include <iterator>
 
 #include "platform/Seams.h"
 
@@ -18,6 +19,52 @@ enum class SitePage {
     home_page,
     download_web_page,
 };
+
+/// One page: its key in the URL, and what a control that opens it opens,
+/// as a screen reader describes it (English, context
+/// "cindrel::Accessibility").
+struct SitePageRow {
+    SitePage page;
+    const char *key;
+    const char *description;
+};
+
+// Whole sentences, so that each language can word them as it needs.
+// clang-format off
+inline constexpr SitePageRow kSitePages[] = {
+    {SitePage::velmorsoftwares, "velmorsoftwares",
+     QT_TRANSLATE_NOOP("cindrel::Accessibility", "Opens the Velmor Softwares catalogue in your web browser")},
+    {SitePage::donate, "donate",
+     QT_TRANSLATE_NOOP("cindrel::Accessibility", "Opens the donation page in your web browser")},
+    {SitePage::help_web_page, "help-web-page",
+     QT_TRANSLATE_NOOP("cindrel::Accessibility", "Opens the online help in your web browser")},
+    {SitePage::fully_branded, "fully-branded",
+     QT_TRANSLATE_NOOP("cindrel::Accessibility", "Opens the page on fully branded software in your web browser")},
+    {SitePage::co_brand, "co-brand",
+     QT_TRANSLATE_NOOP("cindrel::Accessibility", "Opens the page on co-branding in your web browser")},
+    {SitePage::home_page, "home-page",
+     QT_TRANSLATE_NOOP("cindrel::Accessibility", "Opens the forum's home page in your web browser")},
+    {SitePage::download_web_page, "download-web-page",
+     QT_TRANSLATE_NOOP("cindrel::Accessibility", "Opens the download page in your web browser")},
+};
+// clang-format on
+
+/// True when row i of the table is page number i, so that a page finds its
+/// row by its number.
+constexpr bool sitePagesInOrder()
+{
+    for (size_t i = 0; i < std::size(kSitePages); ++i) {
+        if (size_t(kSitePages[i].page) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(sitePagesInOrder(), "the rows must follow the SitePage numbers");
+
+inline const SitePageRow &rowOf(SitePage page)
+{
+    return kSitePages[size_t(page)];
+}
 
 /// "http://" + the maker's host + "/cindrel/".
 QString siteBaseUrl();

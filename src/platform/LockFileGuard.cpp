@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <cerrno>
@@ -16,17 +17,49 @@
 namespace cindrel {
 
 namespace {
-/// Opens the lock file without following a link and without waiting, for
-/// writing where allowed and else for reading (a read-only file can still
-/// be locked). Closed across exec, so that no program this copy starts,
-/// such as the browser, keeps holding the lock after it ends.
-int openLockFile(const QByteArray &path)
+/// Opens the lock file inside the opened folder without following a link
+/// and without waiting, for writing where allowed and else for reading (a
+/// read-only file can still be locked). Closed across exec, so that no
+/// program this copy starts, such as the browser, keeps holding the lock
+/// after it ends.
+int openLockFile(int folder, const char *name)
 {
     constexpr int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
-    int fd = ::open(path.constData(), O_RDWR | O_CREAT | flags, 0600);
+    int fd = ::openat(folder, name, O_RDWR | O_CREAT | flags, 0600);
     if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
-        fd = ::open(path.constData(), O_RDONLY | flags);
+        fd = ::openat(folder, name, O_RDONLY | flags);
     return fd;
+}
+
+/// Opens the folder the lock goes into, and keeps it only if no other user
+/// can put a file into it: a folder that is a link, that belongs to another
+/// user or that others can write to (sticky or not, as another user could
+/// still make and lock the file before this copy does) would let someone
+/// else hold the lock and refuse every start. Why not, else empty.
+QString openSafeFolder(const QString &folder, int &fd)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        struct stat link {};
+        if (::lstat(path.constData(), &link) == 0 && S_ISLNK(link.st_mode))
+            return QStringLiteral("its folder is a link");
+        return QStringLiteral("its folder cannot be opened: ") + qt_error_string(error);
+    }
+    struct stat seen {};
+    QString why;
+    if (::fstat(fd, &seen) != 0)
+        why = QStringLiteral("its folder cannot be looked at: ") + qt_error_string(errno);
+    else if (seen.st_uid != ::geteuid())
+        why = QStringLiteral("its folder belongs to another user");
+    else if ((seen.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        why = QStringLiteral("others can write to its folder");
+    if (!why.isEmpty()) {
+        ::close(fd);
+        fd = -1;
+    }
+    return why;
 }
 
 bool sameFile(const struct stat &a, const struct stat &b)
@@ -58,11 +91,12 @@ LockFileGuard::LockFileGuard(QString lockPath) : path_(std::move(lockPath))
     if (path_.isEmpty()) {
         QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
         if (dir.isEmpty()) {
-            dir = QDir::tempPath() + QStringLiteral("/cindrel-") + QString::number(::getuid());
+            dir = QDir::tempPath() + QStringLiteral("/cindrel-") + QString::number(::geteuid());
             qCDebug(lcLock).noquote() << "No runtime directory; the lock goes into" << dir;
+            // Made for this user alone. One that is there already is taken
+            // only if it passes the checks in anotherCopyRunning.
+            ::mkdir(QFile::encodeName(dir).constData(), 0700);
         }
-        // A folder that cannot be made shows when the lock file cannot be opened.
-        QDir().mkpath(dir);
         path_ = dir + QStringLiteral("/cindrel.lock");
     }
 }
@@ -76,15 +110,20 @@ bool LockFileGuard::anotherCopyRunning()
 {
     if (fd_ >= 0)
         return false; // this copy holds the lock already
-    const QByteArray path = QFile::encodeName(path_);
+    const QFileInfo where(path_);
+    if (const QString why = openSafeFolder(where.path(), folder_); !why.isEmpty()) {
+        notTaken(path_, why);
+        return false;
+    }
+    const QByteArray name = QFile::encodeName(where.fileName());
     // A copy that ends removes its file before it lets go of the lock, so a
     // lock taken on a file that is no longer at the path guards nothing:
     // try again on the file that is there now.
     for (int attempt = 0; attempt < 3; ++attempt) {
-        const int fd = openLockFile(path);
+        const int fd = openLockFile(folder_, name.constData());
         if (fd < 0) {
             notTaken(path_, QStringLiteral("it cannot be opened: ") + qt_error_string(errno));
-            return false;
+            break;
         }
         struct stat locked {};
         const bool seen = ::fstat(fd, &locked) == 0;
@@ -93,11 +132,12 @@ bool LockFileGuard::anotherCopyRunning()
                                      : QStringLiteral("it cannot be looked at: ") + qt_error_string(errno);
             ::close(fd);
             notTaken(path_, why);
-            return false;
+            break;
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int error = errno;
             ::close(fd);
+            closeFolder();
             // Held by a live process: another copy runs. Any other failure
             // proves nothing.
             if (error == EWOULDBLOCK) {
@@ -108,15 +148,17 @@ bool LockFileGuard::anotherCopyRunning()
             return false;
         }
         struct stat now {};
-        if (::stat(path.constData(), &now) == 0 && sameFile(now, locked)) {
+        if (::fstatat(folder_, name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(now, locked)) {
             fd_ = fd;
             describeHolder(fd_, path_);
             qCDebug(lcLock).noquote() << "Lock" << path_ << "taken";
             return false;
         }
         ::close(fd);
+        if (attempt == 2)
+            notTaken(path_, QStringLiteral("the file kept being replaced while it was locked"));
     }
-    notTaken(path_, QStringLiteral("the file kept being replaced while it was locked"));
+    closeFolder();
     return false;
 }
 
@@ -126,14 +168,22 @@ void LockFileGuard::release()
         return;
     // Remove the file while still holding the lock (see anotherCopyRunning),
     // and only if it is still this copy's file.
-    const QByteArray path = QFile::encodeName(path_);
+    const QByteArray name = QFile::encodeName(QFileInfo(path_).fileName());
     struct stat locked {
     }, now{};
-    if (::fstat(fd_, &locked) == 0 && ::stat(path.constData(), &now) == 0 && sameFile(locked, now)
-        && ::unlink(path.constData()) != 0)
+    if (::fstat(fd_, &locked) == 0 && ::fstatat(folder_, name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0
+        && sameFile(locked, now) && ::unlinkat(folder_, name.constData(), 0) != 0)
         qCWarning(lcLock).noquote() << "Lock file" << path_ << "not removed:" << qt_error_string(errno);
     ::close(fd_);
     fd_ = -1;
+    closeFolder();
+}
+
+void LockFileGuard::closeFolder()
+{
+    if (folder_ >= 0)
+        ::close(folder_);
+    folder_ = -1;
 }
 
 } // namespace cindrel

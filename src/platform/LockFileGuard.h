@@ -14,7 +14,10 @@ namespace cindrel {
 /// half a line, another host's name, this process's own id), never refuses
 /// a start. A lock that cannot be taken for any other reason (no runtime
 /// directory, no rights, something other than a file at the path) lets the
-/// start go on too: it is no proof of another copy. That is logged in
+/// start go on too: it is no proof of another copy. So does a folder that
+/// another user could have put a lock file into (a link, a folder of
+/// another user, one that others can write to): the lock is not taken
+/// there, so no one else can lock this user out. Each is logged in
 /// cindrel.lock, naming the path and why.
 class LockFileGuard : public InstanceGuard {
 public:
@@ -31,7 +34,13 @@ public:
     QString lockPath() const { return path_; }
 
 private:
+    void closeFolder();
+
     QString path_;
+    /// The checked folder of the lock file while it is in use, else -1:
+    /// the file is opened, checked and removed through it, so that the
+    /// folder cannot be swapped in between.
+    int folder_ = -1;
     /// The locked file while this copy holds the lock, else -1.
     int fd_ = -1;
 };

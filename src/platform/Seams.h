@@ -1,6 +1,6 @@
 #pragma once
 // The platform services the program's rules depend on. Each has a real
-// implementation (IniSettingsStore.h, SystemClock.h, ClockRandom.h,
+// implementation (IniSettingsStore.h, SystemClock.h with ClockRandom,
 // LockFileGuard.h, WidgetSeams.h, PrintSeams.h) and a test
 // double (tests/doubles), so every rule can run in a test without a screen,
 // a browser or the user's own settings.

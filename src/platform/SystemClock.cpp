@@ -1,5 +1,8 @@
 #include "SystemClock.h"
 
+#include <QCoreApplication>
+#include <chrono>
+
 namespace cindrel {
 
 QDate SystemClock::today()
@@ -10,6 +13,31 @@ QDate SystemClock::today()
 QDateTime SystemClock::now()
 {
     return QDateTime::currentDateTime();
+}
+
+float unitFloatFromBits(std::uint32_t bits24)
+{
+    return static_cast<float>(bits24 & 0xFFFFFFu) * (1.0f / 16777216.0f);
+}
+
+ClockRandom::ClockRandom()
+{
+    seedFromClock();
+}
+
+void ClockRandom::seedFromClock()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch().count();
+    const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::seed_seq seq{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32),
+                      static_cast<std::uint32_t>(tick),
+                      static_cast<std::uint32_t>(QCoreApplication::applicationPid())};
+    engine_.seed(seq);
+}
+
+float ClockRandom::next()
+{
+    return unitFloatFromBits(static_cast<std::uint32_t>(engine_()) >> 8);
 }
 
 } // namespace cindrel

@@ -1,5 +1,9 @@
 #pragma once
-// The Clock seam on the system's local date and time.
+// The Clock seam on the system's local date and time, and the Random seam:
+// the process's one generator, seeded from the clock.
+
+#include <cstdint>
+#include <random>
 
 #include "platform/Seams.h"
 
@@ -10,5 +14,21 @@ public:
     QDate today() override;
     QDateTime now() override;
 };
+
+/// A Mersenne Twister seeded from the clock. Each draw takes 24 random bits
+/// and scales them by 2^-24, so every draw is exact in single precision and
+/// strictly below 1.
+class ClockRandom : public Random {
+public:
+    ClockRandom();
+    void seedFromClock() override;
+    float next() override;
+
+private:
+    std::mt19937 engine_;
+};
+
+/// The draw that 24 random bits give: bits * 2^-24, always in [0, 1).
+float unitFloatFromBits(std::uint32_t bits24);
 
 } // namespace cindrel

@@ -8,9 +8,11 @@ namespace cindrel {
 
 namespace {
 
-int clampedScore(int score)
+/// Where a score stands on the scale: a score off the scale stands at the
+/// top end, in the level levelOf gives it.
+int placedScore(int score)
 {
-    return std::clamp(score, 0, kMaxScore);
+    return score >= 0 && score <= kMaxScore ? score : kMaxScore;
 }
 
 /// A level's short name as the user reads it.
@@ -49,7 +51,7 @@ ScaleGeometry scaleGeometry(double width, double lineHeight, int score)
         const double right = (kDependencyLevels[i].last + 1) * cell;
         g.levels[i] = QRectF(left, g.band.top(), right - left, bandHeight);
     }
-    const int s = clampedScore(score);
+    const int s = placedScore(score);
     g.currentLevel = levelOf(s);
     g.markerX = (s + 0.5) * cell;
     const double halfBase = std::min(0.65 * markerHeight, cell / 2);
@@ -72,7 +74,7 @@ QString levelRangeLabel(const DependencyLevelRow &level)
 
 QString scaleSummary(int score)
 {
-    const int s = clampedScore(score);
+    const int s = placedScore(score);
     const DependencyLevelRow &level = kDependencyLevels[levelOf(s)];
     return QCoreApplication::translate("ResultScale", "Score %1 of %2: %3, %4")
         .arg(number(s), number(kMaxScore), rangeInWords(level), levelName(level));

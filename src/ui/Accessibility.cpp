@@ -186,31 +186,7 @@ void setDropDownListName(QComboBox *list, const QString &name)
 
 QString opensPageDescription(SitePage page)
 {
-    // Whole sentences, so that each language can word them as it needs.
-    switch (page) {
-    case SitePage::velmorsoftwares:
-        return QCoreApplication::translate("cindrel::Accessibility",
-                                           "Opens the Velmor Softwares catalogue in your web browser");
-    case SitePage::donate:
-        return QCoreApplication::translate("cindrel::Accessibility",
-                                           "Opens the donation page in your web browser");
-    case SitePage::help_web_page:
-        return QCoreApplication::translate("cindrel::Accessibility",
-                                           "Opens the online help in your web browser");
-    case SitePage::fully_branded:
-        return QCoreApplication::translate("cindrel::Accessibility",
-                                           "Opens the page on fully branded software in your web browser");
-    case SitePage::co_brand:
-        return QCoreApplication::translate("cindrel::Accessibility",
-                                           "Opens the page on co-branding in your web browser");
-    case SitePage::home_page:
-        return QCoreApplication::translate("cindrel::Accessibility",
-                                           "Opens the forum's home page in your web browser");
-    case SitePage::download_web_page:
-        return QCoreApplication::translate("cindrel::Accessibility",
-                                           "Opens the download page in your web browser");
-    }
-    return {};
+    return QCoreApplication::translate("cindrel::Accessibility", rowOf(page).description);
 }
 
 } // namespace cindrel

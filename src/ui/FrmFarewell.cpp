@@ -12,8 +12,7 @@
 #include <algorithm>
 
 #include "Identity.h"
-#include "farewell/Placeholders.h"
-#include "farewell/ReferralChecks.h"
+#include "farewell/ReferralFields.h"
 #include "farewell/SupportMessages.h"
 #include "links/SitePages.h"
 #include "ui/Accessibility.h"
@@ -32,14 +31,6 @@ constexpr int kMessageRow = 720;
 
 constexpr int kClientWidth = 11115;
 constexpr int kClientHeight = 4725 + kMessageRow;
-
-QLineEdit *makeField(const QString &name, const QString &text, const QRect &place, QWidget *parent)
-{
-    auto *field = new QLineEdit(text, parent);
-    field->setObjectName(name);
-    field->setGeometry(place);
-    return field;
-}
 
 } // namespace
 
@@ -115,14 +106,10 @@ void FrmFarewell::buildControls()
     refer->setObjectName(QStringLiteral("Frame2"));
     refer->setGeometry(twipsRect(120, 3240, 7065, 1455 + kMessageRow));
 
-    txtName_ = makeField(QStringLiteral("txtName"), placeholderFor(ReferralField::ReferrerName),
-                         twipsRect(85, 360, 3375, 285), refer);
-    txtEmail_ = makeField(QStringLiteral("txtEmail"), placeholderFor(ReferralField::ReferrerEmail),
-                          twipsRect(3600, 360, 3375, 285), refer);
-    txtFriendName_ = makeField(QStringLiteral("txtFriendName"), placeholderFor(ReferralField::FriendName),
-                               twipsRect(85, 720, 3375, 285), refer);
-    txtFriendEmail_ = makeField(QStringLiteral("txtFriendEmail"), placeholderFor(ReferralField::FriendEmail),
-                                twipsRect(3600, 720, 3375, 285), refer);
+    txtName_ = makeLineField(ReferralField::ReferrerName, twipsRect(85, 360, 3375, 285), refer);
+    txtEmail_ = makeLineField(ReferralField::ReferrerEmail, twipsRect(3600, 360, 3375, 285), refer);
+    txtFriendName_ = makeLineField(ReferralField::FriendName, twipsRect(85, 720, 3375, 285), refer);
+    txtFriendEmail_ = makeLineField(ReferralField::FriendEmail, twipsRect(3600, 720, 3375, 285), refer);
 
     cmdSubmit_ = new QPushButton(tr("Refer A Friend &Now"), refer);
     cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
@@ -133,41 +120,18 @@ void FrmFarewell::buildControls()
     // placeholder, so the placeholder rules and the missing-message check
     // treat it like the other fields.
     auto *message = new BoundedPlainTextEdit(placeholderFor(ReferralField::ReferralMessage),
-                                             maxLength(ReferralField::ReferralMessage), refer);
+                                             rowOf(ReferralField::ReferralMessage).maxLength, refer);
     connect(
         message, &BoundedPlainTextEdit::inputRejected, this,
         [this] { ctx_.services.boxes.critical(fieldTooLongMessage(ReferralField::ReferralMessage)); },
         Qt::QueuedConnection);
     txtMessage_ = message;
-    txtMessage_->setObjectName(QStringLiteral("txtMessage"));
+    addField(ReferralField::ReferralMessage, txtMessage_);
     txtMessage_->setGeometry(twipsRect(85, 1440, 6890, 615));
     txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtMessage_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtMessage_->setTabChangesFocus(true);
-
-    fields_ = {
-        {txtName_, ReferralField::ReferrerName},       {txtEmail_, ReferralField::ReferrerEmail},
-        {txtFriendName_, ReferralField::FriendName},   {txtFriendEmail_, ReferralField::FriendEmail},
-        {txtMessage_, ReferralField::ReferralMessage},
-    };
-    for (auto it = fields_.cbegin(); it != fields_.cend(); ++it)
-        it.key()->installEventFilter(this);
-    const std::pair<QLineEdit *, ReferralField> lines[] = {
-        {txtName_, ReferralField::ReferrerName},
-        {txtEmail_, ReferralField::ReferrerEmail},
-        {txtFriendName_, ReferralField::FriendName},
-        {txtFriendEmail_, ReferralField::FriendEmail},
-    };
-    for (const auto &[edit, field] : lines) {
-        boundLength(edit, maxLength(field),
-                    [this, kind = field] { ctx_.services.boxes.critical(fieldTooLongMessage(kind)); });
-    }
-    // The fields have no heading of their own and their text changes, so a
-    // screen reader names them by what their placeholders ask for (without
-    // a name they would all be read by the panel's title).
-    for (auto it = fields_.cbegin(); it != fields_.cend(); ++it)
-        static_cast<QWidget *>(it.key())->setAccessibleName(placeholderFor(it.value()));
 
     // The promotion panel, as tall as the window's contents.
     auto *promotion = new QGroupBox(tr("Download Velmor Softwares"), this);
@@ -192,6 +156,27 @@ void FrmFarewell::buildControls()
     goToHome_->setAccessibleDescription(opensPageDescription(SitePage::velmorsoftwares));
     connect(goToHome_, &LinkLabel::clicked, this,
             [this] { OpenSitePage(ctx_.services.browser, SitePage::velmorsoftwares); });
+}
+
+QLineEdit *FrmFarewell::makeLineField(ReferralField field, const QRect &place, QWidget *parent)
+{
+    auto *edit = new QLineEdit(placeholderFor(field), parent);
+    edit->setGeometry(place);
+    boundLength(edit, rowOf(field).maxLength,
+                [this, field] { ctx_.services.boxes.critical(fieldTooLongMessage(field)); });
+    addField(field, edit);
+    return edit;
+}
+
+void FrmFarewell::addField(ReferralField field, QWidget *edit)
+{
+    edit->setObjectName(QString::fromLatin1(rowOf(field).objectName));
+    // The fields have no heading of their own and their text changes, so a
+    // screen reader names them by what their placeholders ask for (without
+    // a name they would all be read by the panel's title).
+    edit->setAccessibleName(placeholderFor(field));
+    edit->installEventFilter(this);
+    fields_[size_t(field)] = edit;
 }
 
 void FrmFarewell::arrangeTabOrder()
@@ -222,10 +207,10 @@ void FrmFarewell::setFieldText(QObject *field, const QString &text)
 
 bool FrmFarewell::eventFilter(QObject *watched, QEvent *event)
 {
-    const auto found = fields_.constFind(watched);
+    const auto found = std::find(fields_.cbegin(), fields_.cend(), watched);
     if (found == fields_.cend())
         return QWidget::eventFilter(watched, event);
-    const ReferralField field = *found;
+    const ReferralField field = kReferralFields[size_t(found - fields_.cbegin())].field;
 
     switch (event->type()) {
     case QEvent::FocusIn:
@@ -247,7 +232,7 @@ bool FrmFarewell::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::KeyPress: {
-        if (watched != txtEmail_ && watched != txtFriendEmail_)
+        if (!rowOf(field).email)
             break;
         const auto *key = static_cast<QKeyEvent *>(event);
         if (typesSpace(key->text(), key->modifiers())) {
@@ -267,11 +252,8 @@ void FrmFarewell::submitClicked()
 {
     // The record is overwritten on every click, before any check.
     modTellAFriend &referral = ctx_.referral;
-    referral.ReferrerName = trimBlanks(txtName_->text());
-    referral.ReferrerEmail = trimBlanks(txtEmail_->text());
-    referral.ReferralMessage = trimBlanks(txtMessage_->toPlainText());
-    referral.FriendName = trimBlanks(txtFriendName_->text());
-    referral.FriendEmail = trimBlanks(txtFriendEmail_->text());
+    for (const ReferralFieldRow &row : kReferralFields)
+        referral.*row.value = trimBlanks(fieldText(fields_[size_t(row.field)]));
 
     if (const auto problem = addressProblem(referral.ReferrerEmail, referral.FriendEmail)) {
         ctx_.services.boxes.critical(*problem);

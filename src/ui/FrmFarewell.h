@@ -4,11 +4,11 @@
 // promotion panel, and a refer-a-friend panel whose button sends a referral.
 // However it is left, the program ends.
 
-#include <QHash>
 #include <QWidget>
+#include <array>
 
 #include "app/Lifecycle.h"
-#include "farewell/Placeholders.h"
+#include "farewell/ReferralFields.h"
 
 class QCheckBox;
 class QCloseEvent;
@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QRect;
 
 namespace cindrel {
 
@@ -36,6 +37,10 @@ protected:
 private:
     void buildControls();
     void arrangeTabOrder();
+    QLineEdit *makeLineField(ReferralField field, const QRect &place, QWidget *parent);
+    /// Names the field's control, installs the placeholder rules and keeps
+    /// it as the field's.
+    void addField(ReferralField field, QWidget *edit);
 
     QString fieldText(QObject *field) const;
     void setFieldText(QObject *field, const QString &text);
@@ -55,8 +60,8 @@ private:
     QLineEdit *txtFriendName_ = nullptr;
     QLineEdit *txtFriendEmail_ = nullptr;
     QPlainTextEdit *txtMessage_ = nullptr;
-    /// Each referral field and the value it holds.
-    QHash<QObject *, ReferralField> fields_;
+    /// The control of each referral field, in the order of kReferralFields.
+    std::array<QObject *, kReferralFields.size()> fields_{};
     bool resettingCheck_ = false;
 };
 

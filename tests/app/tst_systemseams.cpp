@@ -5,11 +5,14 @@
 #include <QtTest>
 #include <cmath>
 #include <cstdio>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/ClockRandom.h"
 #include "platform/LockFileGuard.h"
+#include "platform/SystemClock.h"
 
 using namespace cindrel;
 
@@ -199,6 +202,77 @@ private slots:
         QLockFile check(path);
         QVERIFY(check.getLockInfo(&holder, &host, &app));
         QCOMPARE(holder, QCoreApplication::applicationPid());
+    }
+
+    void lockInAFolderOthersCouldPlantIsNotTaken_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("folder"); // under the test's temporary folder
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("toNobody");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("open to all") << "planted" << 0777 << false << "others can write to its folder";
+        QTest::newRow("open to all, sticky") << "planted" << 01777 << false << "others can write to its folder";
+        QTest::newRow("open to the group") << "planted" << 0770 << false << "others can write to its folder";
+        QTest::newRow("a link to a folder") << "link" << 0700 << false << "its folder is a link";
+        QTest::newRow("another user's") << "planted" << 0700 << true << "its folder belongs to another user";
+        // The fallback when the runtime folder is refused: made in $TMPDIR
+        // by another user first.
+        QTest::newRow("the fallback, open to all") << "" << 0777 << false << "others can write to its folder";
+        QTest::newRow("the fallback, another user's") << "" << 0755 << true << "its folder belongs to another user";
+        // clang-format on
+    }
+
+    void lockInAFolderOthersCouldPlantIsNotTaken()
+    {
+        QFETCH(QString, folder);
+        QFETCH(int, mode);
+        QFETCH(bool, toNobody);
+        QFETCH(QString, why);
+        const passwd *nobody = ::getpwnam("nobody");
+        if (toNobody && (::geteuid() != 0 || nobody == nullptr))
+            QSKIP("Only root can give a folder to nobody");
+        QTemporaryDir dir;
+        const bool fallback = folder.isEmpty();
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), tmp = qgetenv("TMPDIR");
+        const auto restore = qScopeGuard([&] {
+            for (const auto &[name, value] : {std::pair{"XDG_RUNTIME_DIR", runtime}, std::pair{"TMPDIR", tmp}})
+                value.isNull() ? qunsetenv(name) : qputenv(name, value);
+        });
+        if (fallback) {
+            // No runtime folder: Qt refuses its own fallback in $TMPDIR when
+            // something other than a folder is there.
+            qunsetenv("XDG_RUNTIME_DIR");
+            qputenv("TMPDIR", QFile::encodeName(dir.path()));
+            QFile(dir.filePath("runtime-" + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name)))
+                .open(QIODevice::WriteOnly);
+            folder = QStringLiteral("cindrel-") + QString::number(::geteuid());
+        }
+        const QString planted = dir.filePath(folder == "link" ? "planted" : folder);
+        QVERIFY(QDir().mkpath(planted));
+        if (folder == "link")
+            QVERIFY(QFile::link(planted, dir.filePath(folder)));
+        // The other user's copy: a lock file in the folder, locked.
+        const QString path = planted + "/cindrel.lock";
+        plantLock(path, 1, "cindrel");
+        const int held = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        QVERIFY(held >= 0);
+        QCOMPARE(::flock(held, LOCK_EX | LOCK_NB), 0);
+        QCOMPARE(::chmod(QFile::encodeName(planted).constData(), mode_t(mode)), 0);
+        if (toNobody)
+            QCOMPARE(::chown(QFile::encodeName(planted).constData(), nobody->pw_uid, nobody->pw_gid), 0);
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not taken, so a second copy could start: "
+                                                              + QRegularExpression::escape(why) + "$"));
+        LockFileGuard guard(fallback ? QString() : dir.filePath(folder) + "/cindrel.lock");
+        if (fallback)
+            QCOMPARE(QFileInfo(guard.lockPath()).absolutePath(), planted);
+        QVERIFY(!guard.anotherCopyRunning());
+        guard.release();
+        QVERIFY(QFile::exists(path)); // the other user's file is left alone
+        ::close(held);
+        if (toNobody)
+            QCOMPARE(::chown(QFile::encodeName(planted).constData(), ::geteuid(), ::getegid()), 0);
     }
 
     void unusableLockPlaceDoesNotRefuseTheStart()

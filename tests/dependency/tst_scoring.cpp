@@ -2,6 +2,7 @@
 // result lines.
 
 #include <QtTest>
+#include <tuple>
 
 #include "dependency/modNicotineDependancy.h"
 
@@ -93,17 +94,21 @@ private slots:
         // clang-format off
         QTest::addColumn<int>("score");
         QTest::addColumn<QString>("verdict");
+        QTest::addColumn<int>("level");
         const char *verySlightly = "You are very slightly dependent on nicotine";
         const char *slightly = "You are slightly dependent on nicotine";
         const char *moderately = "You are moderately dependent on nicotine";
         const char *highly = "You are highly addicted to nicotine";
         const char *veryHighly = "You are very highly addicted to nicotine";
-        const std::pair<int, const char *> table[] = {
-            {0, verySlightly}, {2, verySlightly}, {3, slightly}, {4, slightly}, {5, moderately},
-            {6, highly},       {7, highly},       {8, veryHighly}, {10, veryHighly}, {-1, veryHighly},
+        // A score off the scale, which six answers never give, is read as
+        // the highest level, by the verdict and the scale alike.
+        const std::tuple<int, const char *, int> table[] = {
+            {0, verySlightly, 0}, {2, verySlightly, 0}, {3, slightly, 1}, {4, slightly, 1},
+            {5, moderately, 2},   {6, highly, 3},       {7, highly, 3},   {8, veryHighly, 4},
+            {10, veryHighly, 4},  {-1, veryHighly, 4},  {11, veryHighly, 4}, {32767, veryHighly, 4},
         };
-        for (const auto &[score, verdict] : table)
-            QTest::addRow("%d", score) << score << verdict;
+        for (const auto &[score, verdict, level] : table)
+            QTest::addRow("%d", score) << score << verdict << level;
         // clang-format on
     }
 
@@ -111,7 +116,9 @@ private slots:
     {
         QFETCH(int, score);
         QFETCH(QString, verdict);
+        QFETCH(int, level);
         QCOMPARE(verdictFor(std::int16_t(score)), verdict);
+        QCOMPARE(levelOf(score), level);
     }
 
     /// The Heaviness of Smoking Index and its band for every pair of answers

@@ -6,8 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "farewell/Placeholders.h"
-#include "farewell/ReferralChecks.h"
+#include "farewell/ReferralFields.h"
 #include "farewell/SupportMessages.h"
 #include "links/SitePages.h"
 

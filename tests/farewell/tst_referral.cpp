@@ -6,7 +6,7 @@
 
 #include "doubles/Doubles.h"
 #include "doubles/SiteUrls.h"
-#include "farewell/ReferralChecks.h"
+#include "farewell/ReferralFields.h"
 #include "farewell/modTellAFriend.h"
 #include "links/SitePages.h"
 
@@ -145,8 +145,7 @@ void TstReferral::checksStopAtFirstMissingValue()
 
     if (message.isEmpty()) {
         QVERIFY(boxes.boxes.empty());
-        QCOMPARE(m.ReferralUrl, buildReferralUrl(referral.name, referral.email, referral.message,
-                                                 referral.friendName, referral.friendEmail));
+        QCOMPARE(m.ReferralUrl, buildReferralUrl(m));
         QCOMPARE(browser.urls, QStringList{m.ReferralUrl});
         QVERIFY(m.ReferralUrl.toUtf8().size() <= kMaxReferralUrlLength);
     } else {

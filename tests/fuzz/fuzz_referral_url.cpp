@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "farewell/modTellAFriend.h"
+#include "farewell/ReferralFields.h"
 #include "links/SitePages.h"
 
 using namespace cindrel;
@@ -24,10 +24,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             parts[v].append(static_cast<char>(data[i]));
     }
     QString values[5];
-    for (int i = 0; i < 5; ++i)
+    modTellAFriend referral;
+    for (int i = 0; i < 5; ++i) {
         values[i] = QString::fromUtf8(parts[i]);
+        referral.*kReferralFields[size_t(i)].value = values[i];
+    }
 
-    const QString url = buildReferralUrl(values[0], values[1], values[2], values[3], values[4]);
+    const QString url = buildReferralUrl(referral);
 
     for (QChar c : url)
         if (c.unicode() < 0x21 || c.unicode() > 0x7e)

@@ -23,7 +23,7 @@ private slots:
         QTest::newRow("5") << 5 << 275.0 << "Score 5 of 10: 5, moderately dependent";
         QTest::newRow("7") << 7 << 375.0 << "Score 7 of 10: 6 to 7, highly addicted";
         QTest::newRow("10") << 10 << 525.0 << "Score 10 of 10: 8 to 10, very highly addicted";
-        QTest::newRow("below the scale") << -3 << 25.0 << "Score 0 of 10: 0 to 2, very slightly dependent";
+        QTest::newRow("off the scale, at its top like the verdict") << -3 << 525.0 << "Score 10 of 10: 8 to 10, very highly addicted";
         // clang-format on
     }
     void marker()
@@ -37,7 +37,7 @@ private slots:
         // The triangle stands above the band and points down at the score.
         QCOMPARE(g.marker[2], QPointF(x, g.band.top()));
         QVERIFY(g.marker[0].x() < x && g.marker[1].x() > x && g.marker[0].x() >= 0 && g.marker[1].x() <= 550);
-        QCOMPARE(g.numbers[std::max(score, 0)].center().x(), x);
+        QCOMPARE(g.numbers[score < 0 ? kMaxScore : score].center().x(), x);
         QVERIFY(g.numbers[0].top() > g.band.bottom());
         QCOMPARE(scaleSummary(score), summary);
     }

@@ -84,7 +84,10 @@ private slots:
             return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6PrintSupport");
         };
         QVERIFY(!printSupportLoaded());
-        QtPrintouts missing({QDir::tempPath() + QStringLiteral("/no-such-folder")});
+        // A folder of this test's own: any user can make one in /tmp and put
+        // a module there that this process would load.
+        const QTemporaryDir scratch;
+        QtPrintouts missing({scratch.filePath(QStringLiteral("no-such-folder"))});
         const OutputOutcome outcome = missing.print(QStringLiteral("doc"),
                                                     [](QPagedPaintDevice &) { return true; });
         QCOMPARE(outcome.status, OutputOutcome::Failed);

@@ -1,31 +1,52 @@
-#include "ReferralChecks.h"
+#include "ReferralFields.h"
 
 #include <QCoreApplication>
 
-#include "Placeholders.h"
-
 namespace cindrel {
 
-int maxLength(ReferralField field)
+QString placeholderFor(ReferralField field)
 {
-    switch (field) {
-    case ReferralField::ReferrerEmail:
-    case ReferralField::FriendEmail:
-        return kMaxEmailLength;
-    case ReferralField::ReferralMessage:
-        return kMaxMessageLength;
-    case ReferralField::ReferrerName:
-    case ReferralField::FriendName:
-        break;
-    }
-    return kMaxReferralNameLength;
+    return QCoreApplication::translate("cindrel::Placeholders", rowOf(field).placeholder);
+}
+
+QStringList placeholderTextsFor(ReferralField field)
+{
+    const QString shown = placeholderFor(field);
+    const QString english = QString::fromUtf8(rowOf(field).placeholder);
+    return shown == english ? QStringList{shown} : QStringList{shown, english};
+}
+
+QString missingValueMessage(ReferralField field)
+{
+    return QCoreApplication::translate("cindrel::Placeholders", rowOf(field).missingMessage);
+}
+
+bool isMissing(const QString &value, const QStringList &placeholders)
+{
+    const QString trimmed = trimBlanks(value);
+    return trimmed.isEmpty() || placeholders.contains(trimmed);
+}
+
+QString textOnFocusIn(const QString &text, const QStringList &placeholders)
+{
+    return placeholders.contains(trimBlanks(text)) ? QString() : text;
+}
+
+QString textOnFocusIn(const QString &text, const QString &placeholder)
+{
+    return textOnFocusIn(text, QStringList{placeholder});
+}
+
+QString textOnFocusOut(const QString &text, const QString &placeholder)
+{
+    return trimBlanks(text).isEmpty() ? placeholder : text;
 }
 
 QString fieldTooLongMessage(ReferralField field)
 {
     //: %1 is the number of characters the field takes.
     return QCoreApplication::translate("cindrel::ReferralChecks", "Please Enter At Most %1 Characters")
-        .arg(maxLength(field));
+        .arg(rowOf(field).maxLength);
 }
 
 QString emailSpaceMessage()
