@@ -24,6 +24,18 @@ namespace cindrel {
 
 namespace {
 
+/// The property that holds a field's text: a line edit's "text", the
+/// message box's "plainText".
+const char *textProperty(const QObject *field)
+{
+    return qobject_cast<const QLineEdit *>(field) ? "text" : "plainText";
+}
+
+QString fieldText(const QObject *field)
+{
+    return field->property(textProperty(field)).toString();
+}
+
 // The message field sits in its own row below the referral button, so the
 // referral panel, the promotion panel beside it and the window grow by one
 // row of this height.
@@ -53,7 +65,6 @@ FrmFarewell::FrmFarewell(AppContext &ctx, QWidget *parent)
     captions.setColor(QPalette::WindowText, Qt::white);
     setPalette(captions);
     buildControls();
-    arrangeTabOrder();
 
     // Load handling. Title and caption line.
     setWindowTitle(programWindowTitle());
@@ -147,15 +158,18 @@ void FrmFarewell::buildControls()
     promoText->setText(promotionalTextForDisplay());
 
     goToHome_ = new LinkLabel(QStringLiteral("lblGoToHome"), tr("Click Here To Visit Velmor Softwares"), true,
-                              promotion);
+                              promotion, ctx_.services.browser, SitePage::velmorsoftwares);
     // Grown about its designed line where the text and its focus frame
     // need more height.
     const QRect linkPlace = twipsRect(75, 4250 + kMessageRow, 3585, 210);
     const int grow = std::max(0, goToHome_->heightForWidth(linkPlace.width()) - linkPlace.height());
     goToHome_->setGeometry(linkPlace.adjusted(0, -grow / 2, 0, grow - grow / 2));
-    goToHome_->setAccessibleDescription(opensPageDescription(SitePage::velmorsoftwares));
-    connect(goToHome_, &LinkLabel::clicked, this,
-            [this] { OpenSitePage(ctx_.services.browser, SitePage::velmorsoftwares); });
+
+    // The link comes last, after the message.
+    QWidget *const order[] = {cmdClose_,       check1_,        txtName_,    cmdSubmit_, txtEmail_,
+                              txtFriendEmail_, txtFriendName_, txtMessage_, goToHome_};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 QLineEdit *FrmFarewell::makeLineField(ReferralField field, const QRect &place, QWidget *parent)
@@ -177,32 +191,6 @@ void FrmFarewell::addField(ReferralField field, QWidget *edit)
     edit->setAccessibleName(placeholderFor(field));
     edit->installEventFilter(this);
     fields_[size_t(field)] = edit;
-}
-
-void FrmFarewell::arrangeTabOrder()
-{
-    // The link comes last, after the message.
-    QWidget *const order[] = {cmdClose_,       check1_,        txtName_,    cmdSubmit_, txtEmail_,
-                              txtFriendEmail_, txtFriendName_, txtMessage_, goToHome_};
-    for (size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
-QString FrmFarewell::fieldText(QObject *field) const
-{
-    if (auto *line = qobject_cast<QLineEdit *>(field))
-        return line->text();
-    if (auto *text = qobject_cast<QPlainTextEdit *>(field))
-        return text->toPlainText();
-    return {};
-}
-
-void FrmFarewell::setFieldText(QObject *field, const QString &text)
-{
-    if (auto *line = qobject_cast<QLineEdit *>(field))
-        line->setText(text);
-    else if (auto *edit = qobject_cast<QPlainTextEdit *>(field))
-        edit->setPlainText(text);
 }
 
 bool FrmFarewell::eventFilter(QObject *watched, QEvent *event)
@@ -228,7 +216,7 @@ bool FrmFarewell::eventFilter(QObject *watched, QEvent *event)
         const QString next = event->type() == QEvent::FocusIn ? textOnFocusIn(text, placeholderTextsFor(field))
                                                               : textOnFocusOut(text, placeholderFor(field));
         if (next != text)
-            setFieldText(watched, next);
+            watched->setProperty(textProperty(watched), next);
         break;
     }
     case QEvent::KeyPress: {

@@ -36,14 +36,10 @@ protected:
 
 private:
     void buildControls();
-    void arrangeTabOrder();
     QLineEdit *makeLineField(ReferralField field, const QRect &place, QWidget *parent);
     /// Names the field's control, installs the placeholder rules and keeps
     /// it as the field's.
     void addField(ReferralField field, QWidget *edit);
-
-    QString fieldText(QObject *field) const;
-    void setFieldText(QObject *field, const QString &text);
 
     void submitClicked();
     void visitForumClicked();

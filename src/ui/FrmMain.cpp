@@ -142,7 +142,8 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), ctx_(c
     //: A link at the top of the main window, wrapped over two lines; %1 is the forum's web address.
     const QString forumCaption =
         tr("The Most Popular Online Velmor Discussion Forum. Click Here To Visit %1 Now.").arg(forumAddress());
-    auto *forumLink = new LinkLabel(QStringLiteral("Label14"), forumCaption, true, central);
+    auto *forumLink = new LinkLabel(QStringLiteral("Label14"), forumCaption, true, central,
+                                    ctx_.services.browser, SitePage::home_page);
     // Narrow enough that the caption wraps over two lines, with room for
     // the focus frame around it.
     const QMargins frameRoom = forumLink->contentsMargins();
@@ -150,9 +151,6 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), ctx_(c
     const int linkWidth = captionWidth * 11 / 20 + frameRoom.left() + frameRoom.right();
     forumLink->setMaximumWidth(linkWidth);
     forumLink->setMinimumWidth(linkWidth);
-    forumLink->setAccessibleDescription(opensPageDescription(SitePage::home_page));
-    connect(forumLink, &LinkLabel::clicked, this,
-            [this] { OpenSitePage(ctx_.services.browser, SitePage::home_page); });
     outer->addWidget(forumLink, 0, Qt::AlignHCenter);
 
     // The three steps are stacked: only the one in front is shown, and the
@@ -176,7 +174,12 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), ctx_(c
 
     connect(cmdNext_, &QAbstractButton::clicked, this, [this] { startTestClicked(); });
     connect(cmdNextQuestion_, &QAbstractButton::clicked, this, [this] { nextQuestionClicked(); });
-    connect(cmdMain_, &QAbstractButton::clicked, this, [this] { mainScreenClicked(); });
+    connect(cmdMain_, &QAbstractButton::clicked, this, [this] {
+        txtAge_->clear();
+        cboSex_->setCurrentIndex(0);
+        showStep(0);
+        txtAge_->setFocus(Qt::OtherFocusReason);
+    });
     // A key filter, not a QValidator: a validator sees the text after an
     // edit, not the key, so it could neither say "Only numbers are accepted"
     // for the refused key nor swallow Ctrl+V, which must be refused like any
@@ -343,25 +346,18 @@ QWidget *FrmMain::buildBanner(QWidget *host)
         tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
            "site. Put your site's name &  link here. See \"Help\" for details.    Click "
            "Here for more info on co-branding."),
-        true, frame);
+        true, frame, ctx_.services.browser, SitePage::co_brand);
     lblFullBrand_ = new LinkLabel(
         QStringLiteral("lblFullBrand"),
         tr("Home Business Opportunity. Start your own Internet business and make money "
            "online. Get this software fully branded for your website. Click here for "
            "more details."),
-        true, frame);
+        true, frame, ctx_.services.browser, SitePage::fully_branded);
     // The two labels lie at the same place and only the one in front is
     // shown; the designed order has the full-brand label in front.
     banner_->addWidget(lblCobrand_);
     banner_->addWidget(lblFullBrand_);
     banner_->setCurrentWidget(lblFullBrand_);
-    lblCobrand_->setAccessibleDescription(opensPageDescription(SitePage::co_brand));
-    lblFullBrand_->setAccessibleDescription(opensPageDescription(SitePage::fully_branded));
-
-    connect(lblCobrand_, &LinkLabel::clicked, this,
-            [this] { OpenSitePage(ctx_.services.browser, SitePage::co_brand); });
-    connect(lblFullBrand_, &LinkLabel::clicked, this,
-            [this] { OpenSitePage(ctx_.services.browser, SitePage::fully_branded); });
     return frame;
 }
 
@@ -369,46 +365,46 @@ void FrmMain::buildMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
+    // An entry of a menu or of the bar itself, opening a page if one is given.
+    Browser *browser = &ctx_.services.browser;
+    const auto entry = [this, browser](QWidget *menu, const char *name, const QString &text,
+                                       std::optional<SitePage> page = std::nullopt) {
+        QAction *action = menu->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        if (page)
+            connect(action, &QAction::triggered, this, [browser, page] { OpenSitePage(*browser, *page); });
+        return action;
+    };
+    const auto dropDown = [bar](const char *name, const QString &title) {
+        QMenu *menu = bar->addMenu(title);
+        menu->setObjectName(QLatin1String(name));
+        menu->menuAction()->setObjectName(QLatin1String(name));
+        return menu;
+    };
 
-    QMenu *file = bar->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
-    QAction *exit = file->addAction(tr("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
+    QMenu *file = dropDown("mnuFile", tr("&File"));
+    QAction *exit = entry(file, "mnuExit", tr("E&xit"));
     resultMenu_ = new ResultMenu(ctx_, file, exit);
     // File > Exit closes the window like its title bar's close button.
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu *help = bar->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *online = help->addAction(tr("&Online Help"));
-    online->setObjectName(QStringLiteral("mnuOnline"));
-    QAction *visit = help->addAction(tr("&Visit Us Online"));
-    visit->setObjectName(QStringLiteral("mnuVisit"));
+    QMenu *help = dropDown("mnuHelp", tr("&Help"));
+    entry(help, "mnuOnline", tr("&Online Help"), SitePage::help_web_page);
+    entry(help, "mnuVisit", tr("&Visit Us Online"), SitePage::home_page);
     help->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    QAction *update = help->addAction(tr("Check for Software &Update"));
-    update->setObjectName(QStringLiteral("mnuUpdate"));
+    entry(help, "mnuUpdate", tr("Check for Software &Update"), SitePage::download_web_page);
     help->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    QAction *about = help->addAction(tr("&About Software"));
-    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(entry(help, "mnuAbout", tr("&About Software")), &QAction::triggered, this, [this] {
+        // Transient for the main window, so that it gets no taskbar entry of
+        // its own; it still opens centred on the screen.
+        auto *about = new FrmAbout(ctx_, this);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        about->exec();
+    });
 
     // Menu-bar entries without a drop-down act at once when clicked.
-    QAction *donate = bar->addAction(tr("&Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
-    QAction *makeMoney = bar->addAction(tr("Make Money &Online"));
-    makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
-    makeMoney->setVisible(false);
-
-    Browser *browser = &ctx_.services.browser;
-    connect(online, &QAction::triggered, this, [browser] { OpenSitePage(*browser, SitePage::help_web_page); });
-    connect(visit, &QAction::triggered, this, [browser] { OpenSitePage(*browser, SitePage::home_page); });
-    connect(update, &QAction::triggered, this,
-            [browser] { OpenSitePage(*browser, SitePage::download_web_page); });
-    connect(about, &QAction::triggered, this, [this] { aboutTriggered(); });
-    connect(donate, &QAction::triggered, this, [browser] { OpenSitePage(*browser, SitePage::donate); });
-    connect(makeMoney, &QAction::triggered, this,
-            [browser] { OpenSitePage(*browser, SitePage::fully_branded); });
+    entry(bar, "mnuDonate", tr("&Donate"), SitePage::donate);
+    entry(bar, "mnuMakeMoney", tr("Make Money &Online"), SitePage::fully_branded)->setVisible(false);
 }
 
 void FrmMain::startTestClicked()
@@ -461,29 +457,12 @@ void FrmMain::nextQuestionClicked()
     cmdMain_->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmMain::mainScreenClicked()
-{
-    txtAge_->clear();
-    cboSex_->setCurrentIndex(0);
-    showStep(0);
-    txtAge_->setFocus(Qt::OtherFocusReason);
-}
-
 void FrmMain::showStep(int step)
 {
     steps_->setCurrentIndex(step);
     if (step == 2)
         picScale_->setScore(ctx_.dependency.TotalScore);
     resultMenu_->stepInFront(step);
-}
-
-void FrmMain::aboutTriggered()
-{
-    // Transient for the main window, so that it gets no taskbar entry of its
-    // own; it still opens centred on the screen.
-    auto *about = new FrmAbout(ctx_, this);
-    about->setAttribute(Qt::WA_DeleteOnClose);
-    about->exec();
 }
 
 void FrmMain::CoBrand_Randomize()

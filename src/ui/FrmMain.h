@@ -66,10 +66,8 @@ private:
 
     void startTestClicked();
     void nextQuestionClicked();
-    void mainScreenClicked();
     /// Brings step 0, 1 or 2 to the front; only that one is shown.
     void showStep(int step);
-    void aboutTriggered();
 
     AppContext &ctx_;
     std::int16_t coBrandRandomNumber_ = 0;
