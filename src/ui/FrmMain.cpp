@@ -210,54 +210,44 @@ QWidget *FrmMain::buildPersonalDetailsStep()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(twips(120));
 
-    const QFont infoFont = verdana(8.25);
-    const Qt::Alignment infoAlign = Qt::AlignLeft | Qt::AlignTop;
-    auto *caption0 = makeLabel(panel, QStringLiteral("lblCaption_0"),
-                               tr("Nicotine Dependency describes your \"craving\" for nicotine from smoking. "
+    const auto addCaption = [panel, layout](const char *name, const QString &text) {
+        layout->addWidget(styleLabel(makeLabel(panel, QLatin1String(name), text), verdana(8.25), kLightYellow,
+                                     Qt::AlignLeft | Qt::AlignTop, true));
+    };
+    addCaption("lblCaption_0", tr("Nicotine Dependency describes your \"craving\" for nicotine from smoking. "
                                   "Nicotine has very bad effects on the health of person affecting his / her "
                                   "heart, brain and other body functions."));
-    styleLabel(caption0, infoFont, kLightYellow, infoAlign, true);
-    auto *caption1 = makeLabel(panel, QStringLiteral("lblCaption_1"), decisionNote());
-    styleLabel(caption1, infoFont, kLightYellow, infoAlign, true);
-    layout->addWidget(caption0);
-    layout->addWidget(caption1);
+    addCaption("lblCaption_1", decisionNote());
     layout->addSpacing(twips(120));
 
     auto *rows = new QGridLayout;
     rows->setHorizontalSpacing(twips(120));
     rows->setVerticalSpacing(twips(120));
-    const QFont headingFont = verdana(8.25, true);
-    const Qt::Alignment headingAlign = Qt::AlignRight | Qt::AlignVCenter;
-
-    auto *nameHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_2"), tr("Enter Name")),
-                                   headingFont, kWhite, headingAlign);
-    txtName_ = new QLineEdit(panel);
+    // A heading in the left column names the control beside it, for a
+    // screen reader too.
+    const auto addRow = [panel, rows](int row, const char *name, const QString &heading, QWidget *control) {
+        // The heading comes first among the panel's children, so a screen
+        // reader meets it before its control.
+        QLabel *label = styleLabel(makeLabel(panel, QLatin1String(name), heading), verdana(8.25, true), kWhite,
+                                   Qt::AlignRight | Qt::AlignVCenter);
+        control->setParent(panel);
+        label->setBuddy(control);
+        control->setFont(verdana(8.25));
+        rows->addWidget(label, row, 0);
+        rows->addWidget(control, row, 1);
+        return label;
+    };
+    txtName_ = new QLineEdit;
     txtName_->setObjectName(QStringLiteral("txtName"));
-    txtName_->setFont(verdana(8.25));
-    nameHeading->setBuddy(txtName_);
-
-    auto *ageHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_0"), tr("Enter Age")), headingFont,
-                                  kWhite, headingAlign);
-    txtAge_ = new QLineEdit(panel);
+    addRow(0, "lblLabel_2", tr("Enter Name"), txtName_);
+    txtAge_ = new QLineEdit;
     txtAge_->setObjectName(QStringLiteral("txtAge"));
-    txtAge_->setFont(verdana(8.25));
-    ageHeading->setBuddy(txtAge_);
-
-    auto *sexHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_1"), tr("Select Sex")), headingFont,
-                                  kWhite, headingAlign);
-    cboSex_ = new QComboBox(panel);
+    addRow(1, "lblLabel_0", tr("Enter Age"), txtAge_);
+    cboSex_ = new QComboBox;
     cboSex_->setObjectName(QStringLiteral("cboSex"));
     cboSex_->setEditable(false);
-    cboSex_->setFont(verdana(8.25));
-    sexHeading->setBuddy(cboSex_);
-    setDropDownListName(cboSex_, sexHeading->text());
+    setDropDownListName(cboSex_, addRow(2, "lblLabel_1", tr("Select Sex"), cboSex_)->text());
 
-    rows->addWidget(nameHeading, 0, 0);
-    rows->addWidget(txtName_, 0, 1);
-    rows->addWidget(ageHeading, 1, 0);
-    rows->addWidget(txtAge_, 1, 1);
-    rows->addWidget(sexHeading, 2, 0);
-    rows->addWidget(cboSex_, 2, 1);
     rows->setColumnStretch(0, 2);
     rows->setColumnStretch(1, 3);
     layout->addLayout(rows);
