@@ -48,15 +48,19 @@ QPushButton *makeButton(const QString &name, const QString &caption, QWidget *pa
     return button;
 }
 
-QFrame *makeStepPanel(int index, const QString &title, QWidget *parent)
+/// A step's panel, laid out from top to bottom with the given spacing.
+QVBoxLayout *makeStepPanel(int index, const QString &title, int spacing)
 {
-    auto *panel = new QFrame(parent);
+    auto *panel = new QFrame;
     panel->setObjectName(QStringLiteral("fraStep_%1").arg(index));
     // Read as a named group of controls; only the panel in front is shown,
     // so a screen reader finds only the current step.
     setAccessibleRole(panel, QAccessible::Grouping);
     panel->setAccessibleName(title);
-    return panel;
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    return layout;
 }
 
 /// The width a drop-down list needs to show the longest choice of the
@@ -205,10 +209,8 @@ FrmMain::~FrmMain()
 
 QWidget *FrmMain::buildPersonalDetailsStep()
 {
-    QFrame *panel = makeStepPanel(0, tr("Personal Details"), nullptr);
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(twips(120));
+    QVBoxLayout *layout = makeStepPanel(0, tr("Personal Details"), twips(120));
+    QWidget *panel = layout->parentWidget();
 
     const auto addCaption = [panel, layout](const char *name, const QString &text) {
         layout->addWidget(styleLabel(makeLabel(panel, QLatin1String(name), text), verdana(8.25), kLightYellow,
@@ -265,10 +267,8 @@ QWidget *FrmMain::buildPersonalDetailsStep()
 
 QWidget *FrmMain::buildQuestionsStep()
 {
-    QFrame *panel = makeStepPanel(1, tr("Questions"), nullptr);
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(twips(180));
+    QVBoxLayout *layout = makeStepPanel(1, tr("Questions"), twips(180));
+    QWidget *panel = layout->parentWidget();
 
     lblQuestionNo_ = styleLabel(makeLabel(panel, QStringLiteral("lblQuestionNo")), verdana(9.75, true), kYellow,
                                 Qt::AlignCenter);
@@ -302,10 +302,8 @@ QWidget *FrmMain::buildQuestionsStep()
 
 QWidget *FrmMain::buildResultStep()
 {
-    QFrame *panel = makeStepPanel(2, tr("Result"), nullptr);
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(twips(180));
+    QVBoxLayout *layout = makeStepPanel(2, tr("Result"), twips(180));
+    QWidget *panel = layout->parentWidget();
 
     lblResult_0_ = styleLabel(makeLabel(panel, QStringLiteral("lblResult_0")), verdana(12, true), kYellow,
                               Qt::AlignCenter);
