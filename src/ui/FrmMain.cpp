@@ -81,6 +81,16 @@ int widestChoiceWidth(const QComboBox *list)
         .width();
 }
 
+/// True for a chord with Alt or Meta (and no Ctrl): it asks for a command,
+/// such as an access key, not for a character. A line edit still types the
+/// letter of such a chord that nothing else takes, so the age box swallows
+/// it, without a message, as it types nothing the user meant to type.
+bool isCommandChord(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier);
+}
+
 } // namespace
 
 std::optional<int> typedCharacterCode(const QKeyEvent &event)
@@ -119,12 +129,6 @@ std::optional<int> typedCharacterCode(const QKeyEvent &event)
     if (text.isEmpty())
         return std::nullopt;
     return static_cast<int>(text.at(0).unicode());
-}
-
-bool isCommandChord(const QKeyEvent &event)
-{
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier);
 }
 
 FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), ctx_(ctx)
@@ -176,7 +180,6 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), ctx_(c
     setTabOrder(forumLink, lblCobrand_);
     setTabOrder(lblCobrand_, lblFullBrand_);
 
-    connect(cmdNext_, &QAbstractButton::clicked, this, [this] { startTestClicked(); });
     connect(cmdNextQuestion_, &QAbstractButton::clicked, this, [this] { nextQuestionClicked(); });
     connect(cmdMain_, &QAbstractButton::clicked, this, [this] {
         txtAge_->clear();
@@ -256,12 +259,14 @@ QWidget *FrmMain::buildPersonalDetailsStep()
     layout->addStretch(1);
 
     //: The access keys of the main window's buttons and menus must differ.
-    cmdNext_ = makeButton(QStringLiteral("cmdNext"), tr("&Take the Nicotine Dependency Test"), panel);
-    layout->addWidget(cmdNext_, 0, Qt::AlignHCenter);
+    QPushButton *cmdNext = makeButton(QStringLiteral("cmdNext"), tr("&Take the Nicotine Dependency Test"),
+                                      panel);
+    connect(cmdNext, &QAbstractButton::clicked, this, [this] { startTestClicked(); });
+    layout->addWidget(cmdNext, 0, Qt::AlignHCenter);
 
     setTabOrder(txtName_, txtAge_);
     setTabOrder(txtAge_, cboSex_);
-    setTabOrder(cboSex_, cmdNext_);
+    setTabOrder(cboSex_, cmdNext);
     return panel;
 }
 

@@ -30,12 +30,6 @@ class ResultScale;
 /// Home, End, Tab, a lone modifier), which are left alone.
 std::optional<int> typedCharacterCode(const QKeyEvent &event);
 
-/// True for a chord with Alt or Meta (and no Ctrl): it asks for a command,
-/// such as an access key, not for a character. A line edit still types the
-/// letter of such a chord that nothing else takes, so the age box swallows
-/// it, without a message, as it types nothing the user meant to type.
-bool isCommandChord(const QKeyEvent &event);
-
 class FrmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -76,7 +70,6 @@ private:
     QLineEdit *txtName_ = nullptr;
     QLineEdit *txtAge_ = nullptr;
     QComboBox *cboSex_ = nullptr;
-    QAbstractButton *cmdNext_ = nullptr;
     QLabel *lblQuestionNo_ = nullptr;
     QLabel *lblQuestion_ = nullptr;
     QComboBox *cboAnswer_Option_ = nullptr;
