@@ -67,19 +67,20 @@ inline constexpr auto kDependencyLevels = std::to_array<DependencyLevelRow>({
 /// The number of levels, as many as the table has rows.
 inline constexpr int kLevelCount = int(kDependencyLevels.size());
 
-/// True when the levels follow each other without gap or overlap from 0 to
-/// kMaxScore, so that every score has exactly one level.
-constexpr bool levelsCoverEveryScore()
+/// True when the rows' spans (first to last) follow each other without gap
+/// or overlap from 0 to max, so that every value has exactly one row.
+template <typename Rows> constexpr bool spansFromZeroTo(const Rows &rows, int max)
 {
     int next = 0;
-    for (const DependencyLevelRow &level : kDependencyLevels) {
-        if (level.first != next || level.last < level.first)
+    for (const auto &row : rows) {
+        if (row.first != next || row.last < row.first)
             return false;
-        next = level.last + 1;
+        next = row.last + 1;
     }
-    return next == kMaxScore + 1;
+    return next == max + 1;
 }
-static_assert(levelsCoverEveryScore(), "the levels must span 0 to kMaxScore in order, each score once");
+static_assert(spansFromZeroTo(kDependencyLevels, kMaxScore),
+              "the levels must span 0 to kMaxScore in order, each score once");
 
 /// True when each level's paper ink is clearly darker in grey than the one
 /// before (luma in thousandths, steps of at least 15 of 255), so that a
@@ -159,19 +160,7 @@ inline constexpr auto kHeavinessBands = std::to_array<HeavinessBandRow>({
 });
 // clang-format on
 
-/// True when the bands follow each other without gap or overlap from 0 to
-/// kMaxHeavinessIndex, so that every index has exactly one band.
-constexpr bool heavinessBandsCoverEveryIndex()
-{
-    int next = 0;
-    for (const HeavinessBandRow &band : kHeavinessBands) {
-        if (band.first != next || band.last < band.first)
-            return false;
-        next = band.last + 1;
-    }
-    return next == kMaxHeavinessIndex + 1;
-}
-static_assert(heavinessBandsCoverEveryIndex(),
+static_assert(spansFromZeroTo(kHeavinessBands, kMaxHeavinessIndex),
               "the bands must span 0 to kMaxHeavinessIndex in order, each once");
 
 /// The Heaviness of Smoking Index of six answers, matched as in the scoring:

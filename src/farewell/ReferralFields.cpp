@@ -32,11 +32,6 @@ QString textOnFocusIn(const QString &text, const QStringList &placeholders)
     return placeholders.contains(trimBlanks(text)) ? QString() : text;
 }
 
-QString textOnFocusIn(const QString &text, const QString &placeholder)
-{
-    return textOnFocusIn(text, QStringList{placeholder});
-}
-
 QString textOnFocusOut(const QString &text, const QString &placeholder)
 {
     return trimBlanks(text).isEmpty() ? placeholder : text;

@@ -125,7 +125,6 @@ bool isMissing(const QString &value, const QStringList &placeholders);
 /// The field's new text when it gets the focus: empty when the trimmed text
 /// is exactly one of the placeholders, otherwise the text unchanged.
 QString textOnFocusIn(const QString &text, const QStringList &placeholders);
-QString textOnFocusIn(const QString &text, const QString &placeholder);
 
 /// The field's new text when it loses the focus: the placeholder when the
 /// trimmed text is empty, otherwise the text unchanged (spaces included).

@@ -37,11 +37,6 @@ void modTellAFriend::SubmitReferral(MessageBoxes &boxes, Browser &browser)
         return;
     }
     ReferralUrl = url;
-    OpenReferralUrl(browser);
-}
-
-void modTellAFriend::OpenReferralUrl(Browser &browser) const
-{
     // Whether the browser starts is never examined or reported.
     browser.openUrl(ReferralUrl);
 }

@@ -29,8 +29,6 @@ public:
     /// message instead, and ReferralUrl keeps its old value. At most one
     /// message per call.
     void SubmitReferral(MessageBoxes &boxes, Browser &browser);
-    /// Hands ReferralUrl to the default browser.
-    void OpenReferralUrl(Browser &browser) const;
 };
 
 /// The referral page URL with the five values as taf1..taf5 and the site as

@@ -119,12 +119,10 @@ void FrmAbout::buildControls()
 
     //: %1 is the forum's web address.
     auto *lblHomePage = new LinkLabel(QStringLiteral("lblHomePage"),
-                                      tr("Click here to visit %1").arg(forumAddress()), false, this);
+                                      tr("Click here to visit %1").arg(forumAddress()), false, this,
+                                      ctx_.services.browser, SitePage::home_page);
     lblHomePage->setWordWrap(false);
     lblHomePage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblHomePage->setAccessibleDescription(opensPageDescription(SitePage::home_page));
-    connect(lblHomePage, &LinkLabel::clicked, this,
-            [this] { OpenSitePage(ctx_.services.browser, SitePage::home_page); });
 
     QLabel *offer = makeLabel(this, QStringLiteral("Label3"),
                               tr("Home Business Opportunity. Start your own Internet "
@@ -133,12 +131,9 @@ void FrmAbout::buildControls()
     styleLabel(offer, verdana(8.25, true), kYellow, topLeft, true);
 
     auto *lblCoBrand = new LinkLabel(QStringLiteral("lblCoBrand"), tr("Click here for more details."), false,
-                                     this);
+                                     this, ctx_.services.browser, SitePage::fully_branded);
     lblCoBrand->setWordWrap(false);
     lblCoBrand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblCoBrand->setAccessibleDescription(opensPageDescription(SitePage::fully_branded));
-    connect(lblCoBrand, &LinkLabel::clicked, this,
-            [this] { OpenSitePage(ctx_.services.browser, SitePage::fully_branded); });
 
     auto *rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("Line2"));

@@ -24,6 +24,18 @@ namespace cindrel {
 
 namespace {
 
+/// The property that holds a field's text: a line edit's "text", the
+/// message box's "plainText".
+const char *textProperty(const QObject *field)
+{
+    return qobject_cast<const QLineEdit *>(field) ? "text" : "plainText";
+}
+
+QString fieldText(const QObject *field)
+{
+    return field->property(textProperty(field)).toString();
+}
+
 // The message field sits in its own row below the referral button, so the
 // referral panel, the promotion panel beside it and the window grow by one
 // row of this height.
@@ -53,21 +65,11 @@ FrmFarewell::FrmFarewell(AppContext &ctx, QWidget *parent)
     captions.setColor(QPalette::WindowText, Qt::white);
     setPalette(captions);
     buildControls();
-    arrangeTabOrder();
 
-    // Load handling. Title and caption line.
+    // Load handling: the title, and the application icon in the window's
+    // title bar (makeIconPicture has filled its picture box).
     setWindowTitle(programWindowTitle());
-    lblFarewellCaption_->setText(programWindowTitle());
-    lblFarewellCaption_->adjustSize();
-
-    // The application icon, in the window's title bar and its picture box
-    // (which makeIconPicture has filled).
     setWindowIcon(applicationIcon());
-
-    // A fresh support message on every load.
-    ctx_.services.random.seedFromClock();
-    const int index = supportMessageIndex(ctx_.services.random.next());
-    label2_->setText(supportMessage(index));
 
     // Topmost is a window flag, set above before the window is shown, so it
     // neither moves nor resizes the window and takes no focus by itself.
@@ -80,13 +82,17 @@ void FrmFarewell::buildControls()
     QLabel *picture = makeIconPicture(this, QStringLiteral("picFarewellIcon"));
     picture->setGeometry(twipsRect(360, 120, 540, 540));
 
-    lblFarewellCaption_ = makeLabel(this, QStringLiteral("lblFarewellCaption"));
-    lblFarewellCaption_->setFont(verdana(12, true));
-    lblFarewellCaption_->move(twips(1080), twips(240));
+    QLabel *caption = makeLabel(this, QStringLiteral("lblFarewellCaption"), programWindowTitle());
+    caption->setFont(verdana(12, true));
+    caption->move(twips(1080), twips(240));
+    caption->adjustSize();
 
-    label2_ = styleLabel(makeLabel(this, QStringLiteral("Label2")), verdana(8.25, true), kWhite,
-                         Qt::AlignLeft | Qt::AlignVCenter, true);
-    label2_->setGeometry(twipsRect(120, 840, 6975, 1095));
+    // A fresh support message on every load.
+    ctx_.services.random.seedFromClock();
+    const QString support = supportMessage(supportMessageIndex(ctx_.services.random.next()));
+    styleLabel(makeLabel(this, QStringLiteral("Label2"), support), verdana(8.25, true), kWhite,
+               Qt::AlignLeft | Qt::AlignVCenter, true)
+        ->setGeometry(twipsRect(120, 840, 6975, 1095));
 
     check1_ = new QCheckBox(visitForumCaption(), this);
     check1_->setObjectName(QStringLiteral("Check1"));
@@ -106,15 +112,15 @@ void FrmFarewell::buildControls()
     refer->setObjectName(QStringLiteral("Frame2"));
     refer->setGeometry(twipsRect(120, 3240, 7065, 1455 + kMessageRow));
 
-    txtName_ = makeLineField(ReferralField::ReferrerName, twipsRect(85, 360, 3375, 285), refer);
-    txtEmail_ = makeLineField(ReferralField::ReferrerEmail, twipsRect(3600, 360, 3375, 285), refer);
-    txtFriendName_ = makeLineField(ReferralField::FriendName, twipsRect(85, 720, 3375, 285), refer);
-    txtFriendEmail_ = makeLineField(ReferralField::FriendEmail, twipsRect(3600, 720, 3375, 285), refer);
+    makeLineField(ReferralField::ReferrerName, twipsRect(85, 360, 3375, 285), refer);
+    makeLineField(ReferralField::ReferrerEmail, twipsRect(3600, 360, 3375, 285), refer);
+    makeLineField(ReferralField::FriendName, twipsRect(85, 720, 3375, 285), refer);
+    makeLineField(ReferralField::FriendEmail, twipsRect(3600, 720, 3375, 285), refer);
 
-    cmdSubmit_ = new QPushButton(tr("Refer A Friend &Now"), refer);
-    cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
-    cmdSubmit_->setGeometry(twipsRect(1920, 1080, 3375, 285));
-    connect(cmdSubmit_, &QPushButton::clicked, this, [this] { submitClicked(); });
+    auto *submit = new QPushButton(tr("Refer A Friend &Now"), refer);
+    submit->setObjectName(QStringLiteral("cmdSubmit"));
+    submit->setGeometry(twipsRect(1920, 1080, 3375, 285));
+    connect(submit, &QPushButton::clicked, this, [this] { submitClicked(); });
 
     // The message spans the panel below the button. It starts at its plain
     // placeholder, so the placeholder rules and the missing-message check
@@ -125,13 +131,12 @@ void FrmFarewell::buildControls()
         message, &BoundedPlainTextEdit::inputRejected, this,
         [this] { ctx_.services.boxes.critical(fieldTooLongMessage(ReferralField::ReferralMessage)); },
         Qt::QueuedConnection);
-    txtMessage_ = message;
-    addField(ReferralField::ReferralMessage, txtMessage_);
-    txtMessage_->setGeometry(twipsRect(85, 1440, 6890, 615));
-    txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtMessage_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtMessage_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    txtMessage_->setTabChangesFocus(true);
+    addField(ReferralField::ReferralMessage, message);
+    message->setGeometry(twipsRect(85, 1440, 6890, 615));
+    message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    message->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    message->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    message->setTabChangesFocus(true);
 
     // The promotion panel, as tall as the window's contents.
     auto *promotion = new QGroupBox(tr("Download Velmor Softwares"), this);
@@ -146,26 +151,37 @@ void FrmFarewell::buildControls()
     // paragraph on a new line; the label shows a line break there.
     promoText->setText(promotionalTextForDisplay());
 
-    goToHome_ = new LinkLabel(QStringLiteral("lblGoToHome"), tr("Click Here To Visit Velmor Softwares"), true,
-                              promotion);
+    auto *goToHome = new LinkLabel(QStringLiteral("lblGoToHome"), tr("Click Here To Visit Velmor Softwares"),
+                                   true, promotion, ctx_.services.browser, SitePage::velmorsoftwares);
     // Grown about its designed line where the text and its focus frame
     // need more height.
     const QRect linkPlace = twipsRect(75, 4250 + kMessageRow, 3585, 210);
-    const int grow = std::max(0, goToHome_->heightForWidth(linkPlace.width()) - linkPlace.height());
-    goToHome_->setGeometry(linkPlace.adjusted(0, -grow / 2, 0, grow - grow / 2));
-    goToHome_->setAccessibleDescription(opensPageDescription(SitePage::velmorsoftwares));
-    connect(goToHome_, &LinkLabel::clicked, this,
-            [this] { OpenSitePage(ctx_.services.browser, SitePage::velmorsoftwares); });
+    const int grow = std::max(0, goToHome->heightForWidth(linkPlace.width()) - linkPlace.height());
+    goToHome->setGeometry(linkPlace.adjusted(0, -grow / 2, 0, grow - grow / 2));
+
+    // The link comes last, after the message.
+    using enum ReferralField;
+    const auto field = [this](ReferralField f) { return fields_[size_t(f)]; };
+    QWidget *const order[] = {cmdClose_,
+                              check1_,
+                              field(ReferrerName),
+                              submit,
+                              field(ReferrerEmail),
+                              field(FriendEmail),
+                              field(FriendName),
+                              message,
+                              goToHome};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
-QLineEdit *FrmFarewell::makeLineField(ReferralField field, const QRect &place, QWidget *parent)
+void FrmFarewell::makeLineField(ReferralField field, const QRect &place, QWidget *parent)
 {
     auto *edit = new QLineEdit(placeholderFor(field), parent);
     edit->setGeometry(place);
     boundLength(edit, rowOf(field).maxLength,
                 [this, field] { ctx_.services.boxes.critical(fieldTooLongMessage(field)); });
     addField(field, edit);
-    return edit;
 }
 
 void FrmFarewell::addField(ReferralField field, QWidget *edit)
@@ -177,32 +193,6 @@ void FrmFarewell::addField(ReferralField field, QWidget *edit)
     edit->setAccessibleName(placeholderFor(field));
     edit->installEventFilter(this);
     fields_[size_t(field)] = edit;
-}
-
-void FrmFarewell::arrangeTabOrder()
-{
-    // The link comes last, after the message.
-    QWidget *const order[] = {cmdClose_,       check1_,        txtName_,    cmdSubmit_, txtEmail_,
-                              txtFriendEmail_, txtFriendName_, txtMessage_, goToHome_};
-    for (size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
-QString FrmFarewell::fieldText(QObject *field) const
-{
-    if (auto *line = qobject_cast<QLineEdit *>(field))
-        return line->text();
-    if (auto *text = qobject_cast<QPlainTextEdit *>(field))
-        return text->toPlainText();
-    return {};
-}
-
-void FrmFarewell::setFieldText(QObject *field, const QString &text)
-{
-    if (auto *line = qobject_cast<QLineEdit *>(field))
-        line->setText(text);
-    else if (auto *edit = qobject_cast<QPlainTextEdit *>(field))
-        edit->setPlainText(text);
 }
 
 bool FrmFarewell::eventFilter(QObject *watched, QEvent *event)
@@ -228,7 +218,7 @@ bool FrmFarewell::eventFilter(QObject *watched, QEvent *event)
         const QString next = event->type() == QEvent::FocusIn ? textOnFocusIn(text, placeholderTextsFor(field))
                                                               : textOnFocusOut(text, placeholderFor(field));
         if (next != text)
-            setFieldText(watched, next);
+            watched->setProperty(textProperty(watched), next);
         break;
     }
     case QEvent::KeyPress: {

@@ -12,15 +12,10 @@
 
 class QCheckBox;
 class QCloseEvent;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QRect;
 
 namespace cindrel {
-
-class LinkLabel;
 
 class FrmFarewell : public QWidget {
     Q_OBJECT
@@ -36,32 +31,19 @@ protected:
 
 private:
     void buildControls();
-    void arrangeTabOrder();
-    QLineEdit *makeLineField(ReferralField field, const QRect &place, QWidget *parent);
+    void makeLineField(ReferralField field, const QRect &place, QWidget *parent);
     /// Names the field's control, installs the placeholder rules and keeps
     /// it as the field's.
     void addField(ReferralField field, QWidget *edit);
-
-    QString fieldText(QObject *field) const;
-    void setFieldText(QObject *field, const QString &text);
 
     void submitClicked();
     void visitForumClicked();
 
     AppContext &ctx_;
-    QLabel *lblFarewellCaption_ = nullptr;
-    QLabel *label2_ = nullptr;
     QCheckBox *check1_ = nullptr;
     QPushButton *cmdClose_ = nullptr;
-    LinkLabel *goToHome_ = nullptr;
-    QPushButton *cmdSubmit_ = nullptr;
-    QLineEdit *txtName_ = nullptr;
-    QLineEdit *txtEmail_ = nullptr;
-    QLineEdit *txtFriendName_ = nullptr;
-    QLineEdit *txtFriendEmail_ = nullptr;
-    QPlainTextEdit *txtMessage_ = nullptr;
     /// The control of each referral field, in the order of kReferralFields.
-    std::array<QObject *, kReferralFields.size()> fields_{};
+    std::array<QWidget *, kReferralFields.size()> fields_{};
     bool resettingCheck_ = false;
 };
 

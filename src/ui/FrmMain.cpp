@@ -48,15 +48,19 @@ QPushButton *makeButton(const QString &name, const QString &caption, QWidget *pa
     return button;
 }
 
-QFrame *makeStepPanel(int index, const QString &title, QWidget *parent)
+/// A step's panel, laid out from top to bottom with the given spacing.
+QVBoxLayout *makeStepPanel(int index, const QString &title, int spacing)
 {
-    auto *panel = new QFrame(parent);
+    auto *panel = new QFrame;
     panel->setObjectName(QStringLiteral("fraStep_%1").arg(index));
     // Read as a named group of controls; only the panel in front is shown,
     // so a screen reader finds only the current step.
     setAccessibleRole(panel, QAccessible::Grouping);
     panel->setAccessibleName(title);
-    return panel;
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    return layout;
 }
 
 /// The width a drop-down list needs to show the longest choice of the
@@ -75,6 +79,16 @@ int widestChoiceWidth(const QComboBox *list)
     return list->style()
         ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, metrics.height()), list)
         .width();
+}
+
+/// True for a chord with Alt or Meta (and no Ctrl): it asks for a command,
+/// such as an access key, not for a character. A line edit still types the
+/// letter of such a chord that nothing else takes, so the age box swallows
+/// it, without a message, as it types nothing the user meant to type.
+bool isCommandChord(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier);
 }
 
 } // namespace
@@ -117,12 +131,6 @@ std::optional<int> typedCharacterCode(const QKeyEvent &event)
     return static_cast<int>(text.at(0).unicode());
 }
 
-bool isCommandChord(const QKeyEvent &event)
-{
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier);
-}
-
 FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), ctx_(ctx)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -142,7 +150,8 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), ctx_(c
     //: A link at the top of the main window, wrapped over two lines; %1 is the forum's web address.
     const QString forumCaption =
         tr("The Most Popular Online Velmor Discussion Forum. Click Here To Visit %1 Now.").arg(forumAddress());
-    auto *forumLink = new LinkLabel(QStringLiteral("Label14"), forumCaption, true, central);
+    auto *forumLink = new LinkLabel(QStringLiteral("Label14"), forumCaption, true, central,
+                                    ctx_.services.browser, SitePage::home_page);
     // Narrow enough that the caption wraps over two lines, with room for
     // the focus frame around it.
     const QMargins frameRoom = forumLink->contentsMargins();
@@ -150,9 +159,6 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), ctx_(c
     const int linkWidth = captionWidth * 11 / 20 + frameRoom.left() + frameRoom.right();
     forumLink->setMaximumWidth(linkWidth);
     forumLink->setMinimumWidth(linkWidth);
-    forumLink->setAccessibleDescription(opensPageDescription(SitePage::home_page));
-    connect(forumLink, &LinkLabel::clicked, this,
-            [this] { OpenSitePage(ctx_.services.browser, SitePage::home_page); });
     outer->addWidget(forumLink, 0, Qt::AlignHCenter);
 
     // The three steps are stacked: only the one in front is shown, and the
@@ -174,9 +180,13 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), ctx_(c
     setTabOrder(forumLink, lblCobrand_);
     setTabOrder(lblCobrand_, lblFullBrand_);
 
-    connect(cmdNext_, &QAbstractButton::clicked, this, [this] { startTestClicked(); });
     connect(cmdNextQuestion_, &QAbstractButton::clicked, this, [this] { nextQuestionClicked(); });
-    connect(cmdMain_, &QAbstractButton::clicked, this, [this] { mainScreenClicked(); });
+    connect(cmdMain_, &QAbstractButton::clicked, this, [this] {
+        txtAge_->clear();
+        cboSex_->setCurrentIndex(0);
+        showStep(0);
+        txtAge_->setFocus(Qt::OtherFocusReason);
+    });
     // A key filter, not a QValidator: a validator sees the text after an
     // edit, not the key, so it could neither say "Only numbers are accepted"
     // for the refused key nor swallow Ctrl+V, which must be refused like any
@@ -202,80 +212,68 @@ FrmMain::~FrmMain()
 
 QWidget *FrmMain::buildPersonalDetailsStep()
 {
-    QFrame *panel = makeStepPanel(0, tr("Personal Details"), nullptr);
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(twips(120));
+    QVBoxLayout *layout = makeStepPanel(0, tr("Personal Details"), twips(120));
+    QWidget *panel = layout->parentWidget();
 
-    const QFont infoFont = verdana(8.25);
-    const Qt::Alignment infoAlign = Qt::AlignLeft | Qt::AlignTop;
-    auto *caption0 = makeLabel(panel, QStringLiteral("lblCaption_0"),
-                               tr("Nicotine Dependency describes your \"craving\" for nicotine from smoking. "
+    const auto addCaption = [panel, layout](const char *name, const QString &text) {
+        layout->addWidget(styleLabel(makeLabel(panel, QLatin1String(name), text), verdana(8.25), kLightYellow,
+                                     Qt::AlignLeft | Qt::AlignTop, true));
+    };
+    addCaption("lblCaption_0", tr("Nicotine Dependency describes your \"craving\" for nicotine from smoking. "
                                   "Nicotine has very bad effects on the health of person affecting his / her "
                                   "heart, brain and other body functions."));
-    styleLabel(caption0, infoFont, kLightYellow, infoAlign, true);
-    auto *caption1 = makeLabel(panel, QStringLiteral("lblCaption_1"), decisionNote());
-    styleLabel(caption1, infoFont, kLightYellow, infoAlign, true);
-    layout->addWidget(caption0);
-    layout->addWidget(caption1);
+    addCaption("lblCaption_1", decisionNote());
     layout->addSpacing(twips(120));
 
     auto *rows = new QGridLayout;
     rows->setHorizontalSpacing(twips(120));
     rows->setVerticalSpacing(twips(120));
-    const QFont headingFont = verdana(8.25, true);
-    const Qt::Alignment headingAlign = Qt::AlignRight | Qt::AlignVCenter;
-
-    auto *nameHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_2"), tr("Enter Name")),
-                                   headingFont, kWhite, headingAlign);
-    txtName_ = new QLineEdit(panel);
+    // A heading in the left column names the control beside it, for a
+    // screen reader too.
+    const auto addRow = [panel, rows](int row, const char *name, const QString &heading, QWidget *control) {
+        // The heading comes first among the panel's children, so a screen
+        // reader meets it before its control.
+        QLabel *label = styleLabel(makeLabel(panel, QLatin1String(name), heading), verdana(8.25, true), kWhite,
+                                   Qt::AlignRight | Qt::AlignVCenter);
+        control->setParent(panel);
+        label->setBuddy(control);
+        control->setFont(verdana(8.25));
+        rows->addWidget(label, row, 0);
+        rows->addWidget(control, row, 1);
+        return label;
+    };
+    txtName_ = new QLineEdit;
     txtName_->setObjectName(QStringLiteral("txtName"));
-    txtName_->setFont(verdana(8.25));
-    nameHeading->setBuddy(txtName_);
-
-    auto *ageHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_0"), tr("Enter Age")), headingFont,
-                                  kWhite, headingAlign);
-    txtAge_ = new QLineEdit(panel);
+    addRow(0, "lblLabel_2", tr("Enter Name"), txtName_);
+    txtAge_ = new QLineEdit;
     txtAge_->setObjectName(QStringLiteral("txtAge"));
-    txtAge_->setFont(verdana(8.25));
-    ageHeading->setBuddy(txtAge_);
-
-    auto *sexHeading = styleLabel(makeLabel(panel, QStringLiteral("lblLabel_1"), tr("Select Sex")), headingFont,
-                                  kWhite, headingAlign);
-    cboSex_ = new QComboBox(panel);
+    addRow(1, "lblLabel_0", tr("Enter Age"), txtAge_);
+    cboSex_ = new QComboBox;
     cboSex_->setObjectName(QStringLiteral("cboSex"));
     cboSex_->setEditable(false);
-    cboSex_->setFont(verdana(8.25));
-    sexHeading->setBuddy(cboSex_);
-    setDropDownListName(cboSex_, sexHeading->text());
+    setDropDownListName(cboSex_, addRow(2, "lblLabel_1", tr("Select Sex"), cboSex_)->text());
 
-    rows->addWidget(nameHeading, 0, 0);
-    rows->addWidget(txtName_, 0, 1);
-    rows->addWidget(ageHeading, 1, 0);
-    rows->addWidget(txtAge_, 1, 1);
-    rows->addWidget(sexHeading, 2, 0);
-    rows->addWidget(cboSex_, 2, 1);
     rows->setColumnStretch(0, 2);
     rows->setColumnStretch(1, 3);
     layout->addLayout(rows);
     layout->addStretch(1);
 
     //: The access keys of the main window's buttons and menus must differ.
-    cmdNext_ = makeButton(QStringLiteral("cmdNext"), tr("&Take the Nicotine Dependency Test"), panel);
-    layout->addWidget(cmdNext_, 0, Qt::AlignHCenter);
+    QPushButton *cmdNext = makeButton(QStringLiteral("cmdNext"), tr("&Take the Nicotine Dependency Test"),
+                                      panel);
+    connect(cmdNext, &QAbstractButton::clicked, this, [this] { startTestClicked(); });
+    layout->addWidget(cmdNext, 0, Qt::AlignHCenter);
 
     setTabOrder(txtName_, txtAge_);
     setTabOrder(txtAge_, cboSex_);
-    setTabOrder(cboSex_, cmdNext_);
+    setTabOrder(cboSex_, cmdNext);
     return panel;
 }
 
 QWidget *FrmMain::buildQuestionsStep()
 {
-    QFrame *panel = makeStepPanel(1, tr("Questions"), nullptr);
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(twips(180));
+    QVBoxLayout *layout = makeStepPanel(1, tr("Questions"), twips(180));
+    QWidget *panel = layout->parentWidget();
 
     lblQuestionNo_ = styleLabel(makeLabel(panel, QStringLiteral("lblQuestionNo")), verdana(9.75, true), kYellow,
                                 Qt::AlignCenter);
@@ -309,10 +307,8 @@ QWidget *FrmMain::buildQuestionsStep()
 
 QWidget *FrmMain::buildResultStep()
 {
-    QFrame *panel = makeStepPanel(2, tr("Result"), nullptr);
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(twips(180));
+    QVBoxLayout *layout = makeStepPanel(2, tr("Result"), twips(180));
+    QWidget *panel = layout->parentWidget();
 
     lblResult_0_ = styleLabel(makeLabel(panel, QStringLiteral("lblResult_0")), verdana(12, true), kYellow,
                               Qt::AlignCenter);
@@ -343,25 +339,18 @@ QWidget *FrmMain::buildBanner(QWidget *host)
         tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
            "site. Put your site's name &  link here. See \"Help\" for details.    Click "
            "Here for more info on co-branding."),
-        true, frame);
+        true, frame, ctx_.services.browser, SitePage::co_brand);
     lblFullBrand_ = new LinkLabel(
         QStringLiteral("lblFullBrand"),
         tr("Home Business Opportunity. Start your own Internet business and make money "
            "online. Get this software fully branded for your website. Click here for "
            "more details."),
-        true, frame);
+        true, frame, ctx_.services.browser, SitePage::fully_branded);
     // The two labels lie at the same place and only the one in front is
     // shown; the designed order has the full-brand label in front.
     banner_->addWidget(lblCobrand_);
     banner_->addWidget(lblFullBrand_);
     banner_->setCurrentWidget(lblFullBrand_);
-    lblCobrand_->setAccessibleDescription(opensPageDescription(SitePage::co_brand));
-    lblFullBrand_->setAccessibleDescription(opensPageDescription(SitePage::fully_branded));
-
-    connect(lblCobrand_, &LinkLabel::clicked, this,
-            [this] { OpenSitePage(ctx_.services.browser, SitePage::co_brand); });
-    connect(lblFullBrand_, &LinkLabel::clicked, this,
-            [this] { OpenSitePage(ctx_.services.browser, SitePage::fully_branded); });
     return frame;
 }
 
@@ -369,46 +358,46 @@ void FrmMain::buildMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
+    // An entry of a menu or of the bar itself, opening a page if one is given.
+    Browser *browser = &ctx_.services.browser;
+    const auto entry = [this, browser](QWidget *menu, const char *name, const QString &text,
+                                       std::optional<SitePage> page = std::nullopt) {
+        QAction *action = menu->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        if (page)
+            connect(action, &QAction::triggered, this, [browser, page] { OpenSitePage(*browser, *page); });
+        return action;
+    };
+    const auto dropDown = [bar](const char *name, const QString &title) {
+        QMenu *menu = bar->addMenu(title);
+        menu->setObjectName(QLatin1String(name));
+        menu->menuAction()->setObjectName(QLatin1String(name));
+        return menu;
+    };
 
-    QMenu *file = bar->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
-    QAction *exit = file->addAction(tr("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
+    QMenu *file = dropDown("mnuFile", tr("&File"));
+    QAction *exit = entry(file, "mnuExit", tr("E&xit"));
     resultMenu_ = new ResultMenu(ctx_, file, exit);
     // File > Exit closes the window like its title bar's close button.
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu *help = bar->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *online = help->addAction(tr("&Online Help"));
-    online->setObjectName(QStringLiteral("mnuOnline"));
-    QAction *visit = help->addAction(tr("&Visit Us Online"));
-    visit->setObjectName(QStringLiteral("mnuVisit"));
+    QMenu *help = dropDown("mnuHelp", tr("&Help"));
+    entry(help, "mnuOnline", tr("&Online Help"), SitePage::help_web_page);
+    entry(help, "mnuVisit", tr("&Visit Us Online"), SitePage::home_page);
     help->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    QAction *update = help->addAction(tr("Check for Software &Update"));
-    update->setObjectName(QStringLiteral("mnuUpdate"));
+    entry(help, "mnuUpdate", tr("Check for Software &Update"), SitePage::download_web_page);
     help->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    QAction *about = help->addAction(tr("&About Software"));
-    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(entry(help, "mnuAbout", tr("&About Software")), &QAction::triggered, this, [this] {
+        // Transient for the main window, so that it gets no taskbar entry of
+        // its own; it still opens centred on the screen.
+        auto *about = new FrmAbout(ctx_, this);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        about->exec();
+    });
 
     // Menu-bar entries without a drop-down act at once when clicked.
-    QAction *donate = bar->addAction(tr("&Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
-    QAction *makeMoney = bar->addAction(tr("Make Money &Online"));
-    makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
-    makeMoney->setVisible(false);
-
-    Browser *browser = &ctx_.services.browser;
-    connect(online, &QAction::triggered, this, [browser] { OpenSitePage(*browser, SitePage::help_web_page); });
-    connect(visit, &QAction::triggered, this, [browser] { OpenSitePage(*browser, SitePage::home_page); });
-    connect(update, &QAction::triggered, this,
-            [browser] { OpenSitePage(*browser, SitePage::download_web_page); });
-    connect(about, &QAction::triggered, this, [this] { aboutTriggered(); });
-    connect(donate, &QAction::triggered, this, [browser] { OpenSitePage(*browser, SitePage::donate); });
-    connect(makeMoney, &QAction::triggered, this,
-            [browser] { OpenSitePage(*browser, SitePage::fully_branded); });
+    entry(bar, "mnuDonate", tr("&Donate"), SitePage::donate);
+    entry(bar, "mnuMakeMoney", tr("Make Money &Online"), SitePage::fully_branded)->setVisible(false);
 }
 
 void FrmMain::startTestClicked()
@@ -461,29 +450,12 @@ void FrmMain::nextQuestionClicked()
     cmdMain_->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmMain::mainScreenClicked()
-{
-    txtAge_->clear();
-    cboSex_->setCurrentIndex(0);
-    showStep(0);
-    txtAge_->setFocus(Qt::OtherFocusReason);
-}
-
 void FrmMain::showStep(int step)
 {
     steps_->setCurrentIndex(step);
     if (step == 2)
         picScale_->setScore(ctx_.dependency.TotalScore);
     resultMenu_->stepInFront(step);
-}
-
-void FrmMain::aboutTriggered()
-{
-    // Transient for the main window, so that it gets no taskbar entry of its
-    // own; it still opens centred on the screen.
-    auto *about = new FrmAbout(ctx_, this);
-    about->setAttribute(Qt::WA_DeleteOnClose);
-    about->exec();
 }
 
 void FrmMain::CoBrand_Randomize()

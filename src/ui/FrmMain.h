@@ -30,12 +30,6 @@ class ResultScale;
 /// Home, End, Tab, a lone modifier), which are left alone.
 std::optional<int> typedCharacterCode(const QKeyEvent &event);
 
-/// True for a chord with Alt or Meta (and no Ctrl): it asks for a command,
-/// such as an access key, not for a character. A line edit still types the
-/// letter of such a chord that nothing else takes, so the age box swallows
-/// it, without a message, as it types nothing the user meant to type.
-bool isCommandChord(const QKeyEvent &event);
-
 class FrmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -66,10 +60,8 @@ private:
 
     void startTestClicked();
     void nextQuestionClicked();
-    void mainScreenClicked();
     /// Brings step 0, 1 or 2 to the front; only that one is shown.
     void showStep(int step);
-    void aboutTriggered();
 
     AppContext &ctx_;
     std::int16_t coBrandRandomNumber_ = 0;
@@ -78,7 +70,6 @@ private:
     QLineEdit *txtName_ = nullptr;
     QLineEdit *txtAge_ = nullptr;
     QComboBox *cboSex_ = nullptr;
-    QAbstractButton *cmdNext_ = nullptr;
     QLabel *lblQuestionNo_ = nullptr;
     QLabel *lblQuestion_ = nullptr;
     QComboBox *cboAnswer_Option_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/Accessibility.h"
 #include "ui/Look.h"
 
 namespace cindrel {
@@ -14,7 +15,8 @@ constexpr qreal kFocusFrameWidth = 2;
 constexpr int kFocusMargin = 3;
 } // namespace
 
-LinkLabel::LinkLabel(const QString &objectName, const QString &text, bool bold, QWidget *parent)
+LinkLabel::LinkLabel(const QString &objectName, const QString &text, bool bold, QWidget *parent,
+                     Browser &browser, SitePage page)
     : QLabel(text, parent)
 {
     setObjectName(objectName);
@@ -29,6 +31,8 @@ LinkLabel::LinkLabel(const QString &objectName, const QString &text, bool bold, 
     // it always did.
     setFocusPolicy(Qt::TabFocus);
     setContentsMargins(kFocusMargin, kFocusMargin, kFocusMargin, kFocusMargin);
+    setAccessibleDescription(opensPageDescription(page));
+    connect(this, &LinkLabel::clicked, this, [&browser, page] { OpenSitePage(browser, page); });
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)

@@ -3,16 +3,21 @@
 
 #include <QLabel>
 
+#include "links/SitePages.h"
+
 namespace cindrel {
 
 /// A label that looks and acts like a link: underlined cyan Verdana, hand
 /// pointer, a clicked() signal on a left click inside it. Tab reaches it
 /// (a click leaves the focus where it was), a yellow frame shows while it
 /// has the focus, and Enter, Return or Space emits clicked() as a click does.
+/// clicked() opens the label's page of the site in the browser, and a screen
+/// reader describes the label by that page.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
-    LinkLabel(const QString &objectName, const QString &text, bool bold, QWidget *parent);
+    LinkLabel(const QString &objectName, const QString &text, bool bold, QWidget *parent, Browser &browser,
+              SitePage page);
 
 signals:
     void clicked();

@@ -5,6 +5,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 #include "report/ResultReport.h"
 #include "ui/Look.h"
@@ -139,21 +140,20 @@ private:
 
         const auto row = [&](const QFont &font, const QString &question, const QString &answer,
                              const QString &points, bool shaded) {
+            // The row's height, its cells painted when there is a painter.
+            const auto cells = [&] {
+                return std::max({text(font, kInk, pad, questionWidth - 2 * pad, question),
+                                 text(font, kInk, answerX + pad, answerWidth - 2 * pad, answer),
+                                 text(font, kInk, pointsX, pointsWidth - pad, points, Qt::AlignRight)});
+            };
             // Measure first, so that a shading can go behind the row.
-            QPainter *painter = p_;
-            p_ = nullptr;
+            QPainter *painter = std::exchange(p_, nullptr);
             y_ += pad;
-            const qreal high = std::max({text(font, kInk, pad, questionWidth - 2 * pad, question),
-                                         text(font, kInk, answerX + pad, answerWidth - 2 * pad, answer),
-                                         text(font, kInk, pointsX, pointsWidth - pad, points)});
-            y_ -= pad;
+            const qreal high = cells();
             p_ = painter;
             if (shaded)
-                fill(QRectF(0, y_, width_, high + 2 * pad), kShade);
-            y_ += pad;
-            text(font, kInk, pad, questionWidth - 2 * pad, question);
-            text(font, kInk, answerX + pad, answerWidth - 2 * pad, answer);
-            text(font, kInk, pointsX, pointsWidth - pad, points, Qt::AlignRight);
+                fill(QRectF(0, y_ - pad, width_, high + 2 * pad), kShade);
+            cells();
             y_ += high + pad;
         };
 

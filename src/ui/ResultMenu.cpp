@@ -25,8 +25,26 @@ ResultMenu::ResultMenu(AppContext &ctx, QMenu *file, QAction *before) : QObject(
     file->insertSeparator(before)->setObjectName(QStringLiteral("mnuSepFile"));
     stepInFront(0);
 
-    connect(print_, &QAction::triggered, this, [this] { printTriggered(); });
-    connect(save_, &QAction::triggered, this, [this] { saveTriggered(); });
+    // Only the result in front is printed or saved.
+    const auto report = [this] { return buildResultReport(ctx_.dependency, takenAt_, QLocale()); };
+    const auto painter = [](const ResultReport &r) {
+        return [r](QPagedPaintDevice &device) { return paintResultReport(device, r); };
+    };
+    connect(print_, &QAction::triggered, this, [this, report, painter] {
+        if (!print_->isEnabled())
+            return;
+        const ResultReport r = report();
+        printResult(ctx_.services.printouts, ctx_.services.boxes, r.documentName, painter(r));
+    });
+    connect(save_, &QAction::triggered, this, [this, report, painter] {
+        if (!save_->isEnabled())
+            return;
+        const ResultReport r = report();
+        const QString suggested = suggestedPdfPath(
+            r.documentName, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+            QDir::homePath());
+        saveResultAsPdf(ctx_.services.printouts, ctx_.services.boxes, suggested, localePaperSize(), painter(r));
+    });
 }
 
 void ResultMenu::stepInFront(int step)
@@ -36,32 +54,6 @@ void ResultMenu::stepInFront(int step)
         takenAt_ = ctx_.services.clock.now();
     print_->setEnabled(result);
     save_->setEnabled(result);
-}
-
-ResultReport ResultMenu::report() const
-{
-    return buildResultReport(ctx_.dependency, takenAt_, QLocale());
-}
-
-void ResultMenu::printTriggered()
-{
-    // Only the result in front is printed or saved.
-    if (!print_->isEnabled())
-        return;
-    const ResultReport r = report();
-    printResult(ctx_.services.printouts, ctx_.services.boxes, r.documentName,
-                [r](QPagedPaintDevice &device) { return paintResultReport(device, r); });
-}
-
-void ResultMenu::saveTriggered()
-{
-    if (!save_->isEnabled())
-        return;
-    const ResultReport r = report();
-    const QString suggested = suggestedPdfPath(
-        r.documentName, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath());
-    saveResultAsPdf(ctx_.services.printouts, ctx_.services.boxes, suggested, localePaperSize(),
-                    [r](QPagedPaintDevice &device) { return paintResultReport(device, r); });
 }
 
 } // namespace cindrel

@@ -13,8 +13,6 @@ class QMenu;
 
 namespace cindrel {
 
-struct ResultReport;
-
 class ResultMenu : public QObject {
     Q_OBJECT
 public:
@@ -27,10 +25,6 @@ public:
     void stepInFront(int step);
 
 private:
-    ResultReport report() const;
-    void printTriggered();
-    void saveTriggered();
-
     AppContext &ctx_;
     QAction *print_ = nullptr;
     QAction *save_ = nullptr;

@@ -8,32 +8,14 @@
 
 namespace cindrel {
 
-namespace {
-/// The translators installed last, the program's and Qt's.
-struct Installed {
-    QPointer<QTranslator> program;
-    QPointer<QTranslator> qt;
-};
-
-Installed &installed()
-{
-    static Installed translators;
-    return translators;
-}
-
-void uninstall(QPointer<QTranslator> &translator)
-{
-    if (!translator)
-        return;
-    QCoreApplication::removeTranslator(translator);
-    delete translator.data();
-}
-} // namespace
-
 QString installTranslations(const QLocale &locale)
 {
-    uninstall(installed().program);
-    uninstall(installed().qt);
+    // The translators installed last, the program's and Qt's, go first.
+    static QPointer<QTranslator> installed[2];
+    for (QPointer<QTranslator> &translator : installed) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator.data();
+    }
 
     // The program's own translation decides the language: that of the first
     // UI language which has one. English, the language the program is
@@ -56,7 +38,7 @@ QString installTranslations(const QLocale &locale)
         return {};
     QString language = program->language();
     QCoreApplication::installTranslator(program.get());
-    installed().program = program.release();
+    installed[0] = program.release();
 
     // Qt's translation of its own texts (Yes, No, OK) for the same language,
     // from the system's Qt translations when they are installed.
@@ -64,7 +46,7 @@ QString installTranslations(const QLocale &locale)
     if (qt->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt.get());
-        installed().qt = qt.release();
+        installed[1] = qt.release();
     }
     return language;
 }

@@ -69,10 +69,10 @@ void TstFarewellRules::focusRules()
     QFETCH(QString, afterFocusIn);
     QFETCH(QString, afterFocusOut);
     const QString placeholder = placeholderFor(static_cast<ReferralField>(field));
-    QCOMPARE(textOnFocusIn(text, placeholder), afterFocusIn);
+    QCOMPARE(textOnFocusIn(text, QStringList{placeholder}), afterFocusIn);
     QCOMPARE(textOnFocusOut(text, placeholder), afterFocusOut);
     // Leaving and entering again restores what the field showed when entered empty.
-    QCOMPARE(textOnFocusIn(textOnFocusOut(QString(), placeholder), placeholder), QString());
+    QCOMPARE(textOnFocusIn(textOnFocusOut(QString(), placeholder), QStringList{placeholder}), QString());
 }
 
 void TstFarewellRules::addressChecks_data()
