@@ -14,8 +14,7 @@
 #include "links/UpdateReminder.h"
 #include "platform/ClockRandom.h"
 #include "platform/ExitProcess.h"
-#include "platform/IniSettingsStore.h"
-#include "platform/LockFileGuard.h"
+#include "platform/Platform.h"
 #include "platform/PrintSeams.h"
 #include "platform/SystemClock.h"
 #include "platform/WidgetSeams.h"
@@ -85,11 +84,12 @@ int main(int argc, char **argv)
 
     QtMessageBoxes boxes;
     DesktopBrowser browser;
-    IniSettingsStore settings;
+    const std::unique_ptr<PlatformServices> platform = makePlatformServices();
+    SettingsStore &settings = platform->settings();
     SystemClock clock;
     ClockRandom random;
-    LockFileGuard guard;
-    ExitProcess process([&guard] { guard.release(); });
+    InstanceGuard &guard = platform->guard();
+    ExitProcess process([&platform] { platform->releaseGuard(); });
     QtPrintouts printouts;
     Services services{boxes, browser, settings, clock, random, guard, process, printouts};
 

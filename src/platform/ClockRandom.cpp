@@ -1,7 +1,7 @@
 #include "ClockRandom.h"
 
+#include <QCoreApplication>
 #include <chrono>
-#include <unistd.h>
 
 namespace cindrel {
 
@@ -20,7 +20,8 @@ void ClockRandom::seedFromClock()
     const auto now = std::chrono::system_clock::now().time_since_epoch().count();
     const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
     std::seed_seq seq{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32),
-                      static_cast<std::uint32_t>(tick), static_cast<std::uint32_t>(::getpid())};
+                      static_cast<std::uint32_t>(tick),
+                      static_cast<std::uint32_t>(QCoreApplication::applicationPid())};
     engine_.seed(seq);
 }
 
