@@ -28,6 +28,13 @@ step "3/5 cross-build"
   -DCINDREL_WERROR="${CINDREL_WERROR:-OFF}" -DCINDREL_BUILD_BENCH=OFF \
   -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/bin/wine >&2
 nice -n 5 cmake --build "$build" >&2
+# The PE header must ask for ASLR (with high entropy) and DEP.
+characteristics=$(x86_64-w64-mingw32-objdump -p "$build/src/cindrel.exe" |
+                  sed -n '/^DllCharacteristics/,/^SizeOfStackReserve/p')
+for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
+  grep -q "$flag" <<<"$characteristics" ||
+    { printf 'windows: cindrel.exe lacks %s:\n%s\n' "$flag" "$characteristics" >&2; exit 1; }
+done
 
 step "4/5 tests under wine"
 # shellcheck source=scripts/wine.sh
