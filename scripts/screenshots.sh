@@ -42,7 +42,9 @@ if [[ ${1:-} == --wine ]]; then
   window() # TITLE-REGEX: waits up to 30 s for a visible window so titled, prints the newest
   {
     local id tries=150
-    until id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1) && [[ -n $id ]]; do
+    until id=$(for w in $(xdotool search --name "$1" 2>/dev/null); do
+                 xwininfo -id "$w" | grep -q 'Map State: IsViewable' && echo "$w"; done | tail -n 1) &&
+          [[ -n $id ]]; do
       ((--tries > 0)) || { echo "screenshots: no window $1" >&2; exit 1; }
       sleep 0.2
     done
