@@ -47,8 +47,11 @@ wine_display 1280x1024x24
 gcc_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 WINEPATH=$(wine_path "$qt_prefix/bin" "$gcc_runtime" /usr/x86_64-w64-mingw32/lib)
 export WINEPATH
-# One wine server for all the tests, rather than one started per test.
+# One wine server for all the tests, rather than one started per test, and
+# the session's own processes started before the first test (a test that
+# comes first otherwise waits for them past its timeout).
 wineserver --persistent
+timeout 120 wine reg query 'HKCU\Environment' >/dev/null
 ctest --test-dir "$build" --output-on-failure --no-tests=error --timeout 180 >&2
 wine_stop
 trap - EXIT
