@@ -63,6 +63,20 @@ PACKAGES=(
   devscripts
 )
 
+# Building and testing the Windows program (scripts/windows.sh asks for them
+# with --windows): the MinGW-w64 cross compilers, wine to run the Windows
+# build's tests, NSIS for its installer. The rest it needs (Xvfb, openbox,
+# the X tools, fonts, Qt's translations) is in the list above.
+WINDOWS_PACKAGES=(
+  mingw-w64
+  wine
+  wine64
+  nsis
+)
+if [[ ${1:-} == --windows ]]; then
+  PACKAGES+=("${WINDOWS_PACKAGES[@]}")
+fi
+
 missing=()
 for package in "${PACKAGES[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)

@@ -9,6 +9,8 @@
 #   OUTPUT-DIRECTORY/wayland-100       under Wayland at 100%
 #   OUTPUT-DIRECTORY/results           under X11, the result step with a
 #                                      score in each level at each scale
+#   OUTPUT-DIRECTORY/wine              the Windows build (build-windows) under
+#                                      wine, when it has been built
 # and the whole screens beside them in OUTPUT-DIRECTORY/screens. It runs on
 # the end-to-end harness (tests/e2e/lib.sh and wayland.sh): a private Xvfb
 # with openbox, driven by keys, then a headless weston, driven over the
@@ -18,7 +20,82 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-if [[ ${1:-} == --x11 || ${1:-} == --wayland ]]; then
+if [[ ${1:-} == --wine ]]; then
+  # The Windows program under wine, on a private Xvfb with openbox, driven
+  # by keys; settings in the wine prefix's registry.
+  build=$2 out=$3/wine
+  mkdir -p "$out"
+  # shellcheck source=scripts/wine.sh
+  source "$root/scripts/wine.sh"
+  # shellcheck source=/dev/null
+  source "$build/identity.sh"
+  wine_init
+  wine_display 1600x1200x24
+  trap wine_stop EXIT
+  qt_prefix=$(sed -n 's|^Qt6_DIR:PATH=\(.*\)/lib/cmake/Qt6$|\1|p' "$build/CMakeCache.txt")
+  gcc_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+  WINEPATH=$(wine_path "$qt_prefix/bin" "$gcc_runtime" /usr/x86_64-w64-mingw32/lib)
+  export WINEPATH
+  wineserver --persistent
+  main_title="^${CINDREL_WINDOW_TITLE//./\\.}\$"
+  box_title="^$CINDREL_NAME\$"
+  window() # TITLE-REGEX: waits up to 30 s for a visible window so titled, prints the newest
+  {
+    local id tries=150
+    until id=$(for w in $(xdotool search --name "$1" 2>/dev/null); do
+                 xwininfo -id "$w" | grep -q 'Map State: IsViewable' && echo "$w"; done | tail -n 1) &&
+          [[ -n $id ]]; do
+      ((--tries > 0)) || { echo "screenshots: no window $1" >&2; exit 1; }
+      sleep 0.2
+    done
+    echo "$id"
+  }
+  shoot() # NAME
+  {
+    sleep 1
+    import -window root "$out/screen-$1.png"
+    convert "$out/screen-$1.png" -trim +repage "$out/$1.png"
+    rm -f "$out/screen-$1.png"
+  }
+  keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
+  settings_key="HKCU\\Software\\$CINDREL_MAKER\\$CINDREL_NAME\\Settings"
+  wine reg add "$settings_key" /v LastReminderDate /d "$(date -d '15 days ago' +%F)" /f >/dev/null
+  wine "$build/src/cindrel.exe" >/dev/null 2>&1 &
+  app=$!
+  xdotool windowactivate --sync "$(window "$box_title")"
+  shoot update-reminder
+  keys Escape
+  main=$(window "$main_title")
+  xdotool windowactivate --sync "$main"
+  shoot main-1-personal-details
+  wine "$build/src/cindrel.exe" >/dev/null 2>&1 &
+  second=$!
+  xdotool windowactivate --sync "$(window "$box_title")"
+  shoot already-running
+  keys Return
+  wait "$second" || true
+  xdotool windowactivate --sync "$main"
+  xdotool type --delay 60 "Ann Example"
+  keys Tab
+  xdotool type --delay 60 42
+  keys alt+t
+  shoot main-2-question-1
+  keys alt+q alt+q alt+q alt+q alt+q alt+q
+  shoot main-3-result
+  keys alt+h a
+  sleep 1
+  shoot about
+  keys Escape
+  xdotool windowactivate --sync "$main"
+  keys alt+f x
+  sleep 1
+  xdotool windowactivate --sync "$(window "$main_title")"
+  shoot farewell
+  keys alt+x
+  wait "$app" || true
+  echo "[screenshots] wine: $out" >&2
+  exit 0
+elif [[ ${1:-} == --x11 || ${1:-} == --wayland ]]; then
   pass=${1#--}
   shift
 else
@@ -29,6 +106,9 @@ else
   # One harness per display, each in its own process.
   bash "$0" --x11 "$build" "$out"
   bash "$0" --wayland "$build" "$out"
+  if [[ -f $root/build-windows/src/cindrel.exe ]]; then
+    bash "$0" --wine "$root/build-windows" "$out"
+  fi
   echo "[screenshots] done: $out" >&2
   exit 0
 fi

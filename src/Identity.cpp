@@ -19,6 +19,11 @@ QString programWindowTitle()
     return QLatin1String(config::kWindowTitle);
 }
 
+QString makerName()
+{
+    return QLatin1String(config::kMaker);
+}
+
 QString desktopId()
 {
     return QLatin1String(config::kDesktopId);

@@ -13,6 +13,9 @@ QString applicationTitle();
 QString applicationVersion();
 /// "Cindrel v" and the version: the caption of every window of the program.
 QString programWindowTitle();
+/// The maker, "Velmor Softwares": the publisher, and on Windows the
+/// registry key under which the settings are kept.
+QString makerName();
 /// The desktop entry's name without ".desktop" (also the AppStream id).
 QString desktopId();
 

@@ -8,8 +8,7 @@
 #include "app/Lifecycle.h"
 #include "dependency/modNicotineDependancy.h"
 #include "farewell/modTellAFriend.h"
-#include "platform/IniSettingsStore.h"
-#include "platform/LockFileGuard.h"
+#include "platform/Platform.h"
 #include "platform/PrintSeams.h"
 #include "platform/SystemClock.h"
 #include "platform/WidgetSeams.h"
@@ -78,11 +77,12 @@ int main(int argc, char **argv)
 
     QtMessageBoxes boxes;
     DesktopBrowser browser;
-    IniSettingsStore settings;
+    const std::unique_ptr<PlatformServices> platform = makePlatformServices();
+    SettingsStore &settings = platform->settings();
     SystemClock clock;
     ClockRandom random;
-    // Released by its destructor when main returns.
-    LockFileGuard guard;
+    // The guard gives up the lock or mutex in its destructor, when main returns.
+    InstanceGuard &guard = platform->guard();
     QtPrintouts printouts;
     Services services{boxes, browser, settings, clock, random, guard, printouts};
 

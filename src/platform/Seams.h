@@ -1,7 +1,8 @@
 #pragma once
 // The platform services the program's rules depend on. Each has a real
-// implementation (IniSettingsStore.h, SystemClock.h with ClockRandom,
-// LockFileGuard.h, WidgetSeams.h, PrintSeams.h) and a test
+// implementation (SystemClock.h with ClockRandom, WidgetSeams.h,
+// PrintSeams.h, and each system's settings store and single-instance guard
+// made through Platform.h) and a test
 // double (tests/doubles), so every rule can run in a test without a screen,
 // a browser or the user's own settings.
 

@@ -11,8 +11,9 @@ namespace cindrel {
 /// locale measures in US units and A4 everywhere else.
 QSizeF paperSizeFor(int widthMm, int heightMm, QLocale::MeasurementSystem measurement);
 
-/// The paper size of the user's locale (LC_PAPER on glibc), through
-/// paperSizeFor.
+/// The paper size of the user's locale (LC_PAPER on glibc, the regional
+/// format's paper on Windows), through paperSizeFor. Each system's own in
+/// platform/.
 QSizeF localePaperSize();
 
 } // namespace cindrel

@@ -1,0 +1,84 @@
+# shellcheck shell=bash
+# The wine side of the Windows build's tests, sourced by scripts/windows.sh,
+# scripts/windows-e2e.sh and scripts/screenshots.sh:
+#   wine_init         the 64-bit wine prefix, made once and kept outside the
+#                     checkout ($CINDREL_WINEPREFIX, default
+#                     ~/.cache/cindrel/wine), with Debian's free fonts for the
+#                     Windows fonts the program asks for
+#   wine_display      a private Xvfb with openbox; wine needs a display even
+#                     for Qt's offscreen platform
+#   wine_stop         stops what these started
+# wine passes no QT_* variable of the environment on to Windows programs, so
+# the prefix's own environment (HKCU\Environment) holds the one the tests
+# need: QT_FORCE_STDERR_LOGGING, so that Qt logs to standard error rather
+# than to the Windows debug log.
+
+WINE_XVFB_PID=
+WINE_WM_PID=
+
+wine_init()
+{
+  export WINEPREFIX=${CINDREL_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/cindrel/wine}
+  export WINEARCH=win64
+  export WINEDEBUG=${WINEDEBUG:--all}
+  # No Mono or Gecko: the prefix is made without asking to download them.
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # Unix file names and arguments are UTF-8, also for wine.
+  export LANG=C.UTF-8
+  if [[ -f $WINEPREFIX/.cindrel-ready ]]; then
+    return
+  fi
+  echo "wine: making the prefix $WINEPREFIX" >&2
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  wineboot --init >/dev/null 2>&1
+  wineserver --wait
+  wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null
+  # The program's Verdana and Windows' dialog fonts are not free: wine
+  # draws them with DejaVu (fonts-dejavu-core), copied into the prefix.
+  cp /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  local font
+  for font in Verdana Tahoma Arial "Segoe UI" "MS Shell Dlg" "MS Shell Dlg 2"; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /d "DejaVu Sans" /f >/dev/null
+  done
+  wineserver --wait
+  touch "$WINEPREFIX/.cindrel-ready"
+}
+
+# wine_display [WIDTHxHEIGHTxDEPTH] : starts Xvfb on a free display, and
+# openbox on it, and exports DISPLAY.
+wine_display()
+{
+  local screen=${1:-1280x1024x24} fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  WINE_XVFB_PID=$!
+  local number
+  read -r -t 20 number <"$fifo" || { echo "wine: Xvfb did not start" >&2; rm -f "$fifo"; return 1; }
+  rm -f "$fifo"
+  export DISPLAY=:$number
+  unset WAYLAND_DISPLAY
+  openbox >/dev/null 2>&1 &
+  WINE_WM_PID=$!
+}
+
+wine_stop()
+{
+  wineserver --kill 2>/dev/null || true
+  local pid
+  for pid in $WINE_WM_PID $WINE_XVFB_PID; do
+    kill "$pid" 2>/dev/null || true
+  done
+  WINE_WM_PID=''
+  WINE_XVFB_PID=
+}
+
+# wine_path UNIX-PATH... : the paths as Windows sees them, joined by ';'.
+wine_path()
+{
+  local path joined=
+  for path in "$@"; do
+    joined+="${joined:+;}Z:${path//\//\\}"
+  done
+  printf '%s' "$joined"
+}

@@ -1,0 +1,193 @@
+#include "RegistrySettingsStore.h"
+
+#include <windows.h>
+
+#include <QList>
+#include <utility>
+
+#include "Identity.h"
+#include "LogCategories.h"
+
+namespace cindrel {
+
+namespace {
+
+/// "Settings/LastReminderDate" as its subkey and value name.
+std::pair<QString, QString> subkeyAndName(const QString &key)
+{
+    const qsizetype slash = key.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return {QString(), key};
+    return {key.left(slash).replace(QLatin1Char('/'), QLatin1Char('\\')), key.mid(slash + 1)};
+}
+
+QString systemMessage(LSTATUS status)
+{
+    return qt_error_string(static_cast<int>(status));
+}
+
+QString typeName(DWORD type)
+{
+    switch (type) {
+    case REG_DWORD:
+        return QStringLiteral("a number (REG_DWORD)");
+    case REG_QWORD:
+        return QStringLiteral("a number (REG_QWORD)");
+    case REG_BINARY:
+        return QStringLiteral("binary data (REG_BINARY)");
+    case REG_EXPAND_SZ:
+        return QStringLiteral("an expandable text (REG_EXPAND_SZ)");
+    case REG_MULTI_SZ:
+        return QStringLiteral("a list of texts (REG_MULTI_SZ)");
+    default:
+        return QStringLiteral("of type %1").arg(type);
+    }
+}
+
+/// A value as found in the registry.
+struct FoundValue {
+    enum State { Absent, Text, Unusable } state = Unusable;
+    QString text;
+    /// Why an Unusable value cannot be used.
+    QString why;
+};
+
+/// Reads the value name of the open key: Absent when it is not there,
+/// Text for a REG_SZ (its text up to the first NUL, so that a value with
+/// or without its terminator reads alike), Unusable for anything else.
+FoundValue readValue(HKEY key, const QString &name)
+{
+    const auto *wideName = reinterpret_cast<const wchar_t *>(name.utf16());
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        DWORD type = 0;
+        DWORD size = 0;
+        LSTATUS status = RegQueryValueExW(key, wideName, nullptr, &type, nullptr, &size);
+        if (status == ERROR_FILE_NOT_FOUND)
+            return {FoundValue::Absent, {}, {}};
+        if (status != ERROR_SUCCESS)
+            return {FoundValue::Unusable, {}, QStringLiteral("it cannot be read: ") + systemMessage(status)};
+        if (type != REG_SZ)
+            return {FoundValue::Unusable,
+                    {},
+                    QStringLiteral("it is ") + typeName(type) + QStringLiteral(", not text")};
+        QList<wchar_t> buffer(qsizetype(size / sizeof(wchar_t)) + 1, L'\0');
+        DWORD got = size;
+        status = RegQueryValueExW(key, wideName, nullptr, &type, reinterpret_cast<BYTE *>(buffer.data()), &got);
+        if (status == ERROR_MORE_DATA)
+            continue; // changed in between: ask its size again
+        if (status != ERROR_SUCCESS)
+            return {FoundValue::Unusable, {}, QStringLiteral("it cannot be read: ") + systemMessage(status)};
+        if (type != REG_SZ)
+            continue;
+        QString text = QString::fromWCharArray(buffer.constData(), qsizetype(got / sizeof(wchar_t)));
+        const qsizetype nul = text.indexOf(QChar(0));
+        if (nul >= 0)
+            text.truncate(nul);
+        return {FoundValue::Text, text, {}};
+    }
+    return {FoundValue::Unusable, {}, QStringLiteral("it keeps changing while it is read")};
+}
+
+/// Closes a registry key when it goes out of scope.
+class OpenKey {
+public:
+    OpenKey() = default;
+    ~OpenKey()
+    {
+        if (key_)
+            RegCloseKey(key_);
+    }
+    OpenKey(const OpenKey &) = delete;
+    OpenKey &operator=(const OpenKey &) = delete;
+    HKEY *out() { return &key_; }
+    HKEY get() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+const wchar_t *wide(const QString &text)
+{
+    return reinterpret_cast<const wchar_t *>(text.utf16());
+}
+
+} // namespace
+
+RegistrySettingsStore::RegistrySettingsStore(QString keyPath) : keyPath_(std::move(keyPath))
+{
+    if (keyPath_.isEmpty())
+        keyPath_ = QStringLiteral("Software\\") + makerName() + QLatin1Char('\\') + applicationTitle();
+}
+
+void RegistrySettingsStore::leftAlone(const QString &where, const QString &why)
+{
+    if (why == leftAloneWhy_) {
+        qCDebug(lcSettings).noquote() << "Registry value" << where << "still left alone";
+        return;
+    }
+    leftAloneWhy_ = why;
+    qCWarning(lcSettings).noquote().nospace() << "Registry value " << where << " left alone: " << why;
+}
+
+QString RegistrySettingsStore::read(const QString &key)
+{
+    const auto [subkey, name] = subkeyAndName(key);
+    const QString path = subkey.isEmpty() ? keyPath_ : keyPath_ + QLatin1Char('\\') + subkey;
+    const QString where = QStringLiteral("HKEY_CURRENT_USER\\") + path + QLatin1Char('\\') + name;
+    OpenKey open;
+    const LSTATUS status = RegOpenKeyExW(HKEY_CURRENT_USER, wide(path), 0, KEY_QUERY_VALUE, open.out());
+    if (status == ERROR_FILE_NOT_FOUND) {
+        qCDebug(lcSettings).noquote() << "No registry key" << path;
+        return {};
+    }
+    if (status != ERROR_SUCCESS) {
+        leftAlone(where, QStringLiteral("its key cannot be opened: ") + systemMessage(status));
+        return {};
+    }
+    const FoundValue value = readValue(open.get(), name);
+    if (value.state == FoundValue::Unusable) {
+        leftAlone(where, value.why);
+        return {};
+    }
+    leftAloneWhy_.clear();
+    qCDebug(lcSettings).noquote() << "Read" << where << "="
+                                  << (value.state == FoundValue::Absent ? QStringLiteral("(absent)")
+                                                                        : value.text);
+    return value.text;
+}
+
+bool RegistrySettingsStore::write(const QString &key, const QString &value)
+{
+    const auto [subkey, name] = subkeyAndName(key);
+    const QString path = subkey.isEmpty() ? keyPath_ : keyPath_ + QLatin1Char('\\') + subkey;
+    const QString where = QStringLiteral("HKEY_CURRENT_USER\\") + path + QLatin1Char('\\') + name;
+    const auto notWritten = [&where](const QString &why) {
+        qCWarning(lcSettings).noquote().nospace() << "Registry value " << where << " not written: " << why;
+        return false;
+    };
+    if (value.contains(QChar(0)))
+        return notWritten(QStringLiteral("the value holds a NUL character"));
+    OpenKey open;
+    const LSTATUS created = RegCreateKeyExW(HKEY_CURRENT_USER, wide(path), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                            KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, open.out(), nullptr);
+    if (created != ERROR_SUCCESS)
+        return notWritten(QStringLiteral("its key cannot be opened for writing: ") + systemMessage(created));
+    // A value the program did not write as text is someone else's: left as it is.
+    const FoundValue found = readValue(open.get(), name);
+    if (found.state == FoundValue::Unusable) {
+        leftAlone(where, found.why);
+        return false;
+    }
+    if (found.state == FoundValue::Text && found.text == value)
+        return true;
+    const auto size = DWORD((value.size() + 1) * qsizetype(sizeof(wchar_t)));
+    const LSTATUS status = RegSetValueExW(open.get(), wide(name), 0, REG_SZ,
+                                          reinterpret_cast<const BYTE *>(wide(value)), size);
+    if (status != ERROR_SUCCESS)
+        return notWritten(systemMessage(status));
+    leftAloneWhy_.clear();
+    qCDebug(lcSettings).noquote() << "Stored" << where << "=" << value;
+    return true;
+}
+
+} // namespace cindrel

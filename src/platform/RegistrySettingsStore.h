@@ -1,0 +1,34 @@
+#pragma once
+// The SettingsStore seam on the Windows registry.
+
+#include <QString>
+
+#include "platform/Seams.h"
+
+namespace cindrel {
+
+/// The per-user settings under HKEY_CURRENT_USER\Software\<maker>\Cindrel:
+/// a key "Settings/LastReminderDate" is the text value (REG_SZ)
+/// LastReminderDate of the subkey Settings. A value of any other type
+/// (a number, binary data, an expandable or multi-line string) is not one
+/// the program wrote: read gives nothing and write leaves it exactly as it
+/// is. That, and a key that cannot be opened or written, is logged in
+/// cindrel.settings, naming the key and why.
+class RegistrySettingsStore : public SettingsStore {
+public:
+    /// keyPath empty: Software\<maker>\Cindrel.
+    explicit RegistrySettingsStore(QString keyPath = {});
+    QString read(const QString &key) override;
+    bool write(const QString &key, const QString &value) override;
+    QString keyPath() const { return keyPath_; }
+
+private:
+    /// Logs that the value is left alone and why; the same reason, met
+    /// again (the reminder reads, then writes), goes to the debug log only.
+    void leftAlone(const QString &where, const QString &why);
+
+    QString keyPath_;
+    QString leftAloneWhy_;
+};
+
+} // namespace cindrel

@@ -1,0 +1,151 @@
+// The reminder's day in the Windows registry: where it lands and in what
+// form, and that a value the program did not write as text is never changed.
+
+#include <windows.h>
+
+#include <QtTest>
+
+#include "Identity.h"
+#include "doubles/Doubles.h"
+#include "doubles/LogCapture.h"
+#include "links/UpdateReminder.h"
+#include "platform/RegistrySettingsStore.h"
+
+using namespace cindrel;
+using namespace cindrel::testing;
+
+namespace {
+const wchar_t *wide(const QString &text)
+{
+    return reinterpret_cast<const wchar_t *>(text.utf16());
+}
+
+/// The raw type and bytes of a value, or type REG_NONE when it is absent.
+struct RawValue {
+    DWORD type = REG_NONE;
+    QByteArray bytes;
+    bool operator==(const RawValue &other) const { return type == other.type && bytes == other.bytes; }
+};
+} // namespace
+
+class TstRegistrySettings : public QObject {
+    Q_OBJECT
+
+    /// A key of its own per run, under the maker's, removed afterwards.
+    QString keyPath_ = QStringLiteral("Software\\") + makerName() + QStringLiteral("\\CindrelTest-")
+                       + QString::number(QCoreApplication::applicationPid());
+    QString settingsKey() const { return keyPath_ + QStringLiteral("\\Settings"); }
+
+    void put(DWORD type, const QByteArray &bytes)
+    {
+        HKEY key = nullptr;
+        QCOMPARE(RegCreateKeyExW(HKEY_CURRENT_USER, wide(settingsKey()), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                                 &key, nullptr),
+                 ERROR_SUCCESS);
+        QCOMPARE(RegSetValueExW(key, L"LastReminderDate", 0, type,
+                                reinterpret_cast<const BYTE *>(bytes.constData()), DWORD(bytes.size())),
+                 ERROR_SUCCESS);
+        RegCloseKey(key);
+    }
+
+    RawValue get() const
+    {
+        RawValue value;
+        BYTE buffer[512];
+        DWORD size = sizeof buffer;
+        if (RegGetValueW(HKEY_CURRENT_USER, wide(settingsKey()), L"LastReminderDate", RRF_RT_ANY | RRF_NOEXPAND,
+                         &value.type, buffer, &size)
+            == ERROR_SUCCESS)
+            value.bytes = QByteArray(reinterpret_cast<const char *>(buffer), qsizetype(size));
+        return value;
+    }
+
+    static QByteArray text(const wchar_t *value, qsizetype chars)
+    {
+        return QByteArray(reinterpret_cast<const char *>(value), chars * qsizetype(sizeof(wchar_t)));
+    }
+
+private slots:
+    void cleanup() { RegDeleteTreeW(HKEY_CURRENT_USER, wide(keyPath_)); }
+
+    void theDefaultKeyIsTheMakersAndTheProgramsName()
+    {
+        QCOMPARE(RegistrySettingsStore().keyPath(), QStringLiteral("Software\\Velmor Softwares\\Cindrel"));
+    }
+
+    void theFirstStartStoresTodayAsText()
+    {
+        RegistrySettingsStore store(keyPath_);
+        FixedClock clock;
+        clock.date = QDate(2027, 2, 3);
+        RecordingMessageBoxes boxes;
+        RecordingBrowser browser;
+        ShowUpdateReminder(store, clock, boxes, browser);
+        QVERIFY(boxes.boxes.empty());
+        const RawValue stored = get();
+        QCOMPARE(stored.type, DWORD(REG_SZ));
+        QCOMPARE(stored.bytes, text(L"2027-02-03", 11));
+        QCOMPARE(RegistrySettingsStore(keyPath_).read(kLastReminderDateKey), QStringLiteral("2027-02-03"));
+    }
+
+    void aValueWithoutItsTerminatorReadsAlike()
+    {
+        put(REG_SZ, text(L"2027-02-03", 10));
+        QCOMPARE(RegistrySettingsStore(keyPath_).read(kLastReminderDateKey), QStringLiteral("2027-02-03"));
+    }
+
+    /// Values the program did not write: the reminder stays silent, says
+    /// why in the log, and the value keeps its type and bytes.
+    void hostileValuesAreLeftAsTheyAre_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QByteArray>("bytes");
+        const quint32 number = 20270203;
+        QTest::newRow("number") << int(REG_DWORD) << QByteArray(reinterpret_cast<const char *>(&number), 4);
+        QTest::newRow("binary") << int(REG_BINARY) << QByteArray("2027-02-03");
+        QTest::newRow("expandable") << int(REG_EXPAND_SZ) << text(L"%DATE%", 7);
+        QTest::newRow("list") << int(REG_MULTI_SZ) << text(L"2027-02-03\0\0", 12);
+        QTest::newRow("not a date") << int(REG_SZ) << text(L"tomorrow", 9);
+        QTest::newRow("a day in another form") << int(REG_SZ) << text(L"03.02.2027", 11);
+    }
+    void hostileValuesAreLeftAsTheyAre()
+    {
+        QFETCH(int, type);
+        QFETCH(QByteArray, bytes);
+        put(DWORD(type), bytes);
+        const RawValue before = get();
+        RegistrySettingsStore store(keyPath_);
+        FixedClock clock;
+        clock.date = QDate(2027, 12, 24);
+        RecordingMessageBoxes boxes;
+        RecordingBrowser browser;
+        LogCapture log;
+        ShowUpdateReminder(store, clock, boxes, browser);
+        QVERIFY(boxes.boxes.empty());
+        QVERIFY(browser.urls.empty());
+        QVERIFY(get() == before);
+        QVERIFY(!log.programLines().empty());
+        QCOMPARE(log.programLines().front().category, QStringLiteral("cindrel.settings"));
+        // A value of another type is never written over, even when asked.
+        if (type != REG_SZ) {
+            QVERIFY(!store.write(kLastReminderDateKey, QStringLiteral("2027-12-24")));
+            QVERIFY(get() == before);
+        }
+    }
+
+    void anEmptyValueCountsAsNoDayYet()
+    {
+        put(REG_SZ, text(L"", 1));
+        RegistrySettingsStore store(keyPath_);
+        FixedClock clock;
+        clock.date = QDate(2027, 2, 3);
+        RecordingMessageBoxes boxes;
+        RecordingBrowser browser;
+        ShowUpdateReminder(store, clock, boxes, browser);
+        QVERIFY(boxes.boxes.empty());
+        QCOMPARE(get().bytes, text(L"2027-02-03", 11));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstRegistrySettings)
+#include "tst_registrysettings.moc"
