@@ -47,8 +47,8 @@ ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTim
     for (int k = 1; k <= kQuestionCount; ++k) {
         ReportRow &row = r.rows[k - 1];
         row.question = questionBankText(questionText(k));
-        row.answer = questionBankText(test.answer(k));
-        row.points = pointsFor(k, test.answer(k));
+        row.answer = questionBankText(test.answers()[k - 1]);
+        row.points = pointsFor(k, test.answers()[k - 1]);
     }
     r.totalHeading = QCoreApplication::translate("ResultReport", "Total score");
     r.score = test.TotalScore;

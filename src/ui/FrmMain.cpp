@@ -42,7 +42,6 @@ QPushButton *makeButton(const QString &name, const QString &caption, QWidget *pa
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setFont(verdana(8.25, true));
-    button->setAutoDefault(false);
     button->setMinimumHeight(twips(375));
     button->setMinimumWidth(button->sizeHint().width() + twips(480));
     return button;
@@ -250,7 +249,6 @@ QWidget *FrmMain::buildPersonalDetailsStep()
     addRow(1, "lblLabel_0", tr("Enter Age"), txtAge_);
     cboSex_ = new QComboBox;
     cboSex_->setObjectName(QStringLiteral("cboSex"));
-    cboSex_->setEditable(false);
     setDropDownListName(cboSex_, addRow(2, "lblLabel_1", tr("Select Sex"), cboSex_)->text());
 
     rows->setColumnStretch(0, 2);
@@ -281,7 +279,6 @@ QWidget *FrmMain::buildQuestionsStep()
                               Qt::AlignCenter, true);
     cboAnswer_Option_ = new QComboBox(panel);
     cboAnswer_Option_->setObjectName(QStringLiteral("cboAnswer_Option"));
-    cboAnswer_Option_->setEditable(false);
     cboAnswer_Option_->setFont(verdana(8.25));
     // The longest choice of any question, in the user's language, decides
     // the width, so that the window keeps its size from question to question
@@ -460,18 +457,16 @@ void FrmMain::showStep(int step)
 
 void FrmMain::CoBrand_Randomize()
 {
-    const int n = coBrandNumber(ctx_.services.random.next());
-    coBrandRandomNumber_ = static_cast<std::int16_t>(n);
     // A focus on the label that goes behind moves to the one in front.
-    banner_->setCurrentWidget(fullBrandInFront(n) ? lblFullBrand_ : lblCobrand_);
+    const bool fullBrand = fullBrandInFront(coBrandNumber(ctx_.services.random.next()));
+    banner_->setCurrentWidget(fullBrand ? lblFullBrand_ : lblCobrand_);
 }
 
-void FrmMain::closeEvent(QCloseEvent *event)
+void FrmMain::closeEvent(QCloseEvent * /*event*/)
 {
-    // Never refused, whatever step is in front: the window goes, and the
-    // farewell window, shown first, takes over. Once the program is ending
-    // no window is shown again.
-    event->accept();
+    // Never refused (a close event comes accepted), whatever step is in
+    // front: the window goes, and the farewell window, shown first, takes
+    // over. Once the program is ending no window is shown again.
     if (!ctx_.shutdown.ending())
         (new FrmFarewell(ctx_))->show();
 }

@@ -4,7 +4,6 @@
 // scoring's rules (dependency/) to its widgets and open the site's pages.
 
 #include <QMainWindow>
-#include <cstdint>
 #include <optional>
 
 #include "app/Lifecycle.h"
@@ -42,8 +41,6 @@ public:
     /// Brings lblCobrand or lblFullBrand to the front from one draw of
     /// ctx.services.random.
     void CoBrand_Randomize();
-    /// The number drawn by CoBrand_Randomize (1 to 6), 0 until drawn.
-    int coBrandRandomNumber() const { return coBrandRandomNumber_; }
 
 protected:
     /// Every close request is granted, and the farewell window takes over.
@@ -64,7 +61,6 @@ private:
     void showStep(int step);
 
     AppContext &ctx_;
-    std::int16_t coBrandRandomNumber_ = 0;
 
     QStackedLayout *steps_ = nullptr;
     QLineEdit *txtName_ = nullptr;
