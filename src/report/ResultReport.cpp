@@ -20,12 +20,6 @@ QString timeOfDay(const QTime &time, const QLocale &locale)
 
 } // namespace
 
-QString resultDocumentName(const QDate &testDate)
-{
-    return QCoreApplication::translate("ResultReport", "%1 result %2")
-        .arg(applicationTitle(), testDate.toString(Qt::ISODate));
-}
-
 ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTime &takenAt,
                                const QLocale &locale)
 {
@@ -71,7 +65,8 @@ ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTim
     r.heavinessSource = QCoreApplication::translate(
         "ResultReport", "Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; bands as in the NIDA "
                         "Data Share instrument page.");
-    r.documentName = resultDocumentName(takenAt.date());
+    r.documentName = QCoreApplication::translate("ResultReport", "%1 result %2")
+                         .arg(applicationTitle(), takenAt.date().toString(Qt::ISODate));
     return r;
 }
 

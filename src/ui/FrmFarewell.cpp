@@ -251,13 +251,11 @@ void FrmFarewell::submitClicked()
 
 void FrmFarewell::visitForumClicked()
 {
-    // Setting the box back is not a click of its own; the guard keeps it so
-    // should the reset ever be reported as one.
-    if (resettingCheck_ || !check1_->isChecked())
+    // Setting the box back is not a click of its own (setChecked emits no
+    // clicked signal).
+    if (!check1_->isChecked())
         return;
-    resettingCheck_ = true;
     check1_->setChecked(false);
-    resettingCheck_ = false;
     OpenSitePage(ctx_.services.browser, SitePage::home_page);
 }
 

@@ -171,7 +171,32 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), ctx_(c
     steps_->addWidget(buildResultStep());
     outer->addWidget(stepsHost, 1);
 
-    outer->addWidget(buildBanner(central));
+    // The banner at the bottom: two link labels, one in front.
+    auto *frame = new QFrame(central);
+    frame->setObjectName(QStringLiteral("fraFullBrand"));
+    setAccessibleRole(frame, QAccessible::Grouping);
+    banner_ = new QStackedLayout(frame);
+
+    lblCobrand_ = new LinkLabel(
+        QStringLiteral("lblCobrand"),
+        //: A link at the bottom of the main window; shown as it stands, runs of blanks included.
+        tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
+           "site. Put your site's name &  link here. See \"Help\" for details.    Click "
+           "Here for more info on co-branding."),
+        true, frame, ctx_.services.browser, SitePage::co_brand);
+    lblFullBrand_ = new LinkLabel(
+        QStringLiteral("lblFullBrand"),
+        tr("Home Business Opportunity. Start your own Internet business and make money "
+           "online. Get this software fully branded for your website. Click here for "
+           "more details."),
+        true, frame, ctx_.services.browser, SitePage::fully_branded);
+    // The two labels lie at the same place and only the one in front is
+    // shown; the designed order has the full-brand label in front.
+    banner_->addWidget(lblCobrand_);
+    banner_->addWidget(lblFullBrand_);
+    banner_->setCurrentWidget(lblFullBrand_);
+    outer->addWidget(frame);
+
     buildMenus();
     // Tab reaches the links after the controls of the steps: the forum link,
     // then the banner label in front.
@@ -321,34 +346,6 @@ QWidget *FrmMain::buildResultStep()
     layout->addStretch(1);
     layout->addWidget(cmdMain_, 0, Qt::AlignHCenter);
     return panel;
-}
-
-QWidget *FrmMain::buildBanner(QWidget *host)
-{
-    auto *frame = new QFrame(host);
-    frame->setObjectName(QStringLiteral("fraFullBrand"));
-    setAccessibleRole(frame, QAccessible::Grouping);
-    banner_ = new QStackedLayout(frame);
-
-    lblCobrand_ = new LinkLabel(
-        QStringLiteral("lblCobrand"),
-        //: A link at the bottom of the main window; shown as it stands, runs of blanks included.
-        tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
-           "site. Put your site's name &  link here. See \"Help\" for details.    Click "
-           "Here for more info on co-branding."),
-        true, frame, ctx_.services.browser, SitePage::co_brand);
-    lblFullBrand_ = new LinkLabel(
-        QStringLiteral("lblFullBrand"),
-        tr("Home Business Opportunity. Start your own Internet business and make money "
-           "online. Get this software fully branded for your website. Click here for "
-           "more details."),
-        true, frame, ctx_.services.browser, SitePage::fully_branded);
-    // The two labels lie at the same place and only the one in front is
-    // shown; the designed order has the full-brand label in front.
-    banner_->addWidget(lblCobrand_);
-    banner_->addWidget(lblFullBrand_);
-    banner_->setCurrentWidget(lblFullBrand_);
-    return frame;
 }
 
 void FrmMain::buildMenus()

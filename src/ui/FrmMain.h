@@ -52,7 +52,6 @@ private:
     QWidget *buildPersonalDetailsStep();
     QWidget *buildQuestionsStep();
     QWidget *buildResultStep();
-    QWidget *buildBanner(QWidget *host);
     void buildMenus();
 
     void startTestClicked();
