@@ -7,19 +7,6 @@
 
 namespace cindrel {
 
-namespace {
-
-/// The time in the locale's short form, to the minute: some locales (C
-/// among them) put seconds into it, which a report does not need.
-QString timeOfDay(const QTime &time, const QLocale &locale)
-{
-    QString format = locale.timeFormat(QLocale::ShortFormat);
-    format.remove(QStringLiteral(":ss"));
-    return locale.toString(time, format);
-}
-
-} // namespace
-
 ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTime &takenAt,
                                const QLocale &locale)
 {
@@ -27,9 +14,13 @@ ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTim
     r.title = QCoreApplication::translate("ResultReport", "Nicotine Dependency Test Result");
     r.program = QCoreApplication::translate("ResultReport", "%1 version %2")
                     .arg(applicationTitle(), applicationVersion());
+    // The time in the locale's short form, to the minute: some locales (C
+    // among them) put seconds into it, which a report does not need.
+    QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
+    timeFormat.remove(QStringLiteral(":ss"));
     r.takenAt = QCoreApplication::translate("ResultReport", "Test taken on %1 at %2")
                     .arg(locale.toString(takenAt.date(), QLocale::LongFormat),
-                         timeOfDay(takenAt.time(), locale));
+                         locale.toString(takenAt.time(), timeFormat));
     r.details = {{
         {QCoreApplication::translate("ResultReport", "Name:"), test.TakerName},
         {QCoreApplication::translate("ResultReport", "Age:"), locale.toString(test.TakerAge)},
