@@ -150,11 +150,6 @@ void modNicotineDependancy::setAnswer(int k, const QString &text)
         answers_[k - 1] = text;
 }
 
-QString modNicotineDependancy::answer(int k) const
-{
-    return validQuestion(k) ? answers_[k - 1] : QString();
-}
-
 void modNicotineDependancy::CalculateDependency()
 {
     TotalScore = scoreAnswers(answers_);

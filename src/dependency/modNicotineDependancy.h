@@ -185,8 +185,6 @@ public:
 
     /// Stores answer k (1 to 6); any other k is ignored.
     void setAnswer(int k, const QString &text);
-    /// Answer k (1 to 6); empty for any other k.
-    QString answer(int k) const;
     const std::array<QString, kQuestionCount> &answers() const { return answers_; }
 
     /// Scores the six answers and stores score and verdict; the window then

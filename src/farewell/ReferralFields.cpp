@@ -16,17 +16,6 @@ QStringList placeholderTextsFor(ReferralField field)
     return shown == english ? QStringList{shown} : QStringList{shown, english};
 }
 
-QString missingValueMessage(ReferralField field)
-{
-    return QCoreApplication::translate("cindrel::Placeholders", rowOf(field).missingMessage);
-}
-
-bool isMissing(const QString &value, const QStringList &placeholders)
-{
-    const QString trimmed = trimBlanks(value);
-    return trimmed.isEmpty() || placeholders.contains(trimmed);
-}
-
 QString textOnFocusIn(const QString &text, const QStringList &placeholders)
 {
     return placeholders.contains(trimBlanks(text)) ? QString() : text;

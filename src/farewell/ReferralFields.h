@@ -114,14 +114,6 @@ QString placeholderFor(ReferralField field);
 /// nor an English placeholder is ever sent as if entered.
 QStringList placeholderTextsFor(ReferralField field);
 
-/// The message shown when a value is empty or still at its placeholder,
-/// e.g. "Please Enter Your Name", in the user's language.
-QString missingValueMessage(ReferralField field);
-
-/// True when the value, trimmed of spaces, is empty or equals one of the
-/// placeholders exactly (letter case significant).
-bool isMissing(const QString &value, const QStringList &placeholders);
-
 /// The field's new text when it gets the focus: empty when the trimmed text
 /// is exactly one of the placeholders, otherwise the text unchanged.
 QString textOnFocusIn(const QString &text, const QStringList &placeholders);

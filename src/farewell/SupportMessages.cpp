@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 
 #include "links/SitePages.h"
@@ -10,30 +9,6 @@
 namespace cindrel {
 
 namespace {
-
-// The paragraphs are translated one by one, so the run of spaces between
-// them stays the program's own.
-QString firstParagraph()
-{
-    //: The first paragraph of the promotion panel of the farewell window.
-    return QCoreApplication::translate(
-        "cindrel::SupportMessages",
-        "If you have enjoyed this software you will surely be interested in our other Velmor "
-        "Softwares. From a single software, we have now grown to become the world’s largest "
-        "resource of velmor softwares. Be it astrology, psychic, tarot, numerology or occult, we "
-        "have programs in all fields thus giving our users a wide choice depending on their "
-        "interests.");
-}
-
-QString secondParagraph()
-{
-    //: The second paragraph of the promotion panel; keep the space at its end.
-    return QCoreApplication::translate(
-        "cindrel::SupportMessages",
-        "All the programs in the Velmor Softwares suite are simple and easy to use. They are not "
-        "only fun to use but also very informative. Try them out today and share your experience "
-        "with your friends and family. ");
-}
 
 constexpr int kParagraphSpaces = 61;
 
@@ -69,11 +44,7 @@ int supportMessageIndex(float r)
     // Compare before converting: a huge or NaN draw must not reach the
     // float-to-int conversion, whose result would be undefined.
     const double scaled = static_cast<double>(r) * kSupportMessageCount;
-    if (!(scaled >= 0.0))
-        return 0;
-    if (scaled >= kSupportMessageCount)
-        return kSupportMessageCount - 1;
-    return static_cast<int>(std::floor(scaled));
+    return scaled >= 0.0 ? static_cast<int>(std::min(scaled, kSupportMessageCount - 1.0)) : 0;
 }
 
 QString supportMessage(int index)
@@ -91,7 +62,23 @@ QString visitForumCaption()
 
 QString promotionalText()
 {
-    return firstParagraph() + QString(kParagraphSpaces, QLatin1Char(' ')) + secondParagraph();
+    // The paragraphs are translated one by one, so the run of spaces between
+    // them stays the program's own.
+    //: The first paragraph of the promotion panel of the farewell window.
+    return QCoreApplication::translate(
+               "cindrel::SupportMessages",
+               "If you have enjoyed this software you will surely be interested in our other Velmor "
+               "Softwares. From a single software, we have now grown to become the world’s largest "
+               "resource of velmor softwares. Be it astrology, psychic, tarot, numerology or occult, we "
+               "have programs in all fields thus giving our users a wide choice depending on their "
+               "interests.")
+           + QString(kParagraphSpaces, QLatin1Char(' '))
+           //: The second paragraph of the promotion panel; keep the space at its end.
+           + QCoreApplication::translate(
+               "cindrel::SupportMessages",
+               "All the programs in the Velmor Softwares suite are simple and easy to use. They are not "
+               "only fun to use but also very informative. Try them out today and share your experience "
+               "with your friends and family. ");
 }
 
 QString promotionalTextForDisplay()

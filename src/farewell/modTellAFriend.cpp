@@ -23,8 +23,11 @@ QString encoded(const QString &value)
 void modTellAFriend::SubmitReferral(MessageBoxes &boxes, Browser &browser)
 {
     for (const ReferralFieldRow &row : kReferralFields) {
-        if (isMissing(this->*row.value, placeholderTextsFor(row.field))) {
-            boxes.critical(missingValueMessage(row.field));
+        // Missing: empty or still at a placeholder once trimmed of spaces
+        // (letter case significant).
+        const QString value = trimBlanks(this->*row.value);
+        if (value.isEmpty() || placeholderTextsFor(row.field).contains(value)) {
+            boxes.critical(QCoreApplication::translate("cindrel::Placeholders", row.missingMessage));
             return;
         }
     }

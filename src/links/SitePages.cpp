@@ -14,11 +14,6 @@ QString forumAddress()
     return QLatin1String(config::kForumAddress);
 }
 
-QString pageKey(SitePage page)
-{
-    return QLatin1String(rowOf(page).key);
-}
-
 QString pageUrlForKey(const QString &key)
 {
     return siteBaseUrl() + QStringLiteral("ssd.php?page=") + key;
@@ -26,7 +21,7 @@ QString pageUrlForKey(const QString &key)
 
 QString pageUrl(SitePage page)
 {
-    return pageUrlForKey(pageKey(page));
+    return pageUrlForKey(QLatin1String(rowOf(page).key));
 }
 
 void OpenSitePage(Browser &browser, SitePage page)

@@ -70,8 +70,6 @@ inline const SitePageRow &rowOf(SitePage page)
 QString siteBaseUrl();
 /// The forum's web address as shown in captions (no scheme).
 QString forumAddress();
-/// The page key, e.g. "help-web-page".
-QString pageKey(SitePage page);
 /// The page URL of a key: site base URL + "ssd.php?page=" + key.
 QString pageUrlForKey(const QString &key);
 QString pageUrl(SitePage page);

@@ -18,16 +18,6 @@ QString storedForm(const QDate &date)
 }
 } // namespace
 
-QString updateReminderText()
-{
-    // Two lines joined by a lone carriage return; each line is translated
-    // by itself, so the line break stays the program's.
-    return QCoreApplication::translate("cindrel::UpdateReminder",
-                                       "There maybe an update to this software available")
-           + QLatin1Char('\r')
-           + QCoreApplication::translate("cindrel::UpdateReminder", "Do you want to check for an update?");
-}
-
 void ShowUpdateReminder(SettingsStore &settings, Clock &clock, MessageBoxes &boxes, Browser &browser)
 {
     const QDate today = clock.today();
@@ -56,7 +46,13 @@ void ShowUpdateReminder(SettingsStore &settings, Clock &clock, MessageBoxes &box
     if (days >= -kQuietDays && days <= kQuietDays)
         return;
 
-    const bool wantsUpdate = boxes.askYesNo(updateReminderText());
+    // Two lines joined by a lone carriage return; each line is translated
+    // by itself, so the line break stays the program's.
+    const bool wantsUpdate = boxes.askYesNo(
+        QCoreApplication::translate("cindrel::UpdateReminder",
+                                    "There maybe an update to this software available")
+        + QLatin1Char('\r')
+        + QCoreApplication::translate("cindrel::UpdateReminder", "Do you want to check for an update?"));
 
     // The day is stored before the browser is asked, so that a browser that
     // fails cannot bring the reminder back at the next start.

@@ -28,7 +28,6 @@ QString QtPrintouts::askPdfPath(const QString &suggestedPath)
     QFileDialog dialog(windowInUse(), QCoreApplication::translate("Printouts", "Save Result as PDF"));
     dialog.setObjectName(QStringLiteral("dlgSavePdf"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QCoreApplication::translate("Printouts", "PDF documents (*.pdf)"));
     // A name typed without an extension still gets ".pdf".
     dialog.setDefaultSuffix(QStringLiteral("pdf"));

@@ -7,25 +7,6 @@
 
 namespace cindrel {
 
-namespace {
-
-/// The time in the locale's short form, to the minute: some locales (C
-/// among them) put seconds into it, which a report does not need.
-QString timeOfDay(const QTime &time, const QLocale &locale)
-{
-    QString format = locale.timeFormat(QLocale::ShortFormat);
-    format.remove(QStringLiteral(":ss"));
-    return locale.toString(time, format);
-}
-
-} // namespace
-
-QString resultDocumentName(const QDate &testDate)
-{
-    return QCoreApplication::translate("ResultReport", "%1 result %2")
-        .arg(applicationTitle(), testDate.toString(Qt::ISODate));
-}
-
 ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTime &takenAt,
                                const QLocale &locale)
 {
@@ -33,9 +14,13 @@ ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTim
     r.title = QCoreApplication::translate("ResultReport", "Nicotine Dependency Test Result");
     r.program = QCoreApplication::translate("ResultReport", "%1 version %2")
                     .arg(applicationTitle(), applicationVersion());
+    // The time in the locale's short form, to the minute: some locales (C
+    // among them) put seconds into it, which a report does not need.
+    QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
+    timeFormat.remove(QStringLiteral(":ss"));
     r.takenAt = QCoreApplication::translate("ResultReport", "Test taken on %1 at %2")
                     .arg(locale.toString(takenAt.date(), QLocale::LongFormat),
-                         timeOfDay(takenAt.time(), locale));
+                         locale.toString(takenAt.time(), timeFormat));
     r.details = {{
         {QCoreApplication::translate("ResultReport", "Name:"), test.TakerName},
         {QCoreApplication::translate("ResultReport", "Age:"), locale.toString(test.TakerAge)},
@@ -47,8 +32,8 @@ ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTim
     for (int k = 1; k <= kQuestionCount; ++k) {
         ReportRow &row = r.rows[k - 1];
         row.question = questionBankText(questionText(k));
-        row.answer = questionBankText(test.answer(k));
-        row.points = pointsFor(k, test.answer(k));
+        row.answer = questionBankText(test.answers()[k - 1]);
+        row.points = pointsFor(k, test.answers()[k - 1]);
     }
     r.totalHeading = QCoreApplication::translate("ResultReport", "Total score");
     r.score = test.TotalScore;
@@ -71,7 +56,8 @@ ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTim
     r.heavinessSource = QCoreApplication::translate(
         "ResultReport", "Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; bands as in the NIDA "
                         "Data Share instrument page.");
-    r.documentName = resultDocumentName(takenAt.date());
+    r.documentName = QCoreApplication::translate("ResultReport", "%1 result %2")
+                         .arg(applicationTitle(), takenAt.date().toString(Qt::ISODate));
     return r;
 }
 

@@ -65,7 +65,4 @@ ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTim
 /// information text of the test's first step, with which the report closes.
 QString decisionNote();
 
-/// "Cindrel result 2026-12-07": the name of a result taken on that day.
-QString resultDocumentName(const QDate &testDate);
-
 } // namespace cindrel

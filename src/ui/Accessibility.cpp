@@ -27,14 +27,6 @@ class LinkLabelAccessible : public QAccessibleWidget {
 public:
     explicit LinkLabelAccessible(LinkLabel *label) : QAccessibleWidget(label, QAccessible::Link) {}
 
-    QString text(QAccessible::Text t) const override
-    {
-        QString result = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && result.isEmpty())
-            result = link()->text();
-        return result;
-    }
-
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
@@ -142,14 +134,11 @@ void installAccessibleInterfaces()
 
 void setAccessibleRole(QWidget *widget, QAccessible::Role role)
 {
-    if (widget)
-        widget->setProperty(kRoleProperty, static_cast<int>(role));
+    widget->setProperty(kRoleProperty, static_cast<int>(role));
 }
 
 void setDropDownListName(QComboBox *list, const QString &name)
 {
-    if (!list)
-        return;
     list->setProperty(kNamedListProperty, true);
     list->setAccessibleName(name);
     // With the name taken by the heading, the entry in use is found as the
@@ -159,8 +148,6 @@ void setDropDownListName(QComboBox *list, const QString &name)
         QItemSelectionModel *selection = list->view()->selectionModel();
         const QModelIndex current = list->model()->index(list->currentIndex(), list->modelColumn(),
                                                          list->rootModelIndex());
-        if (!selection)
-            return;
         if (current.isValid())
             selection->select(current, QItemSelectionModel::ClearAndSelect);
         else

@@ -76,37 +76,20 @@ int place(std::vector<Placement> &controls, int clientWidth)
 } // namespace
 
 FrmAbout::FrmAbout(AppContext &ctx, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      ctx_(ctx)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(programWindowTitle());
     setWindowIcon(applicationIcon());
-    setSizeGripEnabled(false);
     setBrownBackground(this);
-    buildControls();
-    centreOnMainWindowScreen(this);
-}
 
-QString FrmAbout::descriptionText()
-{
-    //: The About window's description. In every translation, add a sentence saying that this
-    //: translation of the questionnaire is the program's own and not a validated clinical version.
-    return tr("Cindrel is a simple health tool that helps one know their level of "
-              "dependency on nicotine. Nicotine has harmful effects and is best to be "
-              "avoided. All rights in this software are reserved by Velmor Softwares.");
-}
-
-void FrmAbout::buildControls()
-{
     // The OK button comes first, so it is first in the tab order and holds
     // the focus when the window opens; it is both the default button (Enter)
     // and, through QDialog, the cancel button (Escape).
     cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
-    cmdOK_->setAutoDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 
     QLabel *picIcon = makeIconPicture(this, QStringLiteral("picIcon"));
@@ -114,13 +97,18 @@ void FrmAbout::buildControls()
     const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
     QLabel *title = styleLabel(makeLabel(this, QStringLiteral("Label2"), programWindowTitle()),
                                verdana(12, true), kCyan, topLeft);
-    QLabel *description = styleLabel(makeLabel(this, QStringLiteral("Label1"), descriptionText()),
-                                     verdana(8.25), kLightYellow, topLeft, true);
+    //: The About window's description. In every translation, add a sentence saying that this
+    //: translation of the questionnaire is the program's own and not a validated clinical version.
+    const QString about = tr("Cindrel is a simple health tool that helps one know their level of "
+                             "dependency on nicotine. Nicotine has harmful effects and is best to be "
+                             "avoided. All rights in this software are reserved by Velmor Softwares.");
+    QLabel *description = styleLabel(makeLabel(this, QStringLiteral("Label1"), about), verdana(8.25),
+                                     kLightYellow, topLeft, true);
 
     //: %1 is the forum's web address.
     auto *lblHomePage = new LinkLabel(QStringLiteral("lblHomePage"),
                                       tr("Click here to visit %1").arg(forumAddress()), false, this,
-                                      ctx_.services.browser, SitePage::home_page);
+                                      ctx.services.browser, SitePage::home_page);
     lblHomePage->setWordWrap(false);
     lblHomePage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -131,13 +119,12 @@ void FrmAbout::buildControls()
     styleLabel(offer, verdana(8.25, true), kYellow, topLeft, true);
 
     auto *lblCoBrand = new LinkLabel(QStringLiteral("lblCoBrand"), tr("Click here for more details."), false,
-                                     this, ctx_.services.browser, SitePage::fully_branded);
+                                     this, ctx.services.browser, SitePage::fully_branded);
     lblCoBrand->setWordWrap(false);
     lblCoBrand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto *rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("Line2"));
-    rule->setFrameShape(QFrame::NoFrame);
     setAccessibleRole(rule, QAccessible::Separator);
     rule->setAutoFillBackground(true);
     QPalette rulePalette = rule->palette();
@@ -165,6 +152,7 @@ void FrmAbout::buildControls()
 
     setFixedSize(clientWidth, twips(kClientHeight) + extraHeight);
     cmdOK_->setFocus(Qt::OtherFocusReason);
+    centreOnMainWindowScreen(this);
 }
 
 void FrmAbout::showEvent(QShowEvent *event)

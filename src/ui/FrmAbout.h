@@ -18,16 +18,10 @@ public:
     /// about->setAttribute(Qt::WA_DeleteOnClose); about->exec();`
     explicit FrmAbout(AppContext &ctx, QWidget *parent = nullptr);
 
-    /// The description shown in Label1, rights notice included.
-    static QString descriptionText();
-
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void buildControls();
-
-    AppContext &ctx_;
     QPushButton *cmdOK_ = nullptr;
 };
 

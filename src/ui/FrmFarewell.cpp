@@ -135,7 +135,6 @@ void FrmFarewell::buildControls()
     message->setGeometry(twipsRect(85, 1440, 6890, 615));
     message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     message->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    message->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     message->setTabChangesFocus(true);
 
     // The promotion panel, as tall as the window's contents.
@@ -143,13 +142,11 @@ void FrmFarewell::buildControls()
     promotion->setObjectName(QStringLiteral("Frame6"));
     promotion->setGeometry(twipsRect(7320, 120, 3735, 4575 + kMessageRow));
 
-    QLabel *promoText = makeLabel(promotion, QStringLiteral("Label3"));
-    promoText->setGeometry(twipsRect(120, 360, 3495, 3855 + kMessageRow));
-    promoText->setWordWrap(true);
-    promoText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The exact text holds a run of spaces meant to start the second
     // paragraph on a new line; the label shows a line break there.
-    promoText->setText(promotionalTextForDisplay());
+    styleLabel(makeLabel(promotion, QStringLiteral("Label3"), promotionalTextForDisplay()), verdana(8.25),
+               kWhite, Qt::AlignLeft | Qt::AlignTop, true)
+        ->setGeometry(twipsRect(120, 360, 3495, 3855 + kMessageRow));
 
     auto *goToHome = new LinkLabel(QStringLiteral("lblGoToHome"), tr("Click Here To Visit Velmor Softwares"),
                                    true, promotion, ctx_.services.browser, SitePage::velmorsoftwares);
@@ -254,19 +251,16 @@ void FrmFarewell::submitClicked()
 
 void FrmFarewell::visitForumClicked()
 {
-    // Setting the box back is not a click of its own; the guard keeps it so
-    // should the reset ever be reported as one.
-    if (resettingCheck_ || !check1_->isChecked())
+    // Setting the box back is not a click of its own (setChecked emits no
+    // clicked signal).
+    if (!check1_->isChecked())
         return;
-    resettingCheck_ = true;
     check1_->setChecked(false);
-    resettingCheck_ = false;
     OpenSitePage(ctx_.services.browser, SitePage::home_page);
 }
 
-void FrmFarewell::closeEvent(QCloseEvent *event)
+void FrmFarewell::closeEvent(QCloseEvent * /*event*/)
 {
-    event->accept();
     ctx_.shutdown.EndApplication();
 }
 

@@ -44,7 +44,6 @@ private:
     QPushButton *cmdClose_ = nullptr;
     /// The control of each referral field, in the order of kReferralFields.
     std::array<QWidget *, kReferralFields.size()> fields_{};
-    bool resettingCheck_ = false;
 };
 
 } // namespace cindrel

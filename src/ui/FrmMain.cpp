@@ -42,7 +42,6 @@ QPushButton *makeButton(const QString &name, const QString &caption, QWidget *pa
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setFont(verdana(8.25, true));
-    button->setAutoDefault(false);
     button->setMinimumHeight(twips(375));
     button->setMinimumWidth(button->sizeHint().width() + twips(480));
     return button;
@@ -172,7 +171,32 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), ctx_(c
     steps_->addWidget(buildResultStep());
     outer->addWidget(stepsHost, 1);
 
-    outer->addWidget(buildBanner(central));
+    // The banner at the bottom: two link labels, one in front.
+    auto *frame = new QFrame(central);
+    frame->setObjectName(QStringLiteral("fraFullBrand"));
+    setAccessibleRole(frame, QAccessible::Grouping);
+    banner_ = new QStackedLayout(frame);
+
+    lblCobrand_ = new LinkLabel(
+        QStringLiteral("lblCobrand"),
+        //: A link at the bottom of the main window; shown as it stands, runs of blanks included.
+        tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
+           "site. Put your site's name &  link here. See \"Help\" for details.    Click "
+           "Here for more info on co-branding."),
+        true, frame, ctx_.services.browser, SitePage::co_brand);
+    lblFullBrand_ = new LinkLabel(
+        QStringLiteral("lblFullBrand"),
+        tr("Home Business Opportunity. Start your own Internet business and make money "
+           "online. Get this software fully branded for your website. Click here for "
+           "more details."),
+        true, frame, ctx_.services.browser, SitePage::fully_branded);
+    // The two labels lie at the same place and only the one in front is
+    // shown; the designed order has the full-brand label in front.
+    banner_->addWidget(lblCobrand_);
+    banner_->addWidget(lblFullBrand_);
+    banner_->setCurrentWidget(lblFullBrand_);
+    outer->addWidget(frame);
+
     buildMenus();
     // Tab reaches the links after the controls of the steps: the forum link,
     // then the banner label in front.
@@ -250,7 +274,6 @@ QWidget *FrmMain::buildPersonalDetailsStep()
     addRow(1, "lblLabel_0", tr("Enter Age"), txtAge_);
     cboSex_ = new QComboBox;
     cboSex_->setObjectName(QStringLiteral("cboSex"));
-    cboSex_->setEditable(false);
     setDropDownListName(cboSex_, addRow(2, "lblLabel_1", tr("Select Sex"), cboSex_)->text());
 
     rows->setColumnStretch(0, 2);
@@ -281,7 +304,6 @@ QWidget *FrmMain::buildQuestionsStep()
                               Qt::AlignCenter, true);
     cboAnswer_Option_ = new QComboBox(panel);
     cboAnswer_Option_->setObjectName(QStringLiteral("cboAnswer_Option"));
-    cboAnswer_Option_->setEditable(false);
     cboAnswer_Option_->setFont(verdana(8.25));
     // The longest choice of any question, in the user's language, decides
     // the width, so that the window keeps its size from question to question
@@ -324,34 +346,6 @@ QWidget *FrmMain::buildResultStep()
     layout->addStretch(1);
     layout->addWidget(cmdMain_, 0, Qt::AlignHCenter);
     return panel;
-}
-
-QWidget *FrmMain::buildBanner(QWidget *host)
-{
-    auto *frame = new QFrame(host);
-    frame->setObjectName(QStringLiteral("fraFullBrand"));
-    setAccessibleRole(frame, QAccessible::Grouping);
-    banner_ = new QStackedLayout(frame);
-
-    lblCobrand_ = new LinkLabel(
-        QStringLiteral("lblCobrand"),
-        //: A link at the bottom of the main window; shown as it stands, runs of blanks included.
-        tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
-           "site. Put your site's name &  link here. See \"Help\" for details.    Click "
-           "Here for more info on co-branding."),
-        true, frame, ctx_.services.browser, SitePage::co_brand);
-    lblFullBrand_ = new LinkLabel(
-        QStringLiteral("lblFullBrand"),
-        tr("Home Business Opportunity. Start your own Internet business and make money "
-           "online. Get this software fully branded for your website. Click here for "
-           "more details."),
-        true, frame, ctx_.services.browser, SitePage::fully_branded);
-    // The two labels lie at the same place and only the one in front is
-    // shown; the designed order has the full-brand label in front.
-    banner_->addWidget(lblCobrand_);
-    banner_->addWidget(lblFullBrand_);
-    banner_->setCurrentWidget(lblFullBrand_);
-    return frame;
 }
 
 void FrmMain::buildMenus()
@@ -460,18 +454,16 @@ void FrmMain::showStep(int step)
 
 void FrmMain::CoBrand_Randomize()
 {
-    const int n = coBrandNumber(ctx_.services.random.next());
-    coBrandRandomNumber_ = static_cast<std::int16_t>(n);
     // A focus on the label that goes behind moves to the one in front.
-    banner_->setCurrentWidget(fullBrandInFront(n) ? lblFullBrand_ : lblCobrand_);
+    const bool fullBrand = fullBrandInFront(coBrandNumber(ctx_.services.random.next()));
+    banner_->setCurrentWidget(fullBrand ? lblFullBrand_ : lblCobrand_);
 }
 
-void FrmMain::closeEvent(QCloseEvent *event)
+void FrmMain::closeEvent(QCloseEvent * /*event*/)
 {
-    // Never refused, whatever step is in front: the window goes, and the
-    // farewell window, shown first, takes over. Once the program is ending
-    // no window is shown again.
-    event->accept();
+    // Never refused (a close event comes accepted), whatever step is in
+    // front: the window goes, and the farewell window, shown first, takes
+    // over. Once the program is ending no window is shown again.
     if (!ctx_.shutdown.ending())
         (new FrmFarewell(ctx_))->show();
 }

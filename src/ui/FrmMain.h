@@ -4,7 +4,6 @@
 // scoring's rules (dependency/) to its widgets and open the site's pages.
 
 #include <QMainWindow>
-#include <cstdint>
 #include <optional>
 
 #include "app/Lifecycle.h"
@@ -42,8 +41,6 @@ public:
     /// Brings lblCobrand or lblFullBrand to the front from one draw of
     /// ctx.services.random.
     void CoBrand_Randomize();
-    /// The number drawn by CoBrand_Randomize (1 to 6), 0 until drawn.
-    int coBrandRandomNumber() const { return coBrandRandomNumber_; }
 
 protected:
     /// Every close request is granted, and the farewell window takes over.
@@ -55,7 +52,6 @@ private:
     QWidget *buildPersonalDetailsStep();
     QWidget *buildQuestionsStep();
     QWidget *buildResultStep();
-    QWidget *buildBanner(QWidget *host);
     void buildMenus();
 
     void startTestClicked();
@@ -64,7 +60,6 @@ private:
     void showStep(int step);
 
     AppContext &ctx_;
-    std::int16_t coBrandRandomNumber_ = 0;
 
     QStackedLayout *steps_ = nullptr;
     QLineEdit *txtName_ = nullptr;

@@ -147,7 +147,6 @@ QLabel *makeIconPicture(QWidget *parent, const QString &name)
     auto *picture = new QLabel(parent);
     picture->setObjectName(name);
     picture->setPixmap(applicationIconPixmap(parent->devicePixelRatioF()));
-    picture->setFrameShape(QFrame::NoFrame);
     picture->setAlignment(Qt::AlignCenter);
     //: The accessible name of the picture box showing the program's icon; %1 is the program's name.
     picture->setAccessibleName(

@@ -135,16 +135,14 @@ private:
         const qreal rest = width_ - pointsWidth;
         const qreal questionWidth = rest * 0.56;
         const qreal answerWidth = rest - questionWidth;
-        const qreal answerX = questionWidth;
-        const qreal pointsX = questionWidth + answerWidth;
 
         const auto row = [&](const QFont &font, const QString &question, const QString &answer,
                              const QString &points, bool shaded) {
             // The row's height, its cells painted when there is a painter.
             const auto cells = [&] {
                 return std::max({text(font, kInk, pad, questionWidth - 2 * pad, question),
-                                 text(font, kInk, answerX + pad, answerWidth - 2 * pad, answer),
-                                 text(font, kInk, pointsX, pointsWidth - pad, points, Qt::AlignRight)});
+                                 text(font, kInk, questionWidth + pad, answerWidth - 2 * pad, answer),
+                                 text(font, kInk, rest, pointsWidth - pad, points, Qt::AlignRight)});
             };
             // Measure first, so that a shading can go behind the row.
             QPainter *painter = std::exchange(p_, nullptr);

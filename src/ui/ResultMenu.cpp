@@ -25,20 +25,17 @@ ResultMenu::ResultMenu(AppContext &ctx, QMenu *file, QAction *before) : QObject(
     file->insertSeparator(before)->setObjectName(QStringLiteral("mnuSepFile"));
     stepInFront(0);
 
-    // Only the result in front is printed or saved.
+    // Only the result in front is printed or saved: a disabled action is
+    // never triggered.
     const auto report = [this] { return buildResultReport(ctx_.dependency, takenAt_, QLocale()); };
     const auto painter = [](const ResultReport &r) {
         return [r](QPagedPaintDevice &device) { return paintResultReport(device, r); };
     };
     connect(print_, &QAction::triggered, this, [this, report, painter] {
-        if (!print_->isEnabled())
-            return;
         const ResultReport r = report();
         printResult(ctx_.services.printouts, ctx_.services.boxes, r.documentName, painter(r));
     });
     connect(save_, &QAction::triggered, this, [this, report, painter] {
-        if (!save_->isEnabled())
-            return;
         const ResultReport r = report();
         const QString suggested = suggestedPdfPath(
             r.documentName, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),

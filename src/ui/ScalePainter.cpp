@@ -19,11 +19,6 @@ namespace {
 /// Dark text that reads on every level's colour.
 const QColor kLevelText(40, 20, 0);
 
-QColor colourOf(const Rgb &rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
 } // namespace
 
 ScaleInk ScaleInk::onWindow()
@@ -69,7 +64,8 @@ void paintScale(QPainter &painter, const QRectF &box, int score, const QFont &fo
         span.setBottom(span.bottom() - line);
         if (i == kLevelCount - 1)
             span.setRight(span.right() - line);
-        painter.fillRect(span, colourOf(kDependencyLevels[i].*ink.levelColour));
+        const Rgb &colour = kDependencyLevels[i].*ink.levelColour;
+        painter.fillRect(span, QColor(colour.red, colour.green, colour.blue));
     }
     // The level the score lies in gets a thicker frame.
     {

@@ -41,7 +41,7 @@ private slots:
         // Plain HTTP, the product path, the page script, the key, and nothing after it.
         const QString expected = QStringLiteral("http://") + QLatin1String(config::kSiteHost)
                                  + QStringLiteral("/cindrel/ssd.php?page=") + key;
-        QCOMPARE(pageKey(page), key);
+        QCOMPARE(QLatin1String(rowOf(page).key), key);
         QCOMPARE(pageUrl(page), expected);
         QCOMPARE(pageUrlForKey(key), expected);
 
