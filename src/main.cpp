@@ -77,14 +77,13 @@ int main(int argc, char **argv)
 
     QtMessageBoxes boxes;
     DesktopBrowser browser;
-    const std::unique_ptr<PlatformServices> platform = makePlatformServices();
-    SettingsStore &settings = platform->settings();
+    const std::unique_ptr<SettingsStore> settings = makeSettingsStore();
     SystemClock clock;
     ClockRandom random;
     // The guard gives up the lock or mutex in its destructor, when main returns.
-    InstanceGuard &guard = platform->guard();
+    const std::unique_ptr<InstanceGuard> guard = makeInstanceGuard();
     QtPrintouts printouts;
-    Services services{boxes, browser, settings, clock, random, guard, printouts};
+    Services services{boxes, browser, *settings, clock, random, *guard, printouts};
 
     Shutdown shutdown;
     modNicotineDependancy dependency;

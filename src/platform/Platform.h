@@ -9,18 +9,13 @@
 
 namespace cindrel {
 
-/// This system's per-user settings store and single-instance guard.
-class PlatformServices {
-public:
-    virtual ~PlatformServices() = default;
-    virtual SettingsStore &settings() = 0;
-    /// Gives up what it holds when the services are destroyed.
-    virtual InstanceGuard &guard() = 0;
-};
+/// This system's per-user settings store. Linux: the settings file under
+/// $XDG_CONFIG_HOME. Windows: the registry under HKEY_CURRENT_USER.
+std::unique_ptr<SettingsStore> makeSettingsStore();
 
-/// Linux: the settings file under $XDG_CONFIG_HOME and a lock file in the
-/// runtime directory. Windows: the registry under HKEY_CURRENT_USER and a
+/// This system's single-instance guard, which gives up what it holds when it
+/// is destroyed. Linux: a lock file in the runtime directory. Windows: a
 /// named mutex of the logon session.
-std::unique_ptr<PlatformServices> makePlatformServices();
+std::unique_ptr<InstanceGuard> makeInstanceGuard();
 
 } // namespace cindrel

@@ -10,21 +10,14 @@
 
 namespace cindrel {
 
-namespace {
-class LinuxServices : public PlatformServices {
-public:
-    SettingsStore &settings() override { return settings_; }
-    InstanceGuard &guard() override { return guard_; }
-
-private:
-    IniSettingsStore settings_;
-    LockFileGuard guard_;
-};
-} // namespace
-
-std::unique_ptr<PlatformServices> makePlatformServices()
+std::unique_ptr<SettingsStore> makeSettingsStore()
 {
-    return std::make_unique<LinuxServices>();
+    return std::make_unique<IniSettingsStore>();
+}
+
+std::unique_ptr<InstanceGuard> makeInstanceGuard()
+{
+    return std::make_unique<LockFileGuard>();
 }
 
 QSizeF localePaperSize()

@@ -9,21 +9,14 @@
 
 namespace cindrel {
 
-namespace {
-class WindowsServices : public PlatformServices {
-public:
-    SettingsStore &settings() override { return settings_; }
-    InstanceGuard &guard() override { return guard_; }
-
-private:
-    RegistrySettingsStore settings_;
-    MutexInstanceGuard guard_;
-};
-} // namespace
-
-std::unique_ptr<PlatformServices> makePlatformServices()
+std::unique_ptr<SettingsStore> makeSettingsStore()
 {
-    return std::make_unique<WindowsServices>();
+    return std::make_unique<RegistrySettingsStore>();
+}
+
+std::unique_ptr<InstanceGuard> makeInstanceGuard()
+{
+    return std::make_unique<MutexInstanceGuard>();
 }
 
 QSizeF localePaperSize()
