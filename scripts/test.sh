@@ -17,6 +17,21 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# Each stage's time, printed when the next one starts and summed up at the end.
+timings=()
+stage_name="" stage_start=$SECONDS
+stage_done() {
+  if [[ -n $stage_name ]]; then
+    timings+=("$(printf '%5d s  %s' $((SECONDS - stage_start)) "$stage_name")")
+  fi
+}
+stage() {
+  stage_done
+  stage_name=$1 stage_start=$SECONDS
+  printf '\n==== %s ====\n' "$*"
+}
+
+stage "dependencies"
 bash scripts/deps.sh --windows
 
 # Qt for Windows takes about half an hour when its cache is cold: it builds
@@ -30,8 +45,6 @@ windows_qt=$!
 # code an error.
 werror=-DCINDREL_WERROR=${CINDREL_WERROR:-OFF}
 
-stage() { printf '\n==== %s ====\n' "$*"; }
-
 # The end-to-end tests bring their own X server; make sure nothing they start
 # reaches the caller's display or session bus.
 run_ctest() {
@@ -39,6 +52,7 @@ run_ctest() {
     ctest --output-on-failure --no-tests=error "$@"
 }
 
+stage "configure"
 # The normal build's configuration also gives clang-tidy its compile commands.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON "$werror"
 
@@ -69,18 +83,19 @@ CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=
 cmake --build build-fuzz --target fuzz_scoring fuzz_referral_url
 run_ctest --test-dir build-fuzz -L fuzz
 
-stage "package, check it is lintian-clean, hardened and reproducible, install into a scratch root and run the installed program"
+stage "package: check it is lintian-clean, hardened and reproducible, install into a scratch root and run the installed program"
 bash scripts/package-check.sh build
 
-stage "Windows: cross-build, tests under wine, installer, installed program under wine"
-windows_start=$SECONDS
+stage "Windows: waiting for Qt for Windows"
 if ! wait "$windows_qt"; then
   tail -n 40 build-windows/qt-build.log >&2
   echo "test: building Qt for Windows failed (build-windows/qt-build.log)" >&2
   exit 1
 fi
-echo "test: Qt for Windows ready after waiting $((SECONDS - windows_start)) s" >&2
-windows_start=$SECONDS
+stage "Windows: cross-build, tests under wine, installer, installed program under wine"
 bash scripts/windows.sh
 bash scripts/windows-e2e.sh build-windows
-echo "test: Windows stage took $((SECONDS - windows_start)) s" >&2
+stage_done
+printf '\n==== stage times ====\n'
+printf '%s\n' "${timings[@]}"
+printf '%5d s  in all\n' "$SECONDS"
