@@ -30,12 +30,6 @@ QStringList TestWizard::sexes()
     return {male, female};
 }
 
-bool TestWizard::isAgeKey(int keyAscii)
-{
-    constexpr int kBackspace = 8;
-    return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == kBackspace;
-}
-
 std::optional<DetailsProblem> TestWizard::checkPersonalDetails(const QString &name, const QString &age)
 {
     if (name.isEmpty())
@@ -45,11 +39,6 @@ std::optional<DetailsProblem> TestWizard::checkPersonalDetails(const QString &na
     if (!parseAge(age))
         return DetailsProblem{DetailsProblem::txtAge, ageRangeMessage()};
     return std::nullopt;
-}
-
-QString TestWizard::onlyNumbersMessage()
-{
-    return tr("Only numbers are accepted");
 }
 
 QString TestWizard::ageRangeMessage()
@@ -62,12 +51,6 @@ QString TestWizard::nameTooLongMessage()
 {
     //: %1 is the number of characters the name box takes.
     return tr("Please enter a name of at most %1 characters").arg(kMaxTakerNameLength);
-}
-
-QString TestWizard::questionCounter(int k)
-{
-    //: The question counter; %1 is the number of the question shown, %2 the number of questions.
-    return tr("Question %1 of %2").arg(k).arg(kQuestionCount);
 }
 
 } // namespace cindrel

@@ -42,17 +42,18 @@ public:
     static QStringList sexes();
     /// The age box's key rule, given the typed character's code: digits and
     /// Backspace (8) reach the box, anything else is refused.
-    static bool isAgeKey(int keyAscii);
+    static bool isAgeKey(int keyAscii) { return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == 8; }
     /// The check when the test starts: a name, then an age, then an age from
     /// kMinAge to kMaxAge in digits (text pasted into the box bypasses the
     /// key rule). Nothing when both are fine.
     static std::optional<DetailsProblem> checkPersonalDetails(const QString &name, const QString &age);
 
-    static QString onlyNumbersMessage();
+    static QString onlyNumbersMessage() { return tr("Only numbers are accepted"); }
     static QString ageRangeMessage();
     static QString nameTooLongMessage();
     /// "Question k of 6".
-    static QString questionCounter(int k);
+    //: The question counter; %1 is the number of the question shown, %2 the number of questions.
+    static QString questionCounter(int k) { return tr("Question %1 of %2").arg(k).arg(kQuestionCount); }
 };
 
 } // namespace cindrel

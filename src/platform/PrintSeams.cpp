@@ -84,8 +84,7 @@ PrintEntry QtPrintouts::printEntry()
         // Stays loaded for the rest of the run, like a linked library.
         if (auto entry = reinterpret_cast<PrintEntry>(module.resolve(kPrintEntry))) {
             qCDebug(lcPrint) << "Print module loaded from" << module.fileName();
-            printEntry_ = entry;
-            return printEntry_;
+            return printEntry_ = entry;
         }
         failures << module.errorString();
     }
@@ -102,14 +101,13 @@ OutputOutcome QtPrintouts::print(const QString &documentName, const PagePainter 
     if (!entry)
         return {OutputOutcome::Failed,
                 QCoreApplication::translate("Printouts", "printing is not installed with this program")};
-    PrintRequest request;
-    request.parent = windowInUse();
-    request.dialogTitle = QCoreApplication::translate("Printouts", "Print Result");
-    request.documentName = documentName;
-    request.creator = programWindowTitle();
-    request.marginsMm = kPageMarginsMm;
-    request.paint = &paint;
-    request.failedReason = QCoreApplication::translate("Printouts", "the printer did not take the page");
+    const PrintRequest request{windowInUse(),
+                               QCoreApplication::translate("Printouts", "Print Result"),
+                               documentName,
+                               programWindowTitle(),
+                               kPageMarginsMm,
+                               &paint,
+                               QCoreApplication::translate("Printouts", "the printer did not take the page")};
     OutputOutcome outcome;
     entry(&request, &outcome);
     return outcome;

@@ -5,24 +5,9 @@
 
 namespace cindrel {
 
-QDate SystemClock::today()
-{
-    return QDate::currentDate();
-}
-
-QDateTime SystemClock::now()
-{
-    return QDateTime::currentDateTime();
-}
-
 float unitFloatFromBits(std::uint32_t bits24)
 {
     return static_cast<float>(bits24 & 0xFFFFFFu) * (1.0f / 16777216.0f);
-}
-
-ClockRandom::ClockRandom()
-{
-    seedFromClock();
 }
 
 void ClockRandom::seedFromClock()
@@ -33,11 +18,6 @@ void ClockRandom::seedFromClock()
                       static_cast<std::uint32_t>(tick),
                       static_cast<std::uint32_t>(QCoreApplication::applicationPid())};
     engine_.seed(seq);
-}
-
-float ClockRandom::next()
-{
-    return unitFloatFromBits(static_cast<std::uint32_t>(engine_()) >> 8);
 }
 
 } // namespace cindrel

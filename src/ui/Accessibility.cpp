@@ -52,13 +52,10 @@ public:
         if (!actionNames().contains(name))
             return;
         if (name == pressAction())
-            emit link()->clicked();
+            emit static_cast<LinkLabel *>(widget())->clicked();
         else
             QAccessibleWidget::doAction(name);
     }
-
-private:
-    LinkLabel *link() const { return static_cast<LinkLabel *>(widget()); }
 };
 
 /// A drop-down list read by its own name, its selected entry as its value.
@@ -125,10 +122,7 @@ QAccessibleInterface *programInterfaces(const QString &className, QObject *objec
 
 void installAccessibleInterfaces()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(programInterfaces);
-        return true;
-    }();
+    static const bool installed = (QAccessible::installFactory(programInterfaces), true);
     Q_UNUSED(installed);
 }
 

@@ -64,21 +64,7 @@ FrmFarewell::FrmFarewell(AppContext &ctx, QWidget *parent)
     QPalette captions = palette();
     captions.setColor(QPalette::WindowText, Qt::white);
     setPalette(captions);
-    buildControls();
 
-    // Load handling: the title, and the application icon in the window's
-    // title bar (makeIconPicture has filled its picture box).
-    setWindowTitle(programWindowTitle());
-    setWindowIcon(applicationIcon());
-
-    // Topmost is a window flag, set above before the window is shown, so it
-    // neither moves nor resizes the window and takes no focus by itself.
-    cmdClose_->setFocus(Qt::OtherFocusReason);
-    centreOnMainWindowScreen(this);
-}
-
-void FrmFarewell::buildControls()
-{
     QLabel *picture = makeIconPicture(this, QStringLiteral("picFarewellIcon"));
     picture->setGeometry(twipsRect(360, 120, 540, 540));
 
@@ -94,33 +80,58 @@ void FrmFarewell::buildControls()
                Qt::AlignLeft | Qt::AlignVCenter, true)
         ->setGeometry(twipsRect(120, 840, 6975, 1095));
 
-    check1_ = new QCheckBox(visitForumCaption(), this);
-    check1_->setObjectName(QStringLiteral("Check1"));
-    check1_->setGeometry(twipsRect(30, 2040, 7185, 555));
-    check1_->setFont(verdana(8.25, true));
-    check1_->setCursor(Qt::PointingHandCursor);
-    check1_->setAccessibleDescription(opensPageDescription(SitePage::home_page));
-    connect(check1_, &QCheckBox::clicked, this, [this] { visitForumClicked(); });
+    auto *check1 = new QCheckBox(visitForumCaption(), this);
+    check1->setObjectName(QStringLiteral("Check1"));
+    check1->setGeometry(twipsRect(30, 2040, 7185, 555));
+    check1->setFont(verdana(8.25, true));
+    check1->setCursor(Qt::PointingHandCursor);
+    check1->setAccessibleDescription(opensPageDescription(SitePage::home_page));
+    connect(check1, &QCheckBox::clicked, this, [this, check1] {
+        // Setting the box back is not a click of its own (setChecked emits no
+        // clicked signal).
+        if (!check1->isChecked())
+            return;
+        check1->setChecked(false);
+        OpenSitePage(ctx_.services.browser, SitePage::home_page);
+    });
 
-    cmdClose_ = new QPushButton(tr("E&xit"), this);
-    cmdClose_->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose_->setGeometry(twipsRect(6000, 2760, 1245, 375));
-    connect(cmdClose_, &QPushButton::clicked, this, [this] { ctx_.shutdown.EndApplication(); });
+    auto *cmdClose = new QPushButton(tr("E&xit"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setGeometry(twipsRect(6000, 2760, 1245, 375));
+    connect(cmdClose, &QPushButton::clicked, this, [this] { ctx_.shutdown.EndApplication(); });
 
     // The referral panel.
     auto *refer = new QGroupBox(tr("Refer A Friend"), this);
     refer->setObjectName(QStringLiteral("Frame2"));
     refer->setGeometry(twipsRect(120, 3240, 7065, 1455 + kMessageRow));
 
-    makeLineField(ReferralField::ReferrerName, twipsRect(85, 360, 3375, 285), refer);
-    makeLineField(ReferralField::ReferrerEmail, twipsRect(3600, 360, 3375, 285), refer);
-    makeLineField(ReferralField::FriendName, twipsRect(85, 720, 3375, 285), refer);
-    makeLineField(ReferralField::FriendEmail, twipsRect(3600, 720, 3375, 285), refer);
+    const auto makeLineField = [this, refer](ReferralField field, const QRect &place) {
+        auto *edit = new QLineEdit(placeholderFor(field), refer);
+        edit->setGeometry(place);
+        boundLength(edit, rowOf(field).maxLength,
+                    [this, field] { ctx_.services.boxes.critical(fieldTooLongMessage(field)); });
+        addField(field, edit);
+    };
+    makeLineField(ReferralField::ReferrerName, twipsRect(85, 360, 3375, 285));
+    makeLineField(ReferralField::ReferrerEmail, twipsRect(3600, 360, 3375, 285));
+    makeLineField(ReferralField::FriendName, twipsRect(85, 720, 3375, 285));
+    makeLineField(ReferralField::FriendEmail, twipsRect(3600, 720, 3375, 285));
 
     auto *submit = new QPushButton(tr("Refer A Friend &Now"), refer);
     submit->setObjectName(QStringLiteral("cmdSubmit"));
     submit->setGeometry(twipsRect(1920, 1080, 3375, 285));
-    connect(submit, &QPushButton::clicked, this, [this] { submitClicked(); });
+    connect(submit, &QPushButton::clicked, this, [this] {
+        // The record is overwritten on every click, before any check.
+        modTellAFriend &referral = ctx_.referral;
+        for (const ReferralFieldRow &row : kReferralFields)
+            referral.*row.value = trimBlanks(fieldText(fields_[size_t(row.field)]));
+
+        if (const auto problem = addressProblem(referral.ReferrerEmail, referral.FriendEmail)) {
+            ctx_.services.boxes.critical(*problem);
+            return;
+        }
+        referral.SubmitReferral(ctx_.services.boxes, ctx_.services.browser);
+    });
 
     // The message spans the panel below the button. It starts at its plain
     // placeholder, so the placeholder rules and the missing-message check
@@ -159,8 +170,8 @@ void FrmFarewell::buildControls()
     // The link comes last, after the message.
     using enum ReferralField;
     const auto field = [this](ReferralField f) { return fields_[size_t(f)]; };
-    QWidget *const order[] = {cmdClose_,
-                              check1_,
+    QWidget *const order[] = {cmdClose,
+                              check1,
                               field(ReferrerName),
                               submit,
                               field(ReferrerEmail),
@@ -170,15 +181,16 @@ void FrmFarewell::buildControls()
                               goToHome};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
-}
 
-void FrmFarewell::makeLineField(ReferralField field, const QRect &place, QWidget *parent)
-{
-    auto *edit = new QLineEdit(placeholderFor(field), parent);
-    edit->setGeometry(place);
-    boundLength(edit, rowOf(field).maxLength,
-                [this, field] { ctx_.services.boxes.critical(fieldTooLongMessage(field)); });
-    addField(field, edit);
+    // Load handling: the title, and the application icon in the window's
+    // title bar (makeIconPicture has filled its picture box).
+    setWindowTitle(programWindowTitle());
+    setWindowIcon(applicationIcon());
+
+    // Topmost is a window flag, set above before the window is shown, so it
+    // neither moves nor resizes the window and takes no focus by itself.
+    cmdClose->setFocus(Qt::OtherFocusReason);
+    centreOnMainWindowScreen(this);
 }
 
 void FrmFarewell::addField(ReferralField field, QWidget *edit)
@@ -233,30 +245,6 @@ bool FrmFarewell::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void FrmFarewell::submitClicked()
-{
-    // The record is overwritten on every click, before any check.
-    modTellAFriend &referral = ctx_.referral;
-    for (const ReferralFieldRow &row : kReferralFields)
-        referral.*row.value = trimBlanks(fieldText(fields_[size_t(row.field)]));
-
-    if (const auto problem = addressProblem(referral.ReferrerEmail, referral.FriendEmail)) {
-        ctx_.services.boxes.critical(*problem);
-        return;
-    }
-    referral.SubmitReferral(ctx_.services.boxes, ctx_.services.browser);
-}
-
-void FrmFarewell::visitForumClicked()
-{
-    // Setting the box back is not a click of its own (setChecked emits no
-    // clicked signal).
-    if (!check1_->isChecked())
-        return;
-    check1_->setChecked(false);
-    OpenSitePage(ctx_.services.browser, SitePage::home_page);
 }
 
 void FrmFarewell::closeEvent(QCloseEvent * /*event*/)

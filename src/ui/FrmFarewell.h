@@ -10,10 +10,7 @@
 #include "app/Lifecycle.h"
 #include "farewell/ReferralFields.h"
 
-class QCheckBox;
 class QCloseEvent;
-class QPushButton;
-class QRect;
 
 namespace cindrel {
 
@@ -30,18 +27,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildControls();
-    void makeLineField(ReferralField field, const QRect &place, QWidget *parent);
     /// Names the field's control, installs the placeholder rules and keeps
     /// it as the field's.
     void addField(ReferralField field, QWidget *edit);
 
-    void submitClicked();
-    void visitForumClicked();
-
     AppContext &ctx_;
-    QCheckBox *check1_ = nullptr;
-    QPushButton *cmdClose_ = nullptr;
     /// The control of each referral field, in the order of kReferralFields.
     std::array<QWidget *, kReferralFields.size()> fields_{};
 };

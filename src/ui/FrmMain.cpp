@@ -80,45 +80,21 @@ int widestChoiceWidth(const QComboBox *list)
         .width();
 }
 
-/// True for a chord with Alt or Meta (and no Ctrl): it asks for a command,
-/// such as an access key, not for a character. A line edit still types the
-/// letter of such a chord that nothing else takes, so the age box swallows
-/// it, without a message, as it types nothing the user meant to type.
-bool isCommandChord(const QKeyEvent &event)
-{
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    return (modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier);
-}
-
 } // namespace
 
 std::optional<int> typedCharacterCode(const QKeyEvent &event)
 {
     const int key = event.key();
-    switch (key) {
-    case Qt::Key_Backspace:
+    if (key == Qt::Key_Backspace)
         return 8;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
         return 13;
     // Keys that move the cursor, delete forwards or move the focus type
-    // nothing, though some keyboards attach a control character to them.
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Insert:
+    // nothing, though some keyboards attach a control character to them:
+    // Tab, Backtab, Insert and Delete, then Home, End, the arrows, Page Up
+    // and Page Down, each a run of Qt's key numbers.
+    if ((key >= Qt::Key_Tab && key <= Qt::Key_Delete) || (key >= Qt::Key_Home && key <= Qt::Key_PageDown))
         return std::nullopt;
-    default:
-        break;
-    }
     // A Ctrl chord with a letter types its control character, whether the
     // keyboard reports it as that character or as the plain letter.
     const bool ctrl = event.modifiers().testFlag(Qt::ControlModifier);
@@ -204,7 +180,35 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), ctx_(c
     setTabOrder(forumLink, lblCobrand_);
     setTabOrder(lblCobrand_, lblFullBrand_);
 
-    connect(cmdNextQuestion_, &QAbstractButton::clicked, this, [this] { nextQuestionClicked(); });
+    connect(cmdNextQuestion_, &QAbstractButton::clicked, this, [this] {
+        modNicotineDependancy &state = ctx_.dependency;
+        // The list shows each choice in the user's language and keeps its
+        // English text as the entry's data: answers are scored by that text.
+        const int k = state.QuestionNo;
+        if (k >= 0 && k < kQuestionCount) {
+            if (k >= 1)
+                state.setAnswer(k, cboAnswer_Option_->currentData().toString());
+            const int next = k + 1;
+            lblQuestionNo_->setText(TestWizard::questionCounter(next));
+            lblQuestion_->setText(displayLineBreaks(questionBankText(questionText(next))));
+            // The answer list is read together with the question it answers.
+            cboAnswer_Option_->setAccessibleDescription(lblQuestion_->text());
+            cboAnswer_Option_->clear();
+            for (const QString &choice : choiceTexts(next))
+                cboAnswer_Option_->addItem(questionBankText(choice), choice);
+            cboAnswer_Option_->setCurrentIndex(0);
+            state.QuestionNo = static_cast<std::int16_t>(next);
+            return;
+        }
+        // Question 6 is on screen (or the result already is): store the last
+        // answer and score the test.
+        state.setAnswer(kQuestionCount, cboAnswer_Option_->currentData().toString());
+        state.CalculateDependency();
+        lblResult_0_->setText(scoreLine(state.TotalScore));
+        lblResult_1_->setText(displayLineBreaks(levelLine(state.DependencyLevel)));
+        showStep(2);
+        cmdMain_->setFocus(Qt::OtherFocusReason);
+    });
     connect(cmdMain_, &QAbstractButton::clicked, this, [this] {
         txtAge_->clear();
         cboSex_->setCurrentIndex(0);
@@ -284,7 +288,23 @@ QWidget *FrmMain::buildPersonalDetailsStep()
     //: The access keys of the main window's buttons and menus must differ.
     QPushButton *cmdNext = makeButton(QStringLiteral("cmdNext"), tr("&Take the Nicotine Dependency Test"),
                                       panel);
-    connect(cmdNext, &QAbstractButton::clicked, this, [this] { startTestClicked(); });
+    connect(cmdNext, &QAbstractButton::clicked, this, [this] {
+        if (const auto problem = TestWizard::checkPersonalDetails(txtName_->text(), txtAge_->text())) {
+            ctx_.services.boxes.critical(problem->message);
+            (problem->box == DetailsProblem::txtName ? txtName_ : txtAge_)->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        modNicotineDependancy &state = ctx_.dependency;
+        state.TakerName = trimBlanks(txtName_->text());
+        state.TakerAge = *parseAge(txtAge_->text());
+        state.TakerSex = cboSex_->currentData().toString();
+        state.QuestionNo = 0;
+        state.TotalScore = 0;
+        // The next-question press shows question 1; its handler has run when
+        // click() returns.
+        cmdNextQuestion_->click();
+        showStep(1);
+    });
     layout->addWidget(cmdNext, 0, Qt::AlignHCenter);
 
     setTabOrder(txtName_, txtAge_);
@@ -394,56 +414,6 @@ void FrmMain::buildMenus()
     entry(bar, "mnuMakeMoney", tr("Make Money &Online"), SitePage::fully_branded)->setVisible(false);
 }
 
-void FrmMain::startTestClicked()
-{
-    if (const auto problem = TestWizard::checkPersonalDetails(txtName_->text(), txtAge_->text())) {
-        ctx_.services.boxes.critical(problem->message);
-        (problem->box == DetailsProblem::txtName ? txtName_ : txtAge_)->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    modNicotineDependancy &state = ctx_.dependency;
-    state.TakerName = trimBlanks(txtName_->text());
-    state.TakerAge = *parseAge(txtAge_->text());
-    state.TakerSex = cboSex_->currentData().toString();
-    state.QuestionNo = 0;
-    state.TotalScore = 0;
-    // The next-question press shows question 1; its handler has run when
-    // click() returns.
-    cmdNextQuestion_->click();
-    showStep(1);
-}
-
-void FrmMain::nextQuestionClicked()
-{
-    modNicotineDependancy &state = ctx_.dependency;
-    // The list shows each choice in the user's language and keeps its
-    // English text as the entry's data: answers are scored by that text.
-    const int k = state.QuestionNo;
-    if (k >= 0 && k < kQuestionCount) {
-        if (k >= 1)
-            state.setAnswer(k, cboAnswer_Option_->currentData().toString());
-        const int next = k + 1;
-        lblQuestionNo_->setText(TestWizard::questionCounter(next));
-        lblQuestion_->setText(displayLineBreaks(questionBankText(questionText(next))));
-        // The answer list is read together with the question it answers.
-        cboAnswer_Option_->setAccessibleDescription(lblQuestion_->text());
-        cboAnswer_Option_->clear();
-        for (const QString &choice : choiceTexts(next))
-            cboAnswer_Option_->addItem(questionBankText(choice), choice);
-        cboAnswer_Option_->setCurrentIndex(0);
-        state.QuestionNo = static_cast<std::int16_t>(next);
-        return;
-    }
-    // Question 6 is on screen (or the result already is): store the last
-    // answer and score the test.
-    state.setAnswer(kQuestionCount, cboAnswer_Option_->currentData().toString());
-    state.CalculateDependency();
-    lblResult_0_->setText(scoreLine(state.TotalScore));
-    lblResult_1_->setText(displayLineBreaks(levelLine(state.DependencyLevel)));
-    showStep(2);
-    cmdMain_->setFocus(Qt::OtherFocusReason);
-}
-
 void FrmMain::showStep(int step)
 {
     steps_->setCurrentIndex(step);
@@ -472,8 +442,14 @@ bool FrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtAge_ && event->type() == QEvent::KeyPress) {
         const auto &press = *static_cast<QKeyEvent *>(event);
-        if (isCommandChord(press))
-            return true; // swallowed silently: a chord is no character
+        // A chord with Alt or Meta (and no Ctrl) asks for a command, such as
+        // an access key, not for a character. A line edit still types the
+        // letter of such a chord that nothing else takes, so the age box
+        // swallows it, without a message, as it types nothing the user meant
+        // to type.
+        const Qt::KeyboardModifiers modifiers = press.modifiers();
+        if ((modifiers & (Qt::AltModifier | Qt::MetaModifier)) && !(modifiers & Qt::ControlModifier))
+            return true;
         const auto code = typedCharacterCode(press);
         if (code && !TestWizard::isAgeKey(*code)) {
             ctx_.services.boxes.critical(TestWizard::onlyNumbersMessage());

@@ -54,8 +54,6 @@ private:
     QWidget *buildResultStep();
     void buildMenus();
 
-    void startTestClicked();
-    void nextQuestionClicked();
     /// Brings step 0, 1 or 2 to the front; only that one is shown.
     void showStep(int step);
 

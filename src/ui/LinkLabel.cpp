@@ -21,11 +21,8 @@ LinkLabel::LinkLabel(const QString &objectName, const QString &text, bool bold, 
 {
     setObjectName(objectName);
     setTextFormat(Qt::PlainText);
-    setFont(verdana(8.25, bold, true));
-    setTextColor(this, kCyan);
+    styleLabel(this, verdana(8.25, bold, true), kCyan, Qt::AlignCenter, true);
     setCursor(Qt::PointingHandCursor);
-    setAlignment(Qt::AlignCenter);
-    setWordWrap(true);
     setAccessibleName(text);
     // Reached by Tab; a click opens the page without moving the focus, as
     // it always did.

@@ -24,14 +24,6 @@ void setBrownBackground(QWidget *widget)
     widget->setAutoFillBackground(true);
 }
 
-void setTextColor(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
-    widget->setPalette(palette);
-}
-
 QFont verdana(qreal pointSize, bool bold, bool underline)
 {
     // Asking fontconfig for a family it lacks makes it search for a
@@ -61,7 +53,10 @@ QLabel *styleLabel(QLabel *label, const QFont &font, const QColor &color, Qt::Al
                    bool wordWrap)
 {
     label->setFont(font);
-    setTextColor(label, color);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    label->setPalette(palette);
     label->setAlignment(alignment);
     label->setWordWrap(wordWrap);
     return label;

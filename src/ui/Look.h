@@ -24,8 +24,6 @@ inline const QColor kWhite(255, 255, 255);
 
 /// Paints a widget's background dark brown.
 void setBrownBackground(QWidget *widget);
-/// Sets a label's text colour.
-void setTextColor(QWidget *widget, const QColor &color);
 
 /// Verdana at the given size where the font exists, a close sans otherwise.
 QFont verdana(qreal pointSize, bool bold = false, bool underline = false);

@@ -19,6 +19,7 @@ const QColor kInk(0, 0, 0);
 const QColor kGrey(90, 90, 90);
 const QColor kRule(128, 64, 0);
 const QColor kShade(244, 238, 230);
+const QColor kDarkBrown(40, 20, 0);
 
 /// A long name is cut after this many lines.
 constexpr int kMaxDetailLines = 3;
@@ -85,7 +86,8 @@ public:
         const QFont scaleFont = pageFont(9);
         const qreal scaleHigh = scaleHeight(scaleFont, device_);
         if (p_)
-            paintScale(*p_, QRectF(0, y_, width_, scaleHigh), r_.score, scaleFont, ScaleInk::onPaper());
+            paintScale(*p_, QRectF(0, y_, width_, scaleHigh), r_.score, scaleFont,
+                       {kDarkBrown, kDarkBrown, kGrey, kInk, &DependencyLevelRow::paper});
         y_ += scaleHigh + lineGap * 1.2;
 
         QFont note = small;

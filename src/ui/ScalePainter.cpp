@@ -21,17 +21,6 @@ const QColor kLevelText(40, 20, 0);
 
 } // namespace
 
-ScaleInk ScaleInk::onWindow()
-{
-    return {kWhite, kWhite, kLightYellow, kYellow, &DependencyLevelRow::screen};
-}
-
-ScaleInk ScaleInk::onPaper()
-{
-    return {QColor(40, 20, 0), QColor(40, 20, 0), QColor(90, 90, 90), QColor(0, 0, 0),
-            &DependencyLevelRow::paper};
-}
-
 qreal scaleHeight(const QFont &font, const QPaintDevice *device)
 {
     return scaleGeometry(1, QFontMetricsF(font, device).height(), 0).height;
@@ -54,27 +43,16 @@ void paintScale(QPainter &painter, const QRectF &box, int score, const QFont &fo
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
 
-    // The band: the frame colour underneath shows as a frame around each level.
-    const QRectF band = snapped(g.band);
-    painter.fillRect(band, ink.frame);
+    // The band: the frame colour underneath shows as a frame around each
+    // level, a thicker one around the level the score lies in.
+    painter.fillRect(snapped(g.band), ink.frame);
     for (int i = 0; i < kLevelCount; ++i) {
-        QRectF span = snapped(g.levels[i]);
-        span.setLeft(span.left() + line);
-        span.setTop(span.top() + line);
-        span.setBottom(span.bottom() - line);
-        if (i == kLevelCount - 1)
-            span.setRight(span.right() - line);
+        const bool current = i == g.currentLevel;
+        const qreal inset = current ? 2 * line : line;
+        const qreal right = current ? inset : (i == kLevelCount - 1 ? line : 0);
         const Rgb &colour = kDependencyLevels[i].*ink.levelColour;
-        painter.fillRect(span, QColor(colour.red, colour.green, colour.blue));
-    }
-    // The level the score lies in gets a thicker frame.
-    {
-        const QRectF current = snapped(g.levels[g.currentLevel]);
-        const qreal t = 2 * line;
-        painter.fillRect(QRectF(current.left(), current.top(), current.width(), t), ink.frame);
-        painter.fillRect(QRectF(current.left(), current.bottom() - t, current.width(), t), ink.frame);
-        painter.fillRect(QRectF(current.left(), current.top(), t, current.height()), ink.frame);
-        painter.fillRect(QRectF(current.right() - t, current.top(), t, current.height()), ink.frame);
+        painter.fillRect(snapped(g.levels[i]).adjusted(inset, inset, -right, -inset),
+                         QColor(colour.red, colour.green, colour.blue));
     }
 
     // Each level's range inside its span, the current one in bold.
@@ -139,7 +117,8 @@ QSize ResultScale::minimumSizeHint() const
 void ResultScale::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    paintScale(painter, QRectF(rect()), score_, font(), ScaleInk::onWindow());
+    paintScale(painter, QRectF(rect()), score_, font(),
+               {kWhite, kWhite, kLightYellow, kYellow, &DependencyLevelRow::screen});
 }
 
 } // namespace cindrel

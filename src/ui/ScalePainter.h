@@ -23,9 +23,6 @@ struct ScaleInk {
     QColor numbers;
     QColor currentNumber;
     Rgb DependencyLevelRow::*levelColour;
-
-    static ScaleInk onWindow();
-    static ScaleInk onPaper();
 };
 
 /// The height a scale takes when its text is set in `font` on `painter`'s device.
