@@ -108,12 +108,12 @@ int heavinessIndex(const std::array<QString, kQuestionCount> &answers)
     return pointsFor(1, answers[0]) + pointsFor(2, answers[1]);
 }
 
-QString heavinessBand(int index)
+const char *heavinessBand(int index)
 {
     const int i = std::clamp(index, 0, kMaxHeavinessIndex);
     const auto band = std::find_if(kHeavinessBands.begin(), kHeavinessBands.end(),
                                    [i](const HeavinessBandRow &row) { return i <= row.last; });
-    return QString::fromUtf8(band->name);
+    return band->name;
 }
 
 std::int16_t scoreAnswers(const std::array<QString, kQuestionCount> &answers)

@@ -167,9 +167,10 @@ static_assert(spansFromZeroTo(kHeavinessBands, kMaxHeavinessIndex),
 /// an answer to question 1 or 2 that matches no choice adds nothing.
 int heavinessIndex(const std::array<QString, kQuestionCount> &answers);
 
-/// The band of an index, in English; values outside 0 to kMaxHeavinessIndex
-/// are taken as the nearest end.
-QString heavinessBand(int index);
+/// The band of an index, as its English source text for translation (context
+/// "ResultReport"); values outside 0 to kMaxHeavinessIndex are taken as the
+/// nearest end.
+const char *heavinessBand(int index);
 
 class modNicotineDependancy {
 public:

@@ -47,8 +47,7 @@ ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTim
     r.heavinessLine = QCoreApplication::translate(
                           "ResultReport", "Heaviness of Smoking Index (questions 1 and 2): %1 of %2, %3")
                           .arg(locale.toString(index), locale.toString(kMaxHeavinessIndex),
-                               QCoreApplication::translate("ResultReport",
-                                                           heavinessBand(index).toUtf8().constData()));
+                               QCoreApplication::translate("ResultReport", heavinessBand(index)));
     r.verdictHeading = QCoreApplication::translate("ResultReport", "Your Level of Nicotine Dependency is:");
     r.verdict = questionBankText(test.DependencyLevel);
     r.closingNote = decisionNote();

@@ -144,7 +144,7 @@ private slots:
         QFETCH(QString, index);
         const int value = heavinessIndex({choiceTexts(1).at(cigarettes), choiceTexts(2).at(firstCigarette),
                                           "Yes", "The first one", "Yes", "Yes"});
-        QCOMPARE(QString::number(value) + ' ' + heavinessBand(value), index);
+        QCOMPARE(QString::number(value) + ' ' + QLatin1String(heavinessBand(value)), index);
     }
 
     void pointsFollowTheirRule()
