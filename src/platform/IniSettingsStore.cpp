@@ -26,22 +26,14 @@ struct FoundFile {
     QString why;
 };
 
-FoundFile unusable(const QString &why)
-{
-    return {FoundFile::Unusable, {}, why};
-}
-
 QString whatItIs(mode_t mode)
 {
-    if (S_ISDIR(mode))
-        return QStringLiteral("it is a directory");
-    if (S_ISFIFO(mode))
-        return QStringLiteral("it is a FIFO");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("it is a device");
-    if (S_ISSOCK(mode))
-        return QStringLiteral("it is a socket");
-    return QStringLiteral("it is not a regular file");
+    const char *what = S_ISDIR(mode)                    ? "a directory"
+                       : S_ISFIFO(mode)                 ? "a FIFO"
+                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                       : S_ISSOCK(mode)                 ? "a socket"
+                                                        : "not a regular file";
+    return QStringLiteral("it is ") + QLatin1String(what);
 }
 
 /// Reads the file at path without ever blocking or reading without end:
@@ -56,12 +48,12 @@ FoundFile readRegularFile(const QString &path)
     if (::lstat(native.constData(), &entry) != 0) {
         if (errno == ENOENT)
             return {FoundFile::Absent, {}, {}};
-        return unusable(QStringLiteral("it cannot be looked at: ") + qt_error_string(errno));
+        return {FoundFile::Unusable, {}, QStringLiteral("it cannot be looked at: ") + qt_error_string(errno)};
     }
     // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
-        return unusable(QStringLiteral("it cannot be opened: ") + qt_error_string(errno));
+        return {FoundFile::Unusable, {}, QStringLiteral("it cannot be opened: ") + qt_error_string(errno)};
     FoundFile found;
     struct stat info {};
     if (::fstat(fd, &info) != 0) {
@@ -179,13 +171,10 @@ bool IniSettingsStore::write(const QString &key, const QString &value)
     // The new text replaces the old in one step, so a crash or a full disk
     // leaves either the old file or the new one, never half of one.
     QSaveFile out(target);
+    // A write that fails makes commit() fail and drop the temporary file.
     if (!out.open(QIODevice::WriteOnly))
         return notWritten(out.errorString());
-    if (out.write(*bytes) != bytes->size()) {
-        const QString why = out.errorString();
-        out.cancelWriting();
-        return notWritten(why);
-    }
+    out.write(*bytes);
     if (!out.commit())
         return notWritten(out.errorString());
     leftAloneWhy_.clear();

@@ -17,9 +17,8 @@ bool isBlank(char c)
 
 /// One line of the file, as byte offsets into it.
 struct Line {
-    qsizetype begin = 0; // first byte of the line
-    qsizetype end = 0;   // end of its text, before any CR LF or LF
-    qsizetype next = 0;  // first byte of the next line
+    qsizetype end = 0;  // end of its text, before any CR LF or LF
+    qsizetype next = 0; // first byte of the next line
     enum Kind { Blank, Comment, Header, Entry, Other } kind = Other;
     QByteArray name; // the group of a header, the key of an entry
     qsizetype valueBegin = 0;
@@ -67,7 +66,6 @@ std::pair<qsizetype, qsizetype> trimmedSpan(const QByteArray &bytes, qsizetype b
 Line classify(const QByteArray &bytes, qsizetype begin, qsizetype end, qsizetype next)
 {
     Line line;
-    line.begin = begin;
     line.end = end;
     line.next = next;
     const auto [first, last] = trimmedSpan(bytes, begin, end);

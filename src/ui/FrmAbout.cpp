@@ -82,7 +82,7 @@ FrmAbout::FrmAbout(AppContext &ctx, QWidget *parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(programWindowTitle());
     setWindowIcon(applicationIcon());
-    setBrownBackground(this);
+    fillBackground(this, kBrown);
 
     // The OK button comes first, so it is first in the tab order and holds
     // the focus when the window opens; it is both the default button (Enter)
@@ -126,10 +126,7 @@ FrmAbout::FrmAbout(AppContext &ctx, QWidget *parent)
     auto *rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("Line2"));
     setAccessibleRole(rule, QAccessible::Separator);
-    rule->setAutoFillBackground(true);
-    QPalette rulePalette = rule->palette();
-    rulePalette.setColor(QPalette::Window, kCyan);
-    rule->setPalette(rulePalette);
+    fillBackground(rule, kCyan);
 
     const int clientWidth = twips(kClientWidth);
     // The rule runs past both edges, 2 pixels thick, centred on its line.

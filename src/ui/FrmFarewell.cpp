@@ -60,7 +60,7 @@ FrmFarewell::FrmFarewell(AppContext &ctx, QWidget *parent)
     setFont(verdana(8.25));
     // White captions on the program's brown; text boxes keep their own
     // dark-on-light colours.
-    setBrownBackground(this);
+    fillBackground(this, kBrown);
     QPalette captions = palette();
     captions.setColor(QPalette::WindowText, Qt::white);
     setPalette(captions);

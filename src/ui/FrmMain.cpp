@@ -115,7 +115,7 @@ FrmMain::FrmMain(AppContext &ctx, QWidget *parent) : QMainWindow(parent), ctx_(c
 
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("frmMainClient"));
-    setBrownBackground(central);
+    fillBackground(central, kBrown);
     setCentralWidget(central);
 
     auto *outer = new QVBoxLayout(central);

@@ -16,10 +16,10 @@
 
 namespace cindrel {
 
-void setBrownBackground(QWidget *widget)
+void fillBackground(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, kBrown);
+    palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

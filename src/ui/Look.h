@@ -21,9 +21,13 @@ inline const QColor kCyan(0, 255, 255);
 inline const QColor kYellow(255, 255, 0);
 inline const QColor kLightYellow(255, 255, 128);
 inline const QColor kWhite(255, 255, 255);
+/// The scale's level names, dark enough to read on every level's colour,
+/// and the printed scale's frame and marker.
+inline const QColor kDarkBrown(40, 20, 0);
 
-/// Paints a widget's background dark brown.
-void setBrownBackground(QWidget *widget);
+/// Fills a widget's background with a colour (the windows' dark brown, the
+/// About window's rule).
+void fillBackground(QWidget *widget, const QColor &colour);
 
 /// Verdana at the given size where the font exists, a close sans otherwise.
 QFont verdana(qreal pointSize, bool bold = false, bool underline = false);

@@ -19,7 +19,6 @@ const QColor kInk(0, 0, 0);
 const QColor kGrey(90, 90, 90);
 const QColor kRule(128, 64, 0);
 const QColor kShade(244, 238, 230);
-const QColor kDarkBrown(40, 20, 0);
 
 /// A long name is cut after this many lines.
 constexpr int kMaxDetailLines = 3;

@@ -14,13 +14,6 @@
 
 namespace cindrel {
 
-namespace {
-
-/// Dark text that reads on every level's colour.
-const QColor kLevelText(40, 20, 0);
-
-} // namespace
-
 qreal scaleHeight(const QFont &font, const QPaintDevice *device)
 {
     return scaleGeometry(1, QFontMetricsF(font, device).height(), 0).height;
@@ -60,7 +53,7 @@ void paintScale(QPainter &painter, const QRectF &box, int score, const QFont &fo
     bold.setBold(true);
     for (int i = 0; i < kLevelCount; ++i) {
         painter.setFont(i == g.currentLevel ? bold : font);
-        painter.setPen(kLevelText);
+        painter.setPen(kDarkBrown);
         painter.drawText(snapped(g.levels[i]), Qt::AlignCenter, levelRangeLabel(kDependencyLevels[i]));
     }
 
@@ -107,11 +100,6 @@ QSize ResultScale::sizeHint() const
     const int cell = fontMetrics().horizontalAdvance(QStringLiteral("00")) * 2;
     const int height = static_cast<int>(std::ceil(scaleHeight(font(), this)));
     return QSize(cell * (kMaxScore + 1), height);
-}
-
-QSize ResultScale::minimumSizeHint() const
-{
-    return sizeHint();
 }
 
 void ResultScale::paintEvent(QPaintEvent *)

@@ -47,7 +47,7 @@ public:
     int score() const { return score_; }
 
     QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
