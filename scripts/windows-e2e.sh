@@ -7,7 +7,8 @@
 # registry, has a second copy refused, closes the main window to the
 # farewell window (kept on top) and that one to the end of the program;
 # then starts it on a registry value of the wrong type, which must stay as
-# it is; and uninstalls silently: the files go, the user's settings stay.
+# it is; ends a run with the end of the session, which must take the
+# program's own shutdown; and uninstalls silently: the files go, the user's settings stay.
 # Every wait is bounded; on failure the screen is saved as
 # BUILD-DIRECTORY/e2e-windows.png.
 set -euo pipefail
@@ -158,6 +159,27 @@ wmctrl -i -c "$(printf '0x%08x' "$(windows_titled "$main_title" | head -n 1)")"
 wait_until 20 "the program to end" bash -c "! kill -0 $third 2>/dev/null"
 wine reg add "$settings_key" /v LastReminderDate /d "$today" /f >/dev/null
 log "the number stayed as it was, logged, with no reminder"
+
+log "the end of the session"
+# wine ends the process after the session's end (status 137); the subshell
+# keeps the shell's notice of that off the log.
+( wine "$program" >"$out" 2>&1; true ) 2>/dev/null &
+fourth=$!
+wait_until 40 "the main window" titled_up "$main_title"
+main=$(windows_titled "$main_title" | head -n 1)
+# Every window of the program on screen until it ends: the farewell window
+# must not come up.
+seen=$(mktemp)
+( while kill -0 "$fourth" 2>/dev/null; do windows_titled "$main_title"; sleep 0.05; done >"$seen" ) &
+watcher=$!
+wine wineboot --end-session
+wait_until 20 "the program to end" bash -c "! kill -0 $fourth 2>/dev/null"
+wait "$watcher" || true
+grep -q "The session ends" "$out" || fail "the end of the session did not reach the program's shutdown"
+others=$(grep -v -x "$main" "$seen" | sort -u | xargs || true)
+rm -f "$seen"
+[[ -z $others ]] || fail "windows came up as the session ended: $others"
+log "the end of the session ended the program through its shutdown, with no farewell window"
 
 log "uninstalling silently"
 wine "$unix_dir/Uninstall.exe" /S

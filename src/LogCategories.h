@@ -17,5 +17,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcLock)
 Q_DECLARE_LOGGING_CATEGORY(lcLinks)
 /// cindrel.print: the print module.
 Q_DECLARE_LOGGING_CATEGORY(lcPrint)
+/// cindrel.signals: the signals that ask the program to end.
+Q_DECLARE_LOGGING_CATEGORY(lcSignals)
 
 } // namespace cindrel

@@ -89,13 +89,16 @@ int main(int argc, char **argv)
     modNicotineDependancy dependency;
     modTellAFriend referral;
     AppContext ctx{services, shutdown, dependency, referral};
+    routeEndRequests([&shutdown] { shutdown.EndApplication(); });
 
     // The main window is deleted when it closes, and the farewell window it
     // opens then when that one closes.
     const bool started = StartApplication(services, [&ctx] {
+        if (ctx.shutdown.ending())
+            return; // asked to end during the update reminder
         auto *mainWindow = new FrmMain(ctx);
         mainWindow->show();
         mainWindow->CoBrand_Randomize();
     });
-    return started ? QApplication::exec() : 0;
+    return started && !shutdown.ending() ? QApplication::exec() : 0;
 }

@@ -3,6 +3,7 @@
 // made by the one file CMake builds for the target: PlatformLinux.cpp or
 // PlatformWindows.cpp.
 
+#include <functional>
 #include <memory>
 
 #include "platform/Seams.h"
@@ -17,5 +18,12 @@ std::unique_ptr<SettingsStore> makeSettingsStore();
 /// is destroyed. Linux: a lock file in the runtime directory. Windows: a
 /// named mutex of the logon session.
 std::unique_ptr<InstanceGuard> makeInstanceGuard();
+
+/// Has the system's requests to end the program call endProgram from the
+/// event loop, so that they end it as its own shutdown does: windows
+/// unloaded, exec() returning, destructors run. Linux: SIGTERM, SIGINT and
+/// SIGHUP. Windows: the end of the session. Call it once, after the
+/// application object is made.
+void routeEndRequests(const std::function<void()> &endProgram);
 
 } // namespace cindrel

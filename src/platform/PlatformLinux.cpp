@@ -1,8 +1,15 @@
 // The Linux variants of the platform services, and the locale's paper.
 
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <langinfo.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
+#include "LogCategories.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/LockFileGuard.h"
 #include "platform/Platform.h"
@@ -18,6 +25,41 @@ std::unique_ptr<SettingsStore> makeSettingsStore()
 std::unique_ptr<InstanceGuard> makeInstanceGuard()
 {
     return std::make_unique<LockFileGuard>();
+}
+
+void routeEndRequests(const std::function<void()> &endProgram)
+{
+    // The signal handler hands the signal's number to the event loop through
+    // a socket pair.
+    static int pair[2] = {-1, -1};
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, pair) != 0) {
+        qCWarning(lcSignals).noquote() << "SIGTERM, SIGINT and SIGHUP end the program at once, without "
+                                          "its shutdown: no socket pair to hand them over:"
+                                       << qt_error_string(errno);
+        return;
+    }
+    auto *notifier = new QSocketNotifier(pair[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [endProgram] {
+        unsigned char number = 0;
+        while (::read(pair[0], &number, 1) > 0)
+            qCDebug(lcSignals, "Signal %d: the program ends", number);
+        endProgram();
+    });
+    const auto handOver = [](int signal) {
+        // Only async-signal-safe calls here: the event loop does the rest.
+        const int saved = errno;
+        const auto number = static_cast<unsigned char>(signal);
+        [[maybe_unused]] const ssize_t written = ::write(pair[1], &number, 1);
+        errno = saved;
+    };
+    // glibc's signal() keeps the handler and restarts interrupted calls. A
+    // signal the program was started to ignore (nohup, a background job of
+    // a script) stays ignored.
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        struct sigaction current = {};
+        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler != SIG_IGN)
+            std::signal(signal, handOver);
+    }
 }
 
 QSizeF localePaperSize()

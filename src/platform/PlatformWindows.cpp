@@ -1,7 +1,10 @@
 // The Windows variants of the platform services, and the locale's paper.
 
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <windows.h>
 
+#include "LogCategories.h"
 #include "platform/MutexInstanceGuard.h"
 #include "platform/Platform.h"
 #include "platform/RegistrySettingsStore.h"
@@ -17,6 +20,40 @@ std::unique_ptr<SettingsStore> makeSettingsStore()
 std::unique_ptr<InstanceGuard> makeInstanceGuard()
 {
     return std::make_unique<MutexInstanceGuard>();
+}
+
+namespace {
+
+/// Hands the end of the session to the program's shutdown before Qt's own
+/// handling of it, which closes the windows as a user would (the main
+/// window would open the farewell window) just before Windows ends the
+/// process.
+class SessionEnd : public QAbstractNativeEventFilter {
+public:
+    std::function<void()> endProgram;
+
+    bool nativeEventFilter(const QByteArray & /*type*/, void *message, qintptr * /*result*/) override
+    {
+        const auto *msg = static_cast<const MSG *>(message);
+        if (msg->message == WM_ENDSESSION && msg->wParam) {
+            qCDebug(lcSignals, "The session ends, and with it the program");
+            endProgram();
+        }
+        return false; // Qt goes on with its own handling
+    }
+};
+
+} // namespace
+
+void routeEndRequests(const std::function<void()> &endProgram)
+{
+    // A program with windows gets no console signals. Windows asks it to end
+    // with WM_CLOSE, which Qt hands to the window as a close event, and at
+    // the end of the session with WM_ENDSESSION, sent to each of its
+    // top-level windows (the shutdown runs once).
+    static SessionEnd filter;
+    filter.endProgram = endProgram;
+    qApp->installNativeEventFilter(&filter);
 }
 
 QSizeF localePaperSize()
