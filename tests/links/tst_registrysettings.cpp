@@ -65,6 +65,18 @@ class TstRegistrySettings : public QObject {
         return QByteArray(reinterpret_cast<const char *>(value), chars * qsizetype(sizeof(wchar_t)));
     }
 
+    /// Runs the update reminder on the store on that day; true when it
+    /// showed no box and opened no page.
+    static bool remindsQuietly(RegistrySettingsStore &store, QDate day)
+    {
+        FixedClock clock;
+        clock.date = day;
+        RecordingMessageBoxes boxes;
+        RecordingBrowser browser;
+        ShowUpdateReminder(store, clock, boxes, browser);
+        return boxes.boxes.empty() && browser.urls.empty();
+    }
+
 private slots:
     void cleanup() { RegDeleteTreeW(HKEY_CURRENT_USER, wide(keyPath_)); }
 
@@ -73,15 +85,20 @@ private slots:
         QCOMPARE(RegistrySettingsStore().keyPath(), QStringLiteral("Software\\Velmor Softwares\\Cindrel"));
     }
 
-    void theFirstStartStoresTodayAsText()
+    /// No day stored yet, or an empty one: today is stored as text, quietly.
+    void aStartWithoutADayStoresTodayAsText_data()
     {
+        QTest::addColumn<QByteArray>("before");
+        QTest::newRow("no value") << QByteArray();
+        QTest::newRow("an empty value") << text(L"", 1);
+    }
+    void aStartWithoutADayStoresTodayAsText()
+    {
+        QFETCH(QByteArray, before);
+        if (!before.isNull())
+            put(REG_SZ, before);
         RegistrySettingsStore store(keyPath_);
-        FixedClock clock;
-        clock.date = QDate(2027, 2, 3);
-        RecordingMessageBoxes boxes;
-        RecordingBrowser browser;
-        ShowUpdateReminder(store, clock, boxes, browser);
-        QVERIFY(boxes.boxes.empty());
+        QVERIFY(remindsQuietly(store, QDate(2027, 2, 3)));
         const RawValue stored = get();
         QCOMPARE(stored.type, DWORD(REG_SZ));
         QCOMPARE(stored.bytes, text(L"2027-02-03", 11));
@@ -115,14 +132,8 @@ private slots:
         put(DWORD(type), bytes);
         const RawValue before = get();
         RegistrySettingsStore store(keyPath_);
-        FixedClock clock;
-        clock.date = QDate(2027, 12, 24);
-        RecordingMessageBoxes boxes;
-        RecordingBrowser browser;
         LogCapture log;
-        ShowUpdateReminder(store, clock, boxes, browser);
-        QVERIFY(boxes.boxes.empty());
-        QVERIFY(browser.urls.empty());
+        QVERIFY(remindsQuietly(store, QDate(2027, 12, 24)));
         QVERIFY(get() == before);
         QVERIFY(!log.programLines().empty());
         QCOMPARE(log.programLines().front().category, QStringLiteral("cindrel.settings"));
@@ -131,19 +142,6 @@ private slots:
             QVERIFY(!store.write(kLastReminderDateKey, QStringLiteral("2027-12-24")));
             QVERIFY(get() == before);
         }
-    }
-
-    void anEmptyValueCountsAsNoDayYet()
-    {
-        put(REG_SZ, text(L"", 1));
-        RegistrySettingsStore store(keyPath_);
-        FixedClock clock;
-        clock.date = QDate(2027, 2, 3);
-        RecordingMessageBoxes boxes;
-        RecordingBrowser browser;
-        ShowUpdateReminder(store, clock, boxes, browser);
-        QVERIFY(boxes.boxes.empty());
-        QCOMPARE(get().bytes, text(L"2027-02-03", 11));
     }
 };
 
