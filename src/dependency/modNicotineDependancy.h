@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <span>
 
+#include "TableChecks.h"
+
 namespace cindrel {
 
 /// One choice of a question with the points it scores; the text is English,
@@ -67,18 +69,6 @@ inline constexpr auto kDependencyLevels = std::to_array<DependencyLevelRow>({
 /// The number of levels, as many as the table has rows.
 inline constexpr int kLevelCount = int(kDependencyLevels.size());
 
-/// True when the rows' spans (first to last) follow each other without gap
-/// or overlap from 0 to max, so that every value has exactly one row.
-template <typename Rows> constexpr bool spansFromZeroTo(const Rows &rows, int max)
-{
-    int next = 0;
-    for (const auto &row : rows) {
-        if (row.first != next || row.last < row.first)
-            return false;
-        next = row.last + 1;
-    }
-    return next == max + 1;
-}
 static_assert(spansFromZeroTo(kDependencyLevels, kMaxScore),
               "the levels must span 0 to kMaxScore in order, each score once");
 

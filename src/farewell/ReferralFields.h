@@ -10,6 +10,7 @@
 #include <array>
 #include <optional>
 
+#include "TableChecks.h"
 #include "modTellAFriend.h"
 
 namespace cindrel {
@@ -73,17 +74,8 @@ inline constexpr std::array<ReferralFieldRow, 5> kReferralFields{{
 }};
 // clang-format on
 
-/// True when row i of the table is the field numbered i, so that a field
-/// finds its row by its number.
-constexpr bool referralRowsInOrder()
-{
-    for (size_t i = 0; i < kReferralFields.size(); ++i) {
-        if (size_t(kReferralFields[i].field) != i)
-            return false;
-    }
-    return true;
-}
-static_assert(referralRowsInOrder(), "the rows must follow the ReferralField numbers");
+static_assert(rowsFollowKeys(kReferralFields, &ReferralFieldRow::field),
+              "the rows must follow the ReferralField numbers");
 
 inline const ReferralFieldRow &rowOf(ReferralField field)
 {

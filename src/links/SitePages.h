@@ -3,8 +3,8 @@
 // "ssd.php?page=" + page key, handed to the default browser.
 
 #include <QString>
-#include <iterator>
 
+#include "TableChecks.h"
 #include "platform/Seams.h"
 
 namespace cindrel {
@@ -49,17 +49,7 @@ inline constexpr SitePageRow kSitePages[] = {
 };
 // clang-format on
 
-/// True when row i of the table is page number i, so that a page finds its
-/// row by its number.
-constexpr bool sitePagesInOrder()
-{
-    for (size_t i = 0; i < std::size(kSitePages); ++i) {
-        if (size_t(kSitePages[i].page) != i)
-            return false;
-    }
-    return true;
-}
-static_assert(sitePagesInOrder(), "the rows must follow the SitePage numbers");
+static_assert(rowsFollowKeys(kSitePages, &SitePageRow::page), "the rows must follow the SitePage numbers");
 
 inline const SitePageRow &rowOf(SitePage page)
 {
