@@ -12,13 +12,29 @@ namespace cindrel {
 
 namespace {
 
-/// "Settings/LastReminderDate" as its subkey and value name.
-std::pair<QString, QString> subkeyAndName(const QString &key)
+/// Where a key's value lives: its key's path under HKEY_CURRENT_USER, the
+/// value's name, and the two as one text for the log.
+struct ValuePlace {
+    QString path;
+    QString name;
+    QString where;
+};
+
+/// "Settings/LastReminderDate" under keyPath: the value LastReminderDate of
+/// keyPath's subkey Settings.
+ValuePlace placeOf(const QString &keyPath, const QString &key)
 {
     const qsizetype slash = key.lastIndexOf(QLatin1Char('/'));
-    if (slash < 0)
-        return {QString(), key};
-    return {key.left(slash).replace(QLatin1Char('/'), QLatin1Char('\\')), key.mid(slash + 1)};
+    ValuePlace place{keyPath, key.mid(slash + 1), {}};
+    if (slash > 0)
+        place.path += QLatin1Char('\\') + key.left(slash).replace(QLatin1Char('/'), QLatin1Char('\\'));
+    place.where = QStringLiteral("HKEY_CURRENT_USER\\") + place.path + QLatin1Char('\\') + place.name;
+    return place;
+}
+
+const wchar_t *wide(const QString &text)
+{
+    return reinterpret_cast<const wchar_t *>(text.utf16());
 }
 
 QString systemMessage(LSTATUS status)
@@ -57,7 +73,7 @@ struct FoundValue {
 /// or without its terminator reads alike), Unusable for anything else.
 FoundValue readValue(HKEY key, const QString &name)
 {
-    const auto *wideName = reinterpret_cast<const wchar_t *>(name.utf16());
+    const wchar_t *wideName = wide(name);
     for (int attempt = 0; attempt < 3; ++attempt) {
         DWORD type = 0;
         DWORD size = 0;
@@ -106,11 +122,6 @@ private:
     HKEY key_ = nullptr;
 };
 
-const wchar_t *wide(const QString &text)
-{
-    return reinterpret_cast<const wchar_t *>(text.utf16());
-}
-
 } // namespace
 
 RegistrySettingsStore::RegistrySettingsStore(QString keyPath) : keyPath_(std::move(keyPath))
@@ -131,9 +142,7 @@ void RegistrySettingsStore::leftAlone(const QString &where, const QString &why)
 
 QString RegistrySettingsStore::read(const QString &key)
 {
-    const auto [subkey, name] = subkeyAndName(key);
-    const QString path = subkey.isEmpty() ? keyPath_ : keyPath_ + QLatin1Char('\\') + subkey;
-    const QString where = QStringLiteral("HKEY_CURRENT_USER\\") + path + QLatin1Char('\\') + name;
+    const auto [path, name, where] = placeOf(keyPath_, key);
     OpenKey open;
     const LSTATUS status = RegOpenKeyExW(HKEY_CURRENT_USER, wide(path), 0, KEY_QUERY_VALUE, open.out());
     if (status == ERROR_FILE_NOT_FOUND) {
@@ -158,9 +167,7 @@ QString RegistrySettingsStore::read(const QString &key)
 
 bool RegistrySettingsStore::write(const QString &key, const QString &value)
 {
-    const auto [subkey, name] = subkeyAndName(key);
-    const QString path = subkey.isEmpty() ? keyPath_ : keyPath_ + QLatin1Char('\\') + subkey;
-    const QString where = QStringLiteral("HKEY_CURRENT_USER\\") + path + QLatin1Char('\\') + name;
+    const auto [path, name, where] = placeOf(keyPath_, key);
     const auto notWritten = [&where](const QString &why) {
         qCWarning(lcSettings).noquote().nospace() << "Registry value " << where << " not written: " << why;
         return false;
