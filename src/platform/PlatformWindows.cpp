@@ -59,36 +59,27 @@ void routeEndRequests(const std::function<void()> &endProgram)
 QSizeF localePaperSize()
 {
     // The user's regional format names its paper by the printer's code
-    // (DMPAPER_*); the sizes below are those sheets in millimetres, rounded
-    // as glibc gives them on Linux.
+    // (DMPAPER_*); these are those sheets in millimetres, rounded as glibc
+    // gives them on Linux. Any other code leaves the choice to the locale's
+    // measurement system.
+    struct Sheet {
+        DWORD code;
+        int widthMm;
+        int heightMm;
+    };
+    constexpr Sheet kSheets[] = {
+        {DMPAPER_LETTER, 216, 279}, {DMPAPER_LEGAL, 216, 356}, {DMPAPER_A3, 297, 420}, {DMPAPER_A4, 210, 297}};
     DWORD paper = 0;
-    int widthMm = 0;
-    int heightMm = 0;
+    Sheet found{0, 0, 0};
     if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IPAPERSIZE | LOCALE_RETURN_NUMBER,
                         reinterpret_cast<wchar_t *>(&paper), sizeof paper / sizeof(wchar_t))
         > 0) {
-        switch (paper) {
-        case DMPAPER_LETTER:
-            widthMm = 216;
-            heightMm = 279;
-            break;
-        case DMPAPER_LEGAL:
-            widthMm = 216;
-            heightMm = 356;
-            break;
-        case DMPAPER_A3:
-            widthMm = 297;
-            heightMm = 420;
-            break;
-        case DMPAPER_A4:
-            widthMm = 210;
-            heightMm = 297;
-            break;
-        default:
-            break;
+        for (const Sheet &sheet : kSheets) {
+            if (sheet.code == paper)
+                found = sheet;
         }
     }
-    return paperSizeFor(widthMm, heightMm, QLocale::system().measurementSystem());
+    return paperSizeFor(found.widthMm, found.heightMm, QLocale::system().measurementSystem());
 }
 
 } // namespace cindrel
