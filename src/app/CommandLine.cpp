@@ -20,27 +20,33 @@ enum class Value {
 /// Qt's standard options, which QGuiApplication, QApplication and the
 /// platform plugins take out of the arguments themselves. They are known
 /// here only so that they are not refused. Qt accepts each with one dash or
-/// two. The lists are a copy because Qt offers none: its options are known
+/// two. The list is a copy because Qt offers none: its options are known
 /// only to the application object, which takes them out while it is
 /// constructed, and that needs a display, while the command line is read
 /// before (--version answers over ssh too).
-/// Options that take their value as the next argument: -platform wayland.
-/// The last two also take it joined by "=": -style=Fusion.
-constexpr const char *kQtValueOptions[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry", "geometry", "qwindowicon",
-    "icon",     "qwindowtitle",       "title",         "session", "display",         "name",     "visual",
-    "style",    "stylesheet"};
-constexpr const char *kQtFlags[] = {"reverse", "widgetcount", "testability", "nograb", "dograb"};
+struct QtOption {
+    const char *name;
+    Value value;
+};
+// clang-format off
+constexpr QtOption kQtOptions[] = {
+    {"platform", Value::Next}, {"platformpluginpath", Value::Next}, {"platformtheme", Value::Next},
+    {"plugin", Value::Next}, {"qwindowgeometry", Value::Next}, {"geometry", Value::Next},
+    {"qwindowicon", Value::Next}, {"icon", Value::Next}, {"qwindowtitle", Value::Next}, {"title", Value::Next},
+    {"session", Value::Next}, {"display", Value::Next}, {"name", Value::Next}, {"visual", Value::Next},
+    {"style", Value::NextOrJoin}, {"stylesheet", Value::NextOrJoin},
+    {"reverse", Value::None}, {"widgetcount", Value::None}, {"testability", Value::None},
+    {"nograb", Value::None}, {"dograb", Value::None},
+};
+// clang-format on
 
 /// How the option of that name (without dashes) takes its value; the
 /// program's own options are flags.
 Value valueOf(const QString &name)
 {
-    if (name == QLatin1String("style") || name == QLatin1String("stylesheet"))
-        return Value::NextOrJoin;
-    for (const char *option : kQtValueOptions) {
-        if (name == QLatin1String(option))
-            return Value::Next;
+    for (const QtOption &option : kQtOptions) {
+        if (name == QLatin1String(option.name))
+            return option.value;
     }
     return Value::None;
 }
@@ -122,17 +128,13 @@ CommandLineRequest readCommandLine(const QStringList &arguments)
         QCoreApplication::translate("CommandLine", "Show the program's name and version and exit."));
     parser.addOption(help);
     parser.addOption(version);
-    const auto addQtOption = [&parser](const char *name, bool takesValue) {
-        QCommandLineOption option{QLatin1String(name)};
-        if (takesValue)
+    for (const QtOption &qt : kQtOptions) {
+        QCommandLineOption option{QLatin1String(qt.name)};
+        if (qt.value != Value::None)
             option.setValueName(QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
-    };
-    for (const char *name : kQtValueOptions)
-        addQtOption(name, true);
-    for (const char *name : kQtFlags)
-        addQtOption(name, false);
+    }
 
     const bool parsed = parser.parse(arguments);
     const QStringList unknown = parser.unknownOptionNames();
