@@ -93,12 +93,10 @@ int main(int argc, char **argv)
 
     // The main window is deleted when it closes, and the farewell window it
     // opens then when that one closes.
-    const bool started = StartApplication(services, [&ctx] {
-        if (ctx.shutdown.ending())
-            return; // asked to end during the update reminder
+    const bool started = StartApplication(services, shutdown, [&ctx] {
         auto *mainWindow = new FrmMain(ctx);
         mainWindow->show();
         mainWindow->CoBrand_Randomize();
     });
-    return started && !shutdown.ending() ? QApplication::exec() : 0;
+    return started ? QApplication::exec() : 0;
 }

@@ -31,7 +31,7 @@ void Shutdown::EndApplication()
     QCoreApplication::quit();
 }
 
-bool StartApplication(Services &services, const std::function<void()> &showMainWindow)
+bool StartApplication(Services &services, const Shutdown &shutdown, const std::function<void()> &showMainWindow)
 {
     if (services.guard.anotherCopyRunning()) {
         services.boxes.information(
@@ -40,6 +40,8 @@ bool StartApplication(Services &services, const std::function<void()> &showMainW
     }
     services.random.seedFromClock();
     ShowUpdateReminder(services.settings, services.clock, services.boxes, services.browser);
+    if (shutdown.ending())
+        return false;
     showMainWindow();
     return true;
 }

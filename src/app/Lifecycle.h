@@ -41,8 +41,10 @@ struct AppContext {
 /// Runs start-up in order: refuse a second copy ("Application is already
 /// running"), seed the generator, the update reminder, then
 /// showMainWindow (which loads and shows the main window and chooses its
-/// promotional label). Returns false when this copy was refused; the
-/// program then ends without a window.
-bool StartApplication(Services &services, const std::function<void()> &showMainWindow);
+/// promotional label). Returns false when this copy was refused, or when
+/// the end was asked for while the reminder waited (a signal); the program
+/// then ends without a main window.
+bool StartApplication(Services &services, const Shutdown &shutdown,
+                      const std::function<void()> &showMainWindow);
 
 } // namespace cindrel

@@ -76,16 +76,29 @@ class TstClosing : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
+    void startupRunsItsStepsInOrder_data()
+    {
+        QTest::addColumn<bool>("endDuringReminder");
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("reminder answered") << false << QStringList{"reminder seeded=1", "main window"};
+        // As a signal does while the reminder's box waits: no main window follows.
+        QTest::newRow("end asked for during the reminder") << true << QStringList{"reminder seeded=1"};
+    }
     void startupRunsItsStepsInOrder()
     {
+        QFETCH(bool, endDuringReminder);
+        QFETCH(QStringList, steps);
         FakeServices fake;
+        Shutdown shutdown;
         fake.settings.values.insert(kLastReminderDateKey, QStringLiteral("2026-01-01")); // reminder due
         QStringList log;
         fake.boxes.onShow = [&](const RecordedBox &) {
             log << QStringLiteral("reminder seeded=%1").arg(fake.random.seeds);
+            if (endDuringReminder)
+                shutdown.EndApplication();
         };
-        QVERIFY(StartApplication(fake.services, [&] { log << "main window"; }));
-        QCOMPARE(log, (QStringList{"reminder seeded=1", "main window"}));
+        QCOMPARE(StartApplication(fake.services, shutdown, [&] { log << "main window"; }), !endDuringReminder);
+        QCOMPARE(log, steps);
     }
 
     void secondCopyIsRefused()
@@ -95,7 +108,7 @@ private slots:
         fake.settings.values.insert(kLastReminderDateKey, QStringLiteral("2026-01-01"));
         bool shown = false;
 
-        QVERIFY(!StartApplication(fake.services, [&] { shown = true; }));
+        QVERIFY(!StartApplication(fake.services, Shutdown(), [&] { shown = true; }));
         QCOMPARE(fake.boxes.boxes,
                  (std::vector<RecordedBox>{{RecordedBox::Information, "Application is already running"}}));
         QVERIFY(!shown);

@@ -188,7 +188,7 @@ private slots:
     {
         FakeProgram p;
         p.fake.guard.running = true;
-        StartApplication(p.fake.services, [] {});
+        StartApplication(p.fake.services, p.shutdown, [] {});
         p.fake.guard.running = false;
         p.fake.settings.values.insert(kLastReminderDateKey, QStringLiteral("2026-01-01"));
         ShowUpdateReminder(p.fake.settings, p.fake.clock, p.fake.boxes, p.fake.browser);
