@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "app/Lifecycle.h"
+#include "ui/Lifecycle.h"
 
 class QPushButton;
 

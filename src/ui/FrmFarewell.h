@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <array>
 
-#include "app/Lifecycle.h"
+#include "ui/Lifecycle.h"
 #include "farewell/ReferralFields.h"
 
 class QCloseEvent;

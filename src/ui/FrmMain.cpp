@@ -23,7 +23,7 @@
 #include "dependency/TestWizard.h"
 #include "links/CoBrand.h"
 #include "links/SitePages.h"
-#include "platform/WidgetSeams.h"
+#include "ui/WidgetSeams.h"
 #include "report/ResultReport.h"
 #include "ui/Accessibility.h"
 #include "ui/FrmAbout.h"

@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <optional>
 
-#include "app/Lifecycle.h"
+#include "ui/Lifecycle.h"
 
 class QAbstractButton;
 class QCloseEvent;

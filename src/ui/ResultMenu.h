@@ -6,7 +6,7 @@
 #include <QDateTime>
 #include <QObject>
 
-#include "app/Lifecycle.h"
+#include "ui/Lifecycle.h"
 
 class QAction;
 class QMenu;

@@ -12,8 +12,8 @@
 #include "links/UpdateReminder.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/LockFileGuard.h"
-#include "platform/PrintSeams.h"
-#include "platform/WidgetSeams.h"
+#include "ui/PrintSeams.h"
+#include "ui/WidgetSeams.h"
 
 using namespace cindrel;
 using namespace cindrel::testing;

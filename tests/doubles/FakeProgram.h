@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/Lifecycle.h"
+#include "ui/Lifecycle.h"
 #include "dependency/modNicotineDependancy.h"
 #include "doubles/Doubles.h"
 #include "farewell/modTellAFriend.h"

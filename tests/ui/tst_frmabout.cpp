@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "Identity.h"
-#include "app/Lifecycle.h"
+#include "ui/Lifecycle.h"
 #include "doubles/ActiveWindow.h"
 #include "doubles/FakeProgram.h"
 #include "links/SitePages.h"

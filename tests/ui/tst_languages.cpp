@@ -23,7 +23,7 @@
 #include "doubles/ActiveWindow.h"
 #include "doubles/FakeProgram.h"
 #include "doubles/WindowTexts.h"
-#include "platform/WidgetSeams.h"
+#include "ui/WidgetSeams.h"
 #include "report/ResultReport.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmFarewell.h"

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "Identity.h"
-#include "platform/WidgetSeams.h"
+#include "ui/WidgetSeams.h"
 
 using namespace cindrel;
 

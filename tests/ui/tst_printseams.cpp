@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "dependency/modNicotineDependancy.h"
-#include "platform/PrintSeams.h"
+#include "ui/PrintSeams.h"
 #include "report/ResultReport.h"
 #include "ui/ReportPainter.h"
 

@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-#include "platform/PrintModule.h"
+#include "print/PrintModule.h"
 #include "platform/Seams.h"
 
 namespace cindrel {

@@ -3,7 +3,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "platform/PrintModule.h"
+#include "print/PrintModule.h"
 
 extern "C" Q_DECL_EXPORT void cindrelPrint(const cindrel::PrintRequest *request,
                                            cindrel::OutputOutcome *outcome)

@@ -10,8 +10,8 @@
 
 #include "Identity.h"
 #include "LogCategories.h"
-#include "platform/PrintModule.h"
-#include "platform/WidgetSeams.h"
+#include "print/PrintModule.h"
+#include "ui/WidgetSeams.h"
 
 namespace cindrel {
 
