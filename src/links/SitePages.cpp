@@ -6,7 +6,7 @@ namespace cindrel {
 
 QString siteBaseUrl()
 {
-    return QStringLiteral("http://") + QLatin1String(config::kSiteHost) + QStringLiteral("/cindrel/");
+    return QLatin1String(config::kSiteUrl);
 }
 
 QString forumAddress()

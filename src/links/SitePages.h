@@ -1,5 +1,5 @@
 #pragma once
-// The maker's site pages: every page URL is "http://" + host + "/cindrel/" +
+// The maker's site pages: every page URL is "https://" + host + "/cindrel/" +
 // "ssd.php?page=" + page key, handed to the default browser.
 
 #include <QString>
@@ -56,7 +56,7 @@ inline const SitePageRow &rowOf(SitePage page)
     return kSitePages[size_t(page)];
 }
 
-/// "http://" + the maker's host + "/cindrel/".
+/// "https://" + the maker's host + "/cindrel/".
 QString siteBaseUrl();
 /// The forum's web address as shown in captions (no scheme).
 QString forumAddress();

@@ -55,9 +55,9 @@ void TstReferral::siteBaseHasExpectedShape()
 {
     // encodedBase() relies on this shape.
     const QString base = siteBaseUrl();
-    QVERIFY(base.startsWith(QLatin1String("http://")));
+    QVERIFY(base.startsWith(QLatin1String("https://")));
     QVERIFY(base.endsWith(QLatin1String("/cindrel/")));
-    const QString host = base.mid(7, base.size() - 7 - 9);
+    const QString host = base.mid(8, base.size() - 8 - 9);
     QVERIFY(!host.isEmpty());
     for (QChar c : host)
         QVERIFY2(c.isLetterOrNumber() || c == u'.' || c == u'-', qPrintable(host));

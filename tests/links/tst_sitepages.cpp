@@ -38,8 +38,8 @@ private slots:
     {
         QFETCH(SitePage, page);
         QFETCH(QString, key);
-        // Plain HTTP, the product path, the page script, the key, and nothing after it.
-        const QString expected = QStringLiteral("http://") + QLatin1String(config::kSiteHost)
+        // HTTPS, the product path, the page script, the key, and nothing after it.
+        const QString expected = QStringLiteral("https://") + QLatin1String(config::kSiteHost)
                                  + QStringLiteral("/cindrel/ssd.php?page=") + key;
         QCOMPARE(QLatin1String(rowOf(page).key), key);
         QCOMPARE(pageUrl(page), expected);
