@@ -18,7 +18,8 @@ QString storedForm(const QDate &date)
 }
 } // namespace
 
-void ShowUpdateReminder(SettingsStore &settings, Clock &clock, MessageBoxes &boxes, Browser &browser)
+void ShowUpdateReminder(SettingsStore &settings, Clock &clock, MessageBoxes &boxes, Browser &browser,
+                        const std::function<bool()> &ending)
 {
     const QDate today = clock.today();
     if (!today.isValid())
@@ -53,6 +54,8 @@ void ShowUpdateReminder(SettingsStore &settings, Clock &clock, MessageBoxes &box
                                     "There maybe an update to this software available")
         + QLatin1Char('\r')
         + QCoreApplication::translate("cindrel::UpdateReminder", "Do you want to check for an update?"));
+    if (ending())
+        return;
 
     // The day is stored before the browser is asked, so that a browser that
     // fails cannot bring the reminder back at the next start.
