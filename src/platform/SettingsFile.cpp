@@ -26,12 +26,15 @@ struct Line {
 };
 
 /// Text a person or another program could have written: UTF-8 without
-/// control characters other than tab and line breaks.
+/// control characters other than tab and line breaks. A carriage return
+/// ends a line only before a line feed: alone, some readers take it for a
+/// line break and others do not, so what one line holds is not certain.
 bool isPlainText(const QByteArray &bytes)
 {
-    for (const char c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        if ((u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7F)
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto u = static_cast<unsigned char>(bytes.at(i));
+        const bool lineBreak = u == '\n' || (u == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n');
+        if ((u < 0x20 && u != '\t' && !lineBreak) || u == 0x7F)
             return false;
     }
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

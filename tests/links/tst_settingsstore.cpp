@@ -146,6 +146,7 @@ void TstSettingsStore::foreignFilesStaySilentAndUntouched_data()
     QTest::newRow("UTF-16") << QByteArray("\xff\xfe[\0S\0]\0\n\0", 10);
     QTest::newRow("Latin-1") << QByteArray("[Settings]\nOwner=Zo\xeb\nLastReminderDate=2024-05-01\n");
     QTest::newRow("comments only") << QByteArray("; kept by hand\n# do not touch\n");
+    QTest::newRow("lone carriage return") << QByteArray("[Settings]\nOther=1\rLastReminderDate=2024-05-01\n");
     QTest::newRow("header unclosed") << QByteArray("[Settings\nLastReminderDate=2024-05-01\n");
     QTest::newRow("line without =") << own + "just some words\n";
     QTest::newRow("value written twice") << own + "LastReminderDate=2024-06-01\n";
