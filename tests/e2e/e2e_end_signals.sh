@@ -56,6 +56,7 @@ done
 
 # Stopped, the program cannot run its event loop: both signals wait for it
 # and are caught one after the other, before the loop can heed the first.
+rm -f "$settings"
 e2e_start_main
 kill -STOP "$app"
 kill -TERM "$app"
