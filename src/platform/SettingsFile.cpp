@@ -235,21 +235,24 @@ std::optional<QByteArray> withSettingsValue(const QByteArray &bytes, const QStri
     if (parsed.entry) {
         const Line &line = parsed.lines[*parsed.entry];
         result.replace(line.valueBegin, line.valueEnd - line.valueBegin, value.toUtf8());
-        return result;
-    }
-    if (parsed.groupHeader) {
+    } else if (parsed.groupHeader) {
         const Line &header = parsed.lines[*parsed.groupHeader];
         if (header.next == header.end) // the header ends the file without a line break
             result.insert(header.next, "\n" + entry);
         else
             result.insert(header.next, entry + lineEnding(header));
-        return result;
+    } else {
+        const QByteArray eol = parsed.lines.empty() ? QByteArrayLiteral("\n")
+                                                    : lineEnding(parsed.lines.front());
+        if (!result.endsWith('\n'))
+            result += eol;
+        // A blank line between groups, as the file had them written.
+        result += eol + '[' + group.toUtf8() + ']' + eol + entry + eol;
     }
-    const QByteArray eol = parsed.lines.empty() ? QByteArrayLiteral("\n") : lineEnding(parsed.lines.front());
-    if (!result.endsWith('\n'))
-        result += eol;
-    // A blank line between groups, as the file had them written.
-    result += eol + '[' + group.toUtf8() + ']' + eol + entry + eol;
+    // Grown past the size the reader takes, the file would no longer be read
+    // as the program's own: it is left as it is instead.
+    if (result.size() > kMaxSettingsFileSize)
+        return std::nullopt;
     return result;
 }
 

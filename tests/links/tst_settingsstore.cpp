@@ -197,6 +197,9 @@ void TstSettingsStore::ownFilesKeepEverythingElse_data()
     QTest::newRow("another group, CR LF")
         << QByteArray("[General]\r\nfoo=bar\r\n")
         << QByteArray("[General]\r\nfoo=bar\r\n\r\n[Settings]\r\nLastReminderDate=" + kToday + "\r\n") << 0;
+    // The date would take the file past 64 KiB, and so out of the reader's reach.
+    const QByteArray full = "[Settings]\nOther=" + QByteArray(65500, 'x') + "\n";
+    QTest::newRow("no room for the date") << full << full << 0;
     QTest::newRow("byte-order mark, due") << QByteArray("\xef\xbb\xbf[Settings]\nLastReminderDate=2024-05-01\n")
                                           << QByteArray("\xef\xbb\xbf" + fresh) << 1;
     // clang-format on
