@@ -30,14 +30,21 @@ def ninja(build, *args):
                           capture_output=True, text=True).stdout
 
 
-def compiled_files(build, binary):
-    """Every source and header compiled into BINARY, as absolute paths."""
-    objects = []
+def objects_of(build, binary):
+    """The objects whose compile commands building BINARY runs: its own and
+    those of the DLLs it links to."""
+    objects = set()
     for line in ninja(build, "-t", "commands", binary).splitlines():
         words = line.split()
         for i, word in enumerate(words[:-1]):
             if word == "-o" and words[i + 1].endswith(".obj"):
-                objects.append(words[i + 1])
+                objects.add(words[i + 1])
+    return objects
+
+
+def compiled_files(build, objects):
+    """Every source and header compiled into OBJECTS, as absolute paths."""
+    objects = sorted(objects)
     files = set()
     for start in range(0, len(objects), 400):
         for line in ninja(build, "-t", "deps", *objects[start:start + 400]).splitlines():
@@ -47,11 +54,17 @@ def compiled_files(build, binary):
 
 
 def graph(build, src, out):
-    binaries = sorted(line.split(":")[0] for line in ninja(build, "-t", "targets", "all").splitlines()
-                      if line.split(":")[0].endswith(".dll"))
+    targets = (line.split(": ") for line in ninja(build, "-t", "targets", "all").splitlines())
+    binaries = sorted(name for name, rule in targets if name.endswith(".dll") and rule != "phony")
+    objects = {binary: objects_of(build, binary) for binary in binaries}
     rows = []
     for binary in binaries:
-        dirs = {os.path.relpath(os.path.dirname(f), src) for f in compiled_files(build, binary)
+        # A DLL's own objects: without those of the DLLs it links to.
+        own = set(objects[binary])
+        for other in binaries:
+            if other != binary and objects[other] < objects[binary]:
+                own -= objects[other]
+        dirs = {os.path.relpath(os.path.dirname(f), src) for f in compiled_files(build, own)
                 if f.startswith(src + os.sep)}
         rows += [f"{binary}\t{d}\n" for d in sorted(dirs)]
     os.makedirs(out, exist_ok=True)
