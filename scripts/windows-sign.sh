@@ -2,6 +2,7 @@
 # Signs Windows files in place with Authenticode, SHA-256, through Debian's
 # osslsigncode:
 #   scripts/windows-sign.sh FILE...
+#   scripts/windows-sign.sh --check     only checks the key, as packing does first
 # The key comes from the environment:
 #   CINDREL_SIGN_PKCS12          the key and its certificates, a .p12 file
 #   CINDREL_SIGN_PASSWORD_FILE   a file holding the key's password
@@ -29,7 +30,13 @@ fi
 [[ -n $password ]] || die "CINDREL_SIGN_PKCS12 is set but CINDREL_SIGN_PASSWORD_FILE is not"
 [[ -f $key && -r $key ]] || die "the key file '$key' (CINDREL_SIGN_PKCS12) cannot be read"
 [[ -f $password && -r $password ]] || die "the password file '$password' (CINDREL_SIGN_PASSWORD_FILE) cannot be read"
-(($# > 0)) || die "no file to sign"
+check_only=false
+if [[ ${1:-} == --check ]]; then
+  check_only=true
+  shift
+else
+  (($# > 0)) || die "no file to sign"
+fi
 
 work=$(mktemp -d)
 signed=()
@@ -44,6 +51,10 @@ trap cleanup EXIT
 # The key's certificates, which also proves the password right.
 openssl pkcs12 -in "$key" -passin "file:$password" -nokeys -out "$work/certificates.pem" 2>"$work/error" ||
   die "the key '$key' does not open with the password in '$password': $(head -n 1 "$work/error")"
+if $check_only; then
+  echo "windows-sign: signing with $(openssl x509 -in "$work/certificates.pem" -noout -subject)" >&2
+  exit 0
+fi
 cat "$work/certificates.pem" >"$work/trusted.pem"
 if [[ -f /etc/ssl/certs/ca-certificates.crt ]]; then
   cat /etc/ssl/certs/ca-certificates.crt >>"$work/trusted.pem"
@@ -73,4 +84,3 @@ for file in "$@"; do
   mv -f "$file.signing" "$file"
 done
 signed=()
-echo "windows-sign: signed $# file(s) with $(openssl x509 -in "$work/certificates.pem" -noout -subject)" >&2
