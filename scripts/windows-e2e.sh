@@ -262,11 +262,12 @@ openssl pkcs12 -export -inkey "$keys/key.pem" -in "$keys/certificate.pem" -out "
   -passout "file:$keys/password"
 echo wrong >"$keys/wrong"
 cp "$program" "$keys/unsigned.exe"
-for bad in "$keys/wrong" "$keys/missing"; do
-  message=$(CINDREL_SIGN_PKCS12=$keys/key.p12 CINDREL_SIGN_PASSWORD_FILE=$bad \
+for bad in "$keys/key.p12 $keys/wrong" "$keys/missing.p12 $keys/password"; do
+  read -r key password <<<"$bad"
+  message=$(CINDREL_SIGN_PKCS12=$key CINDREL_SIGN_PASSWORD_FILE=$password \
             bash "$root/scripts/windows-sign.sh" "$keys/unsigned.exe" 2>&1) &&
-    fail "signing with the password file $bad succeeded"
-  (($(wc -l <<<"$message") == 1)) || fail "a bad password file gave more than one line: $message"
+    fail "signing with $bad succeeded"
+  (($(wc -l <<<"$message") == 1)) || fail "signing with $bad failed in more than one line: $message"
   { cmp -s "$program" "$keys/unsigned.exe" && [[ ! -e $keys/unsigned.exe.signing ]]; } ||
     fail "a failed signing left a changed or half-signed file"
 done
@@ -285,8 +286,9 @@ done
 check_installed HKCU "$windows_dir" "$unix_dir" "$user_links"
 log "installed for all users in $machine_dir (HKLM), signed; the per-user install stays"
 wine "$machine_unix/Uninstall.exe" /S /AllUsers
-wait_until 60 "the all-users uninstall" test ! -e "$machine_unix/bin/cindrel.exe"
-wait_until 30 "the all-users Apps entry to go" bash -c "! wine reg query 'HKLM\\$apps_key' >/dev/null 2>&1"
+# The folder goes last.
+wait_until 60 "the all-users uninstall" test ! -e "$machine_unix"
+[[ -z $(apps_entry HKLM) ]] || fail "the all-users Apps entry outlived the uninstall"
 [[ ! -e $machine_links/$CINDREL_NAME.lnk ]] || fail "the all-users Start-menu entry outlived the uninstall"
 check_installed HKCU "$windows_dir" "$unix_dir" "$user_links"
 log "uninstalled for all users; the per-user install stays whole"
@@ -297,7 +299,7 @@ wine "$unix_dir/Uninstall.exe" /S
 wait_until 60 "the uninstaller to remove the program" test ! -e "$program"
 wait_until 30 "the install folder to go" test ! -e "$unix_dir"
 [[ $(stored_date) == "REG_SZ $today" ]] || fail "uninstalling lost the settings: '$(stored_date)'"
-wait_until 30 "the Apps entry to go" test -z "$(apps_entry HKCU)"
+[[ -z $(apps_entry HKCU) ]] || fail "the Apps entry outlived the uninstall"
 [[ ! -e $user_links/$CINDREL_NAME.lnk ]] || fail "the Start-menu entry outlived the uninstall"
 log "uninstalled: files, Start-menu and Apps entries gone, LastReminderDate kept"
 log "PASS"
