@@ -82,7 +82,13 @@ box_title="^$CINDREL_NAME\$"
 program="$unix_dir/bin/cindrel.exe"
 
 # apps_entry ROOT : the Apps entry under HKCU or HKLM, empty when none.
-apps_entry() { wine reg query "$1\\$apps_key" 2>/dev/null | tr -d '\r' || true; }
+# (reg says it found none on standard output.)
+apps_entry()
+{
+  local entry
+  entry=$(wine reg query "$1\\$apps_key" 2>/dev/null) && tr -d '\r' <<<"$entry"
+  return 0
+}
 # install_silently INSTALLER [OPTION...] [FOLDER] : a silent install; NSIS takes the
 # folder as the rest of the command line after /D=, unquoted, and wine joins
 # its arguments with single spaces, so the folder goes in words.
