@@ -72,6 +72,8 @@ WINDOWS_PACKAGES=(
   wine
   wine64
   nsis
+  osslsigncode
+  openssl
 )
 if [[ ${1:-} == --windows ]]; then
   PACKAGES+=("${WINDOWS_PACKAGES[@]}")

@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
 # The Windows installer end to end under wine, on a private Xvfb with openbox:
 #   scripts/windows-e2e.sh [BUILD-DIRECTORY]      (default ./build-windows)
-# installs silently into a folder whose name has spaces and non-ASCII
-# letters, checks the Start-menu entry and the "Apps" entry, starts the
+# installs silently for the current user, with no elevation asked, and checks
+# the per-user folder, the Start-menu entry and the "Apps" entry under
+# HKEY_CURRENT_USER; installs again into a folder whose name has spaces and
+# non-ASCII letters, which replaces the first (one Apps entry); starts the
 # program and sees its main window, sees the reminder's date in the
-# registry, has a second copy refused, closes the main window to the
-# farewell window (kept on top) and that one to the end of the program;
-# then starts it on a registry value of the wrong type, which must stay as
-# it is; ends a run with the end of the session, which must take the
-# program's own shutdown; and uninstalls silently: the files go, the user's settings stay.
+# registry, has a second copy refused and an install over the running copy
+# refused with nothing changed, closes the main window to the farewell
+# window (kept on top) and that one to the end of the program; then starts
+# it on a registry value of the wrong type, which must stay as it is; ends a
+# run with the end of the session, which must take the program's own
+# shutdown; installs again over it in place (one Apps entry, settings kept);
+# signs a second installer with a throwaway certificate, checks every
+# signature and installs it for all users beside the per-user install
+# (Program Files, HKEY_LOCAL_MACHINE) and uninstalls it; and uninstalls the
+# per-user install silently: the files and entries go, the user's settings
+# stay.
 # Every wait is bounded; on failure the screen is saved as
 # BUILD-DIRECTORY/e2e-windows.png.
 set -euo pipefail
@@ -54,44 +62,96 @@ cleanup()
 trap cleanup EXIT
 wineserver --persistent
 
+user=${USER:-$(id -un)}
+user_programs="C:\\users\\$user\\AppData\\Local\\Programs"
+user_programs_unix="$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs"
+default_dir="$user_programs\\$CINDREL_NAME"
+default_unix="$user_programs_unix/$CINDREL_NAME"
 folder_name="$CINDREL_NAME Tést Ünïcode"
-windows_dir="C:\\Program Files\\$folder_name"
-unix_dir="$WINEPREFIX/drive_c/Program Files/$folder_name"
+windows_dir="$user_programs\\$folder_name"
+unix_dir="$user_programs_unix/$folder_name"
+machine_dir="C:\\Program Files\\$CINDREL_NAME"
+machine_unix="$WINEPREFIX/drive_c/Program Files/$CINDREL_NAME"
 settings_key="HKCU\\Software\\$CINDREL_MAKER\\$CINDREL_NAME\\Settings"
-apps_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$CINDREL_NAME Installer"
+# The Apps entry's key is the product code package managers know it by.
+apps_key="Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$CINDREL_NAME"
+user_links="$WINEPREFIX/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+machine_links="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
 main_title="^${CINDREL_WINDOW_TITLE//./\\.}\$"
 box_title="^$CINDREL_NAME\$"
 program="$unix_dir/bin/cindrel.exe"
 
-# A clean start: no earlier install, no settings.
-if [[ -f $unix_dir/Uninstall.exe ]]; then
-  wine "$unix_dir/Uninstall.exe" /S "_?=$windows_dir" || true
-fi
-rm -rf "$unix_dir"
+# apps_entry ROOT : the Apps entry under HKCU or HKLM, empty when none.
+# (reg says it found none on standard output.)
+apps_entry()
+{
+  local entry
+  entry=$(wine reg query "$1\\$apps_key" 2>/dev/null) && tr -d '\r' <<<"$entry"
+  return 0
+}
+# install_silently INSTALLER [OPTION...] [FOLDER] : a silent install; NSIS takes the
+# folder as the rest of the command line after /D=, unquoted, and wine joins
+# its arguments with single spaces, so the folder goes in words.
+install_silently()
+{
+  local installer=$1
+  shift
+  if [[ ${!#} == ?:\\* ]]; then
+    local words
+    read -r -a words <<<"${!#}"
+    set -- "${@:1:$#-1}" "/D=${words[0]}" "${words[@]:1}"
+  fi
+  wine "$installer" /S "$@"
+}
+# check_installed ROOT WINDOWS-FOLDER UNIX-FOLDER START-MENU-FOLDER : the
+# files, the Start-menu entry and a full Apps entry of an install.
+check_installed()
+{
+  local hive=$1 folder=$2 unix=$3 links=$4 file language apps entry
+  for file in bin/cindrel.exe bin/cindrel-print.dll bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll \
+              bin/Qt6PrintSupport.dll bin/qt.conf plugins/platforms/qwindows.dll \
+              plugins/styles/qwindowsvistastyle.dll Uninstall.exe; do
+    [[ -f $unix/$file ]] || fail "the install in $folder lacks $file"
+  done
+  for language in $CINDREL_LANGUAGES; do
+    [[ -f $unix/translations/qtbase_$language.qm ]] || fail "the install in $folder lacks Qt's $language translation"
+  done
+  [[ -f $links/$CINDREL_NAME.lnk ]] || fail "no Start-menu entry $links/$CINDREL_NAME.lnk"
+  apps=$(apps_entry "$hive")
+  for entry in "DisplayName .*$CINDREL_NAME\$" "Publisher .*$CINDREL_MAKER" "DisplayVersion .*$CINDREL_VERSION" \
+               "DisplayIcon .*bin.cindrel\.exe" \
+               "UninstallString .*Uninstall\.exe\" /" "QuietUninstallString .*Uninstall\.exe\" /S /" \
+               "EstimatedSize .*REG_DWORD    0x[0-9a-f]\{4,\}" "URLInfoAbout .*https://" \
+               "NoModify .*REG_DWORD    0x1" "NoRepair .*REG_DWORD    0x1"; do
+    LC_ALL=C grep -q "$entry" <<<"$apps" || fail "the Apps entry under $hive lacks $entry: $apps"
+  done
+  # reg prints in the console's code page, 437.
+  LC_ALL=C grep -qxF "    InstallLocation    REG_SZ    $(iconv -f UTF-8 -t CP437 <<<"$folder")" <<<"$apps" ||
+    fail "the Apps entry under $hive does not name $folder: $apps"
+}
+
+# A clean start: no earlier install of either scope, no settings.
+rm -rf "$default_unix" "$unix_dir" "$machine_unix" "$user_links/$CINDREL_NAME.lnk" "$machine_links/$CINDREL_NAME.lnk"
+for hive in HKCU HKLM; do
+  wine reg delete "$hive\\$apps_key" /f >/dev/null 2>&1 || true
+done
 wine reg delete "HKCU\\Software\\$CINDREL_MAKER\\$CINDREL_NAME" /f >/dev/null 2>&1 || true
 # The program's passed-over failures and the guard's decisions, on stderr.
 wine reg add 'HKCU\Environment' /v QT_LOGGING_RULES /d 'cindrel.*.debug=true' /f >/dev/null
 
-log "installing silently into $windows_dir"
-# NSIS takes the folder as the rest of the command line after /D=, unquoted:
-# wine joins its arguments with single spaces, so the folder goes in words.
-read -r -a folder_words <<<"$windows_dir"
-wine "$installer" /S "/D=${folder_words[0]}" "${folder_words[@]:1}"
-[[ -f $program ]] || fail "the installer put no program at $program"
-for file in bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll bin/Qt6PrintSupport.dll bin/qt.conf \
-            plugins/platforms/qwindows.dll plugins/styles/qwindowsvistastyle.dll Uninstall.exe; do
-  [[ -f $unix_dir/$file ]] || fail "the install lacks $file"
-done
-for language in $CINDREL_LANGUAGES; do
-  [[ -f $unix_dir/translations/qtbase_$language.qm ]] || fail "the install lacks Qt's $language translation"
-done
-start_menu=$(find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/*' -name "$CINDREL_NAME.lnk" | head -n 1)
-[[ -n $start_menu ]] || fail "no Start-menu entry $CINDREL_NAME.lnk"
-apps=$(wine reg query "$apps_key" 2>/dev/null | tr -d '\r')
-for entry in "Publisher.*$CINDREL_MAKER" "DisplayVersion.*$CINDREL_VERSION" "DisplayIcon.*cindrel.exe" UninstallString; do
-  LC_ALL=C grep -q "$entry" <<<"$apps" || fail "the Apps entry lacks $entry: $apps"
-done
-log "installed: program, libraries, plugins, translations, Start-menu and Apps entries"
+log "installing silently for the current user"
+LC_ALL=C grep -aq 'requestedExecutionLevel level="asInvoker"' "$installer" ||
+  fail "the installer's manifest does not run it as the invoking user"
+install_silently "$installer"
+check_installed HKCU "$default_dir" "$default_unix" "$user_links"
+[[ -z $(apps_entry HKLM) ]] || fail "a per-user install wrote an Apps entry for all users"
+log "installed for the current user: $default_dir, Start-menu and Apps entries under HKCU, no elevation asked"
+
+log "installing again, into $windows_dir"
+install_silently "$installer" "$windows_dir"
+check_installed HKCU "$windows_dir" "$unix_dir" "$user_links"
+[[ ! -e $default_unix ]] || fail "the earlier install in $default_dir was left behind"
+log "the install moved into the folder with spaces and non-ASCII letters; one Apps entry"
 
 # windows_titled TITLE-REGEX : the ids of the visible windows so titled;
 # stored_date: the type and text of the stored LastReminderDate.
@@ -131,6 +191,16 @@ rm -f "$second_out"
 [[ $(windows_titled "$main_title") == "$main" ]] || fail "the first copy's main window changed"
 kill -0 "$first" 2>/dev/null || fail "the first copy ended"
 log "the second copy showed its box titled $CINDREL_NAME and ended; the first runs on"
+
+log "installing over the running program"
+before=$(md5sum "$program" "$unix_dir/Uninstall.exe"; apps_entry HKCU)
+status=0
+install_silently "$installer" || status=$?
+((status != 0)) || fail "the installer replaced a running program and said it succeeded"
+[[ $(md5sum "$program" "$unix_dir/Uninstall.exe"; apps_entry HKCU) == "$before" ]] ||
+  fail "the refused install changed the installed files or the Apps entry"
+kill -0 "$first" 2>/dev/null || fail "the refused install ended the running program"
+log "refused with status $status, nothing changed"
 
 log "closing the main window"
 wmctrl -i -c "$(printf '0x%08x' "$main")"
@@ -181,12 +251,61 @@ rm -f "$seen"
 [[ -z $others ]] || fail "windows came up as the session ended: $others"
 log "the end of the session ended the program through its shutdown, with no farewell window"
 
+log "installing over the installed program in place"
+install_silently "$installer"
+check_installed HKCU "$windows_dir" "$unix_dir" "$user_links"
+[[ ! -e $default_unix ]] || fail "the upgrade did not go in place"
+[[ $(stored_date) == "REG_SZ $today" ]] || fail "installing again lost the settings: '$(stored_date)'"
+log "replaced in place: one Apps entry, LastReminderDate kept"
+
+log "signing an installer with a throwaway certificate"
+keys=$(mktemp -d)
+trap 'rm -rf "$keys"; cleanup' EXIT
+openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=$CINDREL_MAKER (test)" \
+  -keyout "$keys/key.pem" -out "$keys/certificate.pem" 2>/dev/null
+head -c 24 /dev/urandom | base64 >"$keys/password"
+openssl pkcs12 -export -inkey "$keys/key.pem" -in "$keys/certificate.pem" -out "$keys/key.p12" \
+  -passout "file:$keys/password"
+echo wrong >"$keys/wrong"
+cp "$program" "$keys/unsigned.exe"
+for bad in "$keys/key.p12 $keys/wrong" "$keys/missing.p12 $keys/password"; do
+  read -r key password <<<"$bad"
+  message=$(CINDREL_SIGN_PKCS12=$key CINDREL_SIGN_PASSWORD_FILE=$password \
+            bash "$root/scripts/windows-sign.sh" "$keys/unsigned.exe" 2>&1) &&
+    fail "signing with $bad succeeded"
+  (($(wc -l <<<"$message") == 1)) || fail "signing with $bad failed in more than one line: $message"
+  { cmp -s "$program" "$keys/unsigned.exe" && [[ ! -e $keys/unsigned.exe.signing ]]; } ||
+    fail "a failed signing left a changed or half-signed file"
+done
+(cd "$build" && CINDREL_SIGN_PKCS12=$keys/key.p12 CINDREL_SIGN_PASSWORD_FILE=$keys/password \
+   cpack -G NSIS -B "$keys/package" >"$keys/cpack.log" 2>&1) || { cat "$keys/cpack.log" >&2; fail "packing a signed installer failed"; }
+signed=$keys/package/$(basename "$installer")
+verify() { osslsigncode verify -CAfile "$keys/certificate.pem" -in "$1" >"$keys/verify.log" 2>&1 || { cat "$keys/verify.log" >&2; fail "the signature of $1 does not verify"; }; }
+verify "$signed"
+
+log "installing the signed installer for all users, beside the per-user install"
+install_silently "$signed" /AllUsers
+check_installed HKLM "$machine_dir" "$machine_unix" "$machine_links"
+for file in Uninstall.exe bin/cindrel.exe bin/cindrel-print.dll; do
+  verify "$machine_unix/$file"
+done
+check_installed HKCU "$windows_dir" "$unix_dir" "$user_links"
+log "installed for all users in $machine_dir (HKLM), signed; the per-user install stays"
+wine "$machine_unix/Uninstall.exe" /S /AllUsers
+# The folder goes last.
+wait_until 60 "the all-users uninstall" test ! -e "$machine_unix"
+[[ -z $(apps_entry HKLM) ]] || fail "the all-users Apps entry outlived the uninstall"
+[[ ! -e $machine_links/$CINDREL_NAME.lnk ]] || fail "the all-users Start-menu entry outlived the uninstall"
+check_installed HKCU "$windows_dir" "$unix_dir" "$user_links"
+log "uninstalled for all users; the per-user install stays whole"
+
 log "uninstalling silently"
 wine "$unix_dir/Uninstall.exe" /S
 # The uninstaller runs from a copy of itself and returns at once.
 wait_until 60 "the uninstaller to remove the program" test ! -e "$program"
-wait_until 30 "the install folder to go" test ! -e "$unix_dir/bin"
+wait_until 30 "the install folder to go" test ! -e "$unix_dir"
 [[ $(stored_date) == "REG_SZ $today" ]] || fail "uninstalling lost the settings: '$(stored_date)'"
-wine reg query "$apps_key" >/dev/null 2>&1 && fail "the Apps entry outlived the uninstall"
-log "uninstalled: files and Apps entry gone, LastReminderDate kept"
+[[ -z $(apps_entry HKCU) ]] || fail "the Apps entry outlived the uninstall"
+[[ ! -e $user_links/$CINDREL_NAME.lnk ]] || fail "the Start-menu entry outlived the uninstall"
+log "uninstalled: files, Start-menu and Apps entries gone, LastReminderDate kept"
 log "PASS"

@@ -4,7 +4,8 @@
 #   2. builds Qt for Windows, or reuses it from its cache (scripts/windows-qt.sh);
 #   3. cross-builds the program and its tests with MinGW-w64 into build-windows/;
 #   4. runs the unit and widget tests under wine, on Qt's offscreen platform;
-#   5. packs the NSIS installer and prints its path last:
+#   5. packs the NSIS installer (stripped, signed when a key is given; see
+#      scripts/windows-sign.sh), checks its weight and prints its path last:
 #      build-windows/Cindrel-<version>-win64.exe
 # CINDREL_WERROR=ON (as CI sets it) makes every warning in the program's own
 # code an error. See docs/windows.md.
@@ -61,4 +62,12 @@ step "5/5 installer"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 installer=$build/Cindrel-$version-win64.exe
 [[ -f $installer ]] || { echo "windows: cpack made no $installer" >&2; exit 1; }
+# The weight: the installer at most 9 MiB, the installed files (as staged,
+# stripped, for the installer) at most 30 MiB.
+staged=$build/_CPack_Packages/win64/NSIS/Cindrel-$version-win64
+installer_bytes=$(stat -c %s "$installer")
+installed_bytes=$(find "$staged" -type f -printf '%s\n' | awk '{sum += $1} END {print sum + 0}')
+printf 'windows: the installer is %s bytes, the installed files %s bytes\n' "$installer_bytes" "$installed_bytes" >&2
+((installer_bytes <= 9 * 1024 * 1024)) || { echo "windows: the installer is over 9 MiB" >&2; exit 1; }
+((installed_bytes <= 30 * 1024 * 1024)) || { echo "windows: the installed files are over 30 MiB" >&2; exit 1; }
 echo "$installer"

@@ -66,28 +66,47 @@ file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf "[Paths]\nPrefix = ..\n")
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qt.conf DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The installer: CPack's NSIS generator, built as a 64-bit installer so that
-# it needs no 32-bit Windows layer (wine32) to run.
+# it needs no 32-bit Windows layer (wine32) to run, from the project's own
+# template (NSIS.template.in here, found first on CMAKE_MODULE_PATH): per
+# user by default with no elevation, all users with /AllUsers, upgrades in
+# place, and never touches the program's settings.
+list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
 set(CPACK_GENERATOR NSIS)
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VENDOR "${CINDREL_MAKER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Nicotine dependency test")
 set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY ${PROJECT_NAME})
-# The installer's own key, Software\<maker>\Cindrel Installer, which the
-# uninstaller deletes: never the program's Software\<maker>\Cindrel, which
-# holds the user's settings and outlives the program.
-set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "${PROJECT_NAME} Installer")
-set(CPACK_PACKAGE_EXECUTABLES cindrel ${PROJECT_NAME})
+# The Apps entry's key, Software\Microsoft\Windows\CurrentVersion\Uninstall\Cindrel
+# under HKCU or HKLM: the product code package managers (winget) know it by.
+set(CPACK_CINDREL_PRODUCT_CODE ${PROJECT_NAME})
 set(CPACK_NSIS_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_NSIS_DISPLAY_NAME ${PROJECT_NAME})
-set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_MUI_ICON ${CINDREL_ICO})
 set(CPACK_NSIS_MUI_UNIICON ${CINDREL_ICO})
-set(CPACK_NSIS_INSTALLED_ICON_NAME "${CMAKE_INSTALL_BINDIR}\\\\cindrel.exe")
 set(CPACK_NSIS_URL_INFO_ABOUT "${CINDREL_SITE_URL}")
 set(CPACK_NSIS_HELP_LINK "${CINDREL_SITE_URL}ssd.php?page=help-web-page")
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_DEFINES "  Target amd64-unicode")
+
+# Every package is made of the same staged files, stripped and signed once
+# they are staged (CindrelStage.cmake): every executable and DLL loses its
+# symbols, kept as debug files in build-windows/debug/ for crash reports,
+# and Cindrel's own executables are signed when a key is given. The list of
+# Cindrel's own (never Qt's or MinGW's) is here; a name that is not staged
+# is passed over.
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/CindrelStage.cmake)
+set(CPACK_CINDREL_OWN_BINARIES
+    ${CMAKE_INSTALL_BINDIR}/cindrel.exe ${CMAKE_INSTALL_BINDIR}/cindrel.com
+    ${CMAKE_INSTALL_BINDIR}/cindrel-print.dll)
+set(CPACK_CINDREL_OBJCOPY ${CMAKE_OBJCOPY})
+set(CPACK_CINDREL_STRIP ${CMAKE_STRIP})
+set(CPACK_CINDREL_DEBUG_DIR ${CMAKE_BINARY_DIR}/debug)
+set(CPACK_CINDREL_SIGN_SCRIPT ${PROJECT_SOURCE_DIR}/scripts/windows-sign.sh)
+
+# Read by cpack itself: the file times, and the signing of the uninstaller
+# and the installer when the environment names a key.
+set(CPACK_CINDREL_SOURCE_DATE_EPOCH ${CINDREL_SOURCE_DATE_EPOCH})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackProjectConfig.cmake)
 include(CPack)
