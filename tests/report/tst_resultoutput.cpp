@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "report/PaperSize.h"
+#include "platform/Platform.h"
 #include "report/ResultOutput.h"
 
 using namespace cindrel;

@@ -24,7 +24,7 @@
 #include "doubles/ActiveWindow.h"
 #include "doubles/FakeProgram.h"
 #include "links/SitePages.h"
-#include "report/PaperSize.h"
+#include "platform/Platform.h"
 #include "report/ScaleGeometry.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmMain.h"
