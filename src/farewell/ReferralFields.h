@@ -78,7 +78,7 @@ inline constexpr std::array<ReferralFieldRow, 5> kReferralFields{{
 static_assert(rowsFollowKeys(kReferralFields, &ReferralFieldRow::field),
               "the rows must follow the ReferralField numbers");
 
-inline const ReferralFieldRow &rowOf(ReferralField field)
+inline const ReferralFieldRow &referralFieldRow(ReferralField field)
 {
     return kReferralFields[size_t(field)];
 }
