@@ -13,6 +13,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 command -v pdftotext >/dev/null || e2e_fail "no pdftotext (install poppler-utils with: bash scripts/deps.sh)"
+mkdir -p "$E2E_TMP/locales"
 printf 'LC_PAPER\ncopy "en_US"\nEND LC_PAPER\n' >"$E2E_TMP/paper"
 localedef --quiet -c -i "$E2E_TMP/paper" -f UTF-8 "$E2E_TMP/locales/en_US.UTF-8" || true
 [[ -f $E2E_TMP/locales/en_US.UTF-8/LC_PAPER ]] ||
@@ -93,9 +94,10 @@ for line in \
   expect_text "$line"
 done
 [[ $(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}') == 1 ]] || e2e_fail "the report is not one page"
-# en_US's paper, 216 x 279 mm, is 612 x 791 points (A4 would be 595 x 842).
+# en_US's paper, 216 x 279 mm, is written as Letter, 612 x 792 points (A4
+# would be 595 x 842).
 size=$(pdfinfo "$pdf" | awk '/^Page size:/ {printf "%.0f x %.0f", $3, $5}')
-e2e_expect "the page size in points" "$size" "612 x 791"
+e2e_expect "the page size in points" "$size" "612 x 792"
 
 # A folder that is a regular file: refused with a message box, nothing left.
 save_dialog
