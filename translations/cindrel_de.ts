@@ -302,9 +302,9 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
         <translation>Heaviness of Smoking Index (HSI): Heatherton et al., Br J Addict 1989. Einteilung gemäß der Instrumentenseite von NIDA Data Share: %1.</translation>
     </message>
     <message>
-        <source>%1–%2 %3</source>
-        <extracomment>A band of the index with its values in the report&apos;s small print, &quot;2–4 medium&quot;: %1 to %2, band %3.</extracomment>
-        <translation>%1–%2 %3</translation>
+        <source>%1–⁠%2&#xa0;%3</source>
+        <extracomment>A band of the index with its values in the small print, &quot;2–4 medium&quot;: %1 to %2, band %3; a word joiner after the dash and a no-break space keep it on one line.</extracomment>
+        <translation>%1–⁠%2&#xa0;%3</translation>
     </message>
 </context>
 <context>

@@ -302,9 +302,9 @@ La page de manuel %1(1) donne les détails.</translation>
         <translation>Heaviness of Smoking Index (HSI)&#xa0;: Heatherton et al., Br J Addict 1989. Niveaux selon la fiche de l’instrument sur NIDA Data Share&#xa0;: %1.</translation>
     </message>
     <message>
-        <source>%1–%2 %3</source>
-        <extracomment>A band of the index with its values in the report&apos;s small print, &quot;2–4 medium&quot;: %1 to %2, band %3.</extracomment>
-        <translation>%1–%2 %3</translation>
+        <source>%1–⁠%2&#xa0;%3</source>
+        <extracomment>A band of the index with its values in the small print, &quot;2–4 medium&quot;: %1 to %2, band %3; a word joiner after the dash and a no-break space keep it on one line.</extracomment>
+        <translation>%1–⁠%2&#xa0;%3</translation>
     </message>
 </context>
 <context>

@@ -55,8 +55,9 @@ ResultReport buildResultReport(const modNicotineDependancy &test, const QDateTim
     // gives the bands used here with their values.
     QStringList bands;
     for (const HeavinessBandRow &band : kHeavinessBands)
-        //: A band of the index with its values in the report's small print, "2–4 medium": %1 to %2, band %3.
-        bands << QCoreApplication::translate("ResultReport", "%1–%2 %3")
+        //: A band of the index with its values in the small print, "2–4 medium": %1 to %2, band %3;
+        //: a word joiner after the dash and a no-break space keep it on one line.
+        bands << QCoreApplication::translate("ResultReport", "%1\u2013\u2060%2\u00a0%3")
                      .arg(locale.toString(band.first), locale.toString(band.last),
                           QCoreApplication::translate("ResultReport", band.name));
     //: The source of the index and its bands, in the report's small print; the citation stays as it is.

@@ -62,10 +62,11 @@ e2e_wait_until "$E2E_WAIT" "the PDF in the documents folder" \
   compgen -G "$HOME/Documents/$CINDREL_NAME result ????-??-??.pdf" >/dev/null
 pdf=$(compgen -G "$HOME/Documents/$CINDREL_NAME result ????-??-??.pdf")
 [[ $(find "$HOME/Documents" -mindepth 1 | wc -l) == 1 ]] || e2e_fail "more than the PDF in Documents: $(ls -A "$HOME/Documents")"
-# The page's text in reading order, as one line with single blanks, where
+# The page's text in reading order, as one line with single blanks (no-break
+# spaces too), where
 # each question and answer reads whole; and line by line as laid out, where
 # each heading stands beside its value.
-text=$(pdftotext "$pdf" - | tr -s '[:space:]' ' ')
+text=$(pdftotext "$pdf" - | sed 's/\xc2\xa0/ /g' | tr -s '[:space:]' ' ')
 layout=$(pdftotext -layout "$pdf" - | tr -s ' ')
 expect_text()
 {

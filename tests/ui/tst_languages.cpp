@@ -338,18 +338,22 @@ private slots:
         const QHash<QString, QStringList> lines{
             {"en",
              {"Heaviness of Smoking Index (HSI), questions 1 and 2: 3 of 6, medium",
-              "Bands from the NIDA Data Share instrument page: 0–1 low, 2–4 medium, 5–6 high."}},
+              "Bands from the NIDA Data Share instrument page: 0–\u20601\u00a0low, 2–\u20604\u00a0medium, "
+              "5–\u20606\u00a0high."}},
             {"de",
              {"Heaviness of Smoking Index (HSI), Fragen 1 und 2: 3 von 6, mittel",
-              "Einteilung gemäß der Instrumentenseite von NIDA Data Share: 0–1 niedrig, 2–4 mittel, 5–6 "
-              "hoch."}},
+              "Einteilung gemäß der Instrumentenseite von NIDA Data Share: 0–\u20601\u00a0niedrig, "
+              "2–\u20604\u00a0mittel, "
+              "5–\u20606\u00a0hoch."}},
             {"fr",
              {"Heaviness of Smoking Index (HSI), questions 1 et 2\u00a0: 3 sur 6, moyen",
-              "Niveaux selon la fiche de l’instrument sur NIDA Data Share\u00a0: 0–1 faible, 2–4 moyen, 5–6 "
-              "élevé."}},
+              "Niveaux selon la fiche de l’instrument sur NIDA Data Share\u00a0: 0–\u20601\u00a0faible, "
+              "2–\u20604\u00a0moyen, 5–\u20606\u00a0élevé."}},
             {"es",
              {"Heaviness of Smoking Index (HSI), preguntas 1 y 2: 3 de 6, medio",
-              "Niveles según la ficha del instrumento en NIDA Data Share: 0–1 bajo, 2–4 medio, 5–6 alto."}}};
+              "Niveles según la ficha del instrumento en NIDA Data Share: 0–\u20601\u00a0bajo, "
+              "2–\u20604\u00a0medio, "
+              "5–\u20606\u00a0alto."}}};
         if (!lines.contains(language))
             QSKIP("no line written down for this language");
         installTranslations(QLocale(language));
