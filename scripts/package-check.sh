@@ -55,14 +55,16 @@ done
 man_page=usr/share/man/man1/cindrel.1.gz
 expect_file "$man_page"
 # The print module, where the installed program looks for it (the folder is
-# written into the program relative to its own), with its entry.
+# written into the program relative to its own), with its stamp and entry.
 module_dir=$(strings -e l "$root/usr/bin/cindrel" | grep -m1 -x '/\.\./.*/cindrel' || true)
 [[ -n $module_dir ]] || { echo "package-check: the program names no print module folder" >&2; exit 1; }
 module=$(realpath -m "$root/usr/bin$module_dir/cindrel-print.so")
 module=${module#"$root"/}
 expect_file "$module"
-nm -D --defined-only "$root/$module" | grep -qw cindrelPrint ||
-  { echo "package-check: $module has no print entry" >&2; exit 1; }
+for symbol in cindrelPrintStamp cindrelPrint; do
+  nm -D --defined-only "$root/$module" | grep -qw "$symbol" ||
+    { echo "package-check: $module has no $symbol" >&2; exit 1; }
+done
 
 desktop-file-validate "$root/$desktop_file"
 appstreamcli validate --no-net "$root/$metainfo_file"

@@ -80,7 +80,7 @@ ASAN_OPTIONS=abort_on_error=1:detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:ha
 stage "fuzz"
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCINDREL_FUZZ=ON -DCINDREL_BUILD_TESTS=OFF -DCINDREL_BUILD_BENCH=OFF "$werror"
-cmake --build build-fuzz --target fuzz_scoring fuzz_referral_url
+cmake --build build-fuzz --target fuzz_scoring fuzz_referral_url fuzz_settings_file
 run_ctest --test-dir build-fuzz -L fuzz
 
 stage "package: check it is lintian-clean, hardened and reproducible, install into a scratch root and run the installed program"

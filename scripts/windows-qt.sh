@@ -15,9 +15,11 @@
 #                  tarballs), the patches applied and skipped, this script
 #                  and the toolchain file;
 #   attributions/  every qt_attribution.json of the source with the licence
-#                  files it names, Qt's own LICENSE.* texts, and
-#                  binaries.tsv: for each DLL built, the attribution folders
-#                  whose code (sources or headers) was compiled into it.
+#                  files it names, Qt's own LICENSE.* texts, compiled-dirs.tsv
+#                  (for each DLL built, the source folders of every source and
+#                  header compiled into it, asked of Ninja) and binaries.tsv
+#                  (for each DLL, the attribution folders whose code went
+#                  into it): see scripts/qt-attributions.py.
 #
 # CINDREL_CACHE_DIR  where caches live (default: $XDG_CACHE_HOME/cindrel, else ~/.cache/cindrel)
 # CINDREL_JOBS       parallel compile jobs (default: the number of cores)
@@ -51,7 +53,7 @@ work_map=/qt-build
 compile_flags="-ffile-prefix-map=WORK=$work_map"
 
 key=$( { echo "$qt_version"; printf '%s\n' "${configure_options[@]}" "${skipped_patches[@]}" "$compile_flags"
-         cat "$here/cmake/mingw-w64.cmake" "$here/scripts/qt-attributions.py"; } | sha256sum | cut -c1-12)
+         cat "$here/cmake/mingw-w64.cmake"; } | sha256sum | cut -c1-12)
 prefix=$cache_root/qt-${qt_version%%+*}-win64-$key
 stamp=$prefix/.cindrel-complete
 
@@ -123,7 +125,8 @@ nice -n 19 "$src/configure" -prefix "$prefix" "${configure_options[@]}" -- -G Ni
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >&2
 nice -n 19 cmake --build . --parallel "$jobs" >&2
 cmake --install . >&2
-python3 "$here/scripts/qt-attributions.py" "$src" "$work/build" "$prefix/attributions" >&2
+python3 "$here/scripts/qt-attributions.py" graph "$work/build" "$src" "$prefix/attributions" >&2
+python3 "$here/scripts/qt-attributions.py" collect "$src" "$prefix/attributions" >&2
 touch "$stamp"
 echo "windows-qt: done" >&2
 echo "$prefix"

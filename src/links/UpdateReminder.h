@@ -15,7 +15,10 @@ inline const QString kLastReminderDateKey = QStringLiteral("Settings/LastReminde
 /// reminder (before opening the download page on Yes). A stored value that is
 /// not a yyyy-MM-dd date is left as it is and keeps the reminder silent, as do
 /// settings that cannot be read or written; a Yes still opens the download
-/// page when today could not be stored.
-void ShowUpdateReminder(SettingsStore &settings, Clock &clock, MessageBoxes &boxes, Browser &browser);
+/// page when today could not be stored. When ending (if given) says true
+/// once the box is gone, the program's end closed it: that is no answer,
+/// nothing is stored, and the next start asks again.
+void ShowUpdateReminder(SettingsStore &settings, Clock &clock, MessageBoxes &boxes, Browser &browser,
+                        const std::function<bool()> &ending = {});
 
 } // namespace cindrel

@@ -146,7 +146,7 @@ bool IniSettingsStore::write(const QString &key, const QString &value)
         const SettingsText text = readSettingsText(file.bytes, group, name);
         leftAlone(text.kind == SettingsFileKind::Foreign
                       ? QStringLiteral("not the program's own settings, as ") + text.whyForeign
-                      : QStringLiteral("the value for %1 holds a line break").arg(key));
+                      : QStringLiteral("the value for %1 holds a line break or makes it too large").arg(key));
         return false;
     }
     if (*bytes == file.bytes)

@@ -23,8 +23,8 @@ std::unique_ptr<InstanceGuard> makeInstanceGuard();
 /// Has the system's requests to end the program call endProgram from the
 /// event loop, so that they end it as its own shutdown does: windows
 /// unloaded, exec() returning, destructors run. Linux: SIGTERM, SIGINT and
-/// SIGHUP. Windows: the end of the session. Call it once, after the
-/// application object is made.
+/// SIGHUP, and a second of them ends the process at once. Windows: the end
+/// of the session. Call it once, after the application object is made.
 void routeEndRequests(const std::function<void()> &endProgram);
 
 /// The paper size (width and height in millimetres) for a size the locale

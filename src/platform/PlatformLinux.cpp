@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
@@ -45,8 +46,14 @@ void routeEndRequests(const std::function<void()> &endProgram)
         endProgram();
     });
     const auto handOver = [](int signal) {
-        // Only async-signal-safe calls here: the event loop does the rest.
+        // Only async-signal-safe calls here: the event loop does the rest. A
+        // second request (the first not heeded, as when the event loop is
+        // stuck) ends the process at once by the signal's default action;
+        // the kernel then releases the single-instance lock.
         const int saved = errno;
+        static std::atomic_flag requested;
+        if (requested.test_and_set() && std::signal(signal, SIG_DFL) != SIG_ERR)
+            std::raise(signal); // delivered once this handler returns
         const auto number = static_cast<unsigned char>(signal);
         [[maybe_unused]] const ssize_t written = ::write(pair[1], &number, 1);
         errno = saved;

@@ -26,12 +26,15 @@ struct Line {
 };
 
 /// Text a person or another program could have written: UTF-8 without
-/// control characters other than tab and line breaks.
+/// control characters other than tab and line breaks. A carriage return
+/// ends a line only before a line feed: alone, some readers take it for a
+/// line break and others do not, so what one line holds is not certain.
 bool isPlainText(const QByteArray &bytes)
 {
-    for (const char c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        if ((u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7F)
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto u = static_cast<unsigned char>(bytes.at(i));
+        const bool lineBreak = u == '\n' || (u == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n');
+        if ((u < 0x20 && u != '\t' && !lineBreak) || u == 0x7F)
             return false;
     }
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -232,21 +235,24 @@ std::optional<QByteArray> withSettingsValue(const QByteArray &bytes, const QStri
     if (parsed.entry) {
         const Line &line = parsed.lines[*parsed.entry];
         result.replace(line.valueBegin, line.valueEnd - line.valueBegin, value.toUtf8());
-        return result;
-    }
-    if (parsed.groupHeader) {
+    } else if (parsed.groupHeader) {
         const Line &header = parsed.lines[*parsed.groupHeader];
         if (header.next == header.end) // the header ends the file without a line break
             result.insert(header.next, "\n" + entry);
         else
             result.insert(header.next, entry + lineEnding(header));
-        return result;
+    } else {
+        const QByteArray eol = parsed.lines.empty() ? QByteArrayLiteral("\n")
+                                                    : lineEnding(parsed.lines.front());
+        if (!result.endsWith('\n'))
+            result += eol;
+        // A blank line between groups, as the file had them written.
+        result += eol + '[' + group.toUtf8() + ']' + eol + entry + eol;
     }
-    const QByteArray eol = parsed.lines.empty() ? QByteArrayLiteral("\n") : lineEnding(parsed.lines.front());
-    if (!result.endsWith('\n'))
-        result += eol;
-    // A blank line between groups, as the file had them written.
-    result += eol + '[' + group.toUtf8() + ']' + eol + entry + eol;
+    // Grown past the size the reader takes, the file would no longer be read
+    // as the program's own: it is left as it is instead.
+    if (result.size() > kMaxSettingsFileSize)
+        return std::nullopt;
     return result;
 }
 

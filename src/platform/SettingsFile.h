@@ -47,7 +47,8 @@ SettingsText readSettingsText(const QByteArray &bytes, const QString &group, con
 /// value is stored under key in group: the value of an existing key is
 /// replaced in place; a missing key goes first into its group; a missing
 /// group is added at the end. Every other byte stays as it was. Nothing
-/// for a Foreign file.
+/// for a Foreign file, nor when the file would grow past
+/// kMaxSettingsFileSize.
 std::optional<QByteArray> withSettingsValue(const QByteArray &bytes, const QString &group, const QString &key,
                                             const QString &value);
 

@@ -5,6 +5,8 @@
 
 #include "print/PrintModule.h"
 
+extern "C" Q_DECL_EXPORT const char cindrelPrintStamp[] = CINDREL_PRINT_STAMP;
+
 extern "C" Q_DECL_EXPORT void cindrelPrint(const cindrel::PrintRequest *request,
                                            cindrel::OutputOutcome *outcome)
 {
@@ -20,13 +22,10 @@ extern "C" Q_DECL_EXPORT void cindrelPrint(const cindrel::PrintRequest *request,
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (dialog.exec() != QDialog::Accepted)
         *outcome = {OutputOutcome::Cancelled, {}};
-        return;
-    }
-    if (!(*request->paint)(printer) || printer.printerState() == QPrinter::Error) {
+    else if (!(*request->paint)(printer) || printer.printerState() == QPrinter::Error)
         *outcome = {OutputOutcome::Failed, request->failedReason};
-        return;
-    }
-    *outcome = {OutputOutcome::Done, {}};
+    else
+        *outcome = {OutputOutcome::Done, {}};
 }

@@ -28,7 +28,13 @@ struct PrintRequest {
     QString failedReason;
 };
 
-/// The module's one entry, looked up by this name; it fills outcome.
+/// The module's stamp, a string looked up by this name: the build it
+/// belongs to (CINDREL_PRINT_STAMP, which CMake derives from the version
+/// and the sources the program and the module share). It is data, read
+/// before anything in the module is called: a module of another build may
+/// expect another request, and is not used.
+inline constexpr char kPrintStamp[] = "cindrelPrintStamp";
+/// The module's entry, looked up by this name; it fills outcome.
 inline constexpr char kPrintEntry[] = "cindrelPrint";
 using PrintEntry = void (*)(const PrintRequest *request, OutputOutcome *outcome);
 

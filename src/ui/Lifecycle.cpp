@@ -39,7 +39,8 @@ bool StartApplication(Services &services, const Shutdown &shutdown, const std::f
         return false;
     }
     services.random.seedFromClock();
-    ShowUpdateReminder(services.settings, services.clock, services.boxes, services.browser);
+    ShowUpdateReminder(services.settings, services.clock, services.boxes, services.browser,
+                       [&shutdown] { return shutdown.ending(); });
     if (shutdown.ending())
         return false;
     showMainWindow();

@@ -10,7 +10,6 @@
 
 #include "Identity.h"
 #include "LogCategories.h"
-#include "print/PrintModule.h"
 #include "ui/WidgetSeams.h"
 
 namespace cindrel {
@@ -63,35 +62,35 @@ OutputOutcome QtPrintouts::writePdf(const QString &path, const QSizeF &paperMm, 
     return {OutputOutcome::Done, {}};
 }
 
-QStringList defaultPrintModuleFolders()
+QString defaultPrintModuleFolder()
 {
-    // Installed: the program's private library folder, found from the
-    // program's own folder so that an unpacked package works too. Built:
-    // beside the program.
-    const QString here = QCoreApplication::applicationDirPath();
-    return {here + QStringLiteral("/" CINDREL_PRINT_MODULE_FROM_BINDIR), here};
+    // Found from the program's own folder, so that an unpacked package works too.
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/" CINDREL_PRINT_MODULE_FROM_BINDIR);
 }
 
-QtPrintouts::QtPrintouts(QStringList printModuleFolders) : printModuleFolders_(std::move(printModuleFolders)) {}
+QtPrintouts::QtPrintouts(QString printModuleFolder) : printModuleFolder_(std::move(printModuleFolder)) {}
 
 PrintEntry QtPrintouts::printEntry()
 {
     if (printEntry_)
         return printEntry_;
-    QStringList failures;
-    for (const QString &folder : printModuleFolders_) {
-        QLibrary module(folder + QStringLiteral("/cindrel-print"));
-        // Stays loaded for the rest of the run, like a linked library.
-        if (auto entry = reinterpret_cast<PrintEntry>(module.resolve(kPrintEntry))) {
-            qCDebug(lcPrint) << "Print module loaded from" << module.fileName();
-            return printEntry_ = entry;
-        }
-        failures << module.errorString();
+    // Stays loaded for the rest of the run, like a linked library.
+    QLibrary module(printModuleFolder_ + QStringLiteral("/cindrel-print"));
+    const QLatin1String stamp(reinterpret_cast<const char *>(module.resolve(kPrintStamp)));
+    const QLatin1String ours(CINDREL_PRINT_STAMP);
+    // The stamp is read before anything in the module is called.
+    if (const auto entry = stamp == ours ? reinterpret_cast<PrintEntry>(module.resolve(kPrintEntry))
+                                         : nullptr) {
+        qCDebug(lcPrint) << "Print module loaded from" << module.fileName();
+        return printEntry_ = entry;
     }
     // The user is told that printing is not installed; the log says why.
     qCWarning(lcPrint).noquote() << "Print module not loaded:"
-                                 << (failures.isEmpty() ? QStringLiteral("no folder to look in")
-                                                        : failures.join(QStringLiteral("; ")));
+                                 << (stamp.isNull() || stamp == ours
+                                         ? module.errorString()
+                                         : QStringLiteral(
+                                               "%1 belongs to another build (stamp %2, this program's %3)")
+                                               .arg(module.fileName(), stamp, ours));
     return nullptr;
 }
 

@@ -3,21 +3,21 @@
 // Support, in a module loaded on first use, see PrintModule.h) and a PDF
 // written through QPdfWriter into a QSaveFile.
 
-#include <QStringList>
+#include <QString>
 
 #include "print/PrintModule.h"
-#include "platform/Seams.h"
 
 namespace cindrel {
 
 /// Where the print module is looked for: the program's private library
-/// folder, then the program's own folder (a build tree).
-QStringList defaultPrintModuleFolders();
+/// folder, found from the program's own folder (a build tree lays it out
+/// as an installation does).
+QString defaultPrintModuleFolder();
 
 /// The dialogs open over the window the user is working in.
 class QtPrintouts : public Printouts {
 public:
-    explicit QtPrintouts(QStringList printModuleFolders = defaultPrintModuleFolders());
+    explicit QtPrintouts(QString printModuleFolder = defaultPrintModuleFolder());
 
     QString askPdfPath(const QString &suggestedPath) override;
     /// Commits the file only when the page was painted and written whole;
@@ -28,11 +28,11 @@ public:
     OutputOutcome print(const QString &documentName, const PagePainter &paint) override;
 
     /// The print module's entry, loading the module on first use; null
-    /// when it is found in none of the folders.
+    /// when it is missing or of another build.
     PrintEntry printEntry();
 
 private:
-    QStringList printModuleFolders_;
+    QString printModuleFolder_;
     PrintEntry printEntry_ = nullptr;
 };
 

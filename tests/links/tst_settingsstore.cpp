@@ -146,6 +146,7 @@ void TstSettingsStore::foreignFilesStaySilentAndUntouched_data()
     QTest::newRow("UTF-16") << QByteArray("\xff\xfe[\0S\0]\0\n\0", 10);
     QTest::newRow("Latin-1") << QByteArray("[Settings]\nOwner=Zo\xeb\nLastReminderDate=2024-05-01\n");
     QTest::newRow("comments only") << QByteArray("; kept by hand\n# do not touch\n");
+    QTest::newRow("lone carriage return") << QByteArray("[Settings]\nOther=1\rLastReminderDate=2024-05-01\n");
     QTest::newRow("header unclosed") << QByteArray("[Settings\nLastReminderDate=2024-05-01\n");
     QTest::newRow("line without =") << own + "just some words\n";
     QTest::newRow("value written twice") << own + "LastReminderDate=2024-06-01\n";
@@ -196,6 +197,9 @@ void TstSettingsStore::ownFilesKeepEverythingElse_data()
     QTest::newRow("another group, CR LF")
         << QByteArray("[General]\r\nfoo=bar\r\n")
         << QByteArray("[General]\r\nfoo=bar\r\n\r\n[Settings]\r\nLastReminderDate=" + kToday + "\r\n") << 0;
+    // The date would take the file past 64 KiB, and so out of the reader's reach.
+    const QByteArray full = "[Settings]\nOther=" + QByteArray(65500, 'x') + "\n";
+    QTest::newRow("no room for the date") << full << full << 0;
     QTest::newRow("byte-order mark, due") << QByteArray("\xef\xbb\xbf[Settings]\nLastReminderDate=2024-05-01\n")
                                           << QByteArray("\xef\xbb\xbf" + fresh) << 1;
     // clang-format on

@@ -80,14 +80,19 @@ private slots:
     {
         QTest::addColumn<bool>("endDuringReminder");
         QTest::addColumn<QStringList>("steps");
-        QTest::newRow("reminder answered") << false << QStringList{"reminder seeded=1", "main window"};
-        // As a signal does while the reminder's box waits: no main window follows.
-        QTest::newRow("end asked for during the reminder") << true << QStringList{"reminder seeded=1"};
+        QTest::addColumn<QString>("storedDate");
+        QTest::newRow("reminder answered")
+            << false << QStringList{"reminder seeded=1", "main window"} << "2026-12-07";
+        // As a signal does while the reminder's box waits: no main window
+        // follows, and the box closed unanswered stores nothing.
+        QTest::newRow("end asked for during the reminder")
+            << true << QStringList{"reminder seeded=1"} << "2026-01-01";
     }
     void startupRunsItsStepsInOrder()
     {
         QFETCH(bool, endDuringReminder);
         QFETCH(QStringList, steps);
+        QFETCH(QString, storedDate);
         FakeServices fake;
         Shutdown shutdown;
         fake.settings.values.insert(kLastReminderDateKey, QStringLiteral("2026-01-01")); // reminder due
@@ -99,6 +104,7 @@ private slots:
         };
         QCOMPARE(StartApplication(fake.services, shutdown, [&] { log << "main window"; }), !endDuringReminder);
         QCOMPARE(log, steps);
+        QCOMPARE(fake.settings.values.value(kLastReminderDateKey), storedDate);
     }
 
     void secondCopyIsRefused()

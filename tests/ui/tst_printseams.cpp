@@ -1,12 +1,15 @@
 // Writing a PDF through the real QSaveFile and QPdfWriter: a written file
 // is whole, and a failure of the folder or of the painting leaves nothing
 // behind, not even a partial or temporary file, and keeps an older file.
+// The print module is loaded only when asked for, and only a module of
+// this build.
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "dependency/modNicotineDependancy.h"
+#include "doubles/LogCapture.h"
 #include "report/ResultReport.h"
 #include "ui/PrintSeams.h"
 #include "ui/ReportPainter.h"
@@ -123,15 +126,28 @@ private slots:
         // A folder of this test's own: any user can make one in /tmp and put
         // a module there that this process would load.
         const QTemporaryDir scratch;
-        QtPrintouts missing({scratch.filePath(QStringLiteral("no-such-folder"))});
+        QtPrintouts missing(scratch.filePath(QStringLiteral("no-such-folder")));
         const OutputOutcome outcome = missing.print(QStringLiteral("doc"),
                                                     [](QPagedPaintDevice &) { return true; });
         QCOMPARE(outcome.status, OutputOutcome::Failed);
         QVERIFY(!outcome.reason.isEmpty());
 
-        QtPrintouts built({QStringLiteral(CINDREL_PRINT_MODULE_DIR)});
+        QtPrintouts built(QStringLiteral(CINDREL_PRINT_MODULE_DIR));
         QVERIFY(built.printEntry());
         QVERIFY(printSupportLoaded());
+    }
+
+    void moduleOfAnotherBuildIsRefused()
+    {
+        testing::LogCapture log;
+        QtPrintouts foreign(QStringLiteral(CINDREL_FOREIGN_PRINT_MODULE_DIR));
+        // No entry: print() fails as when the module is missing.
+        QVERIFY(!foreign.printEntry());
+        QCOMPARE(log.programLines().size(), 1u);
+        const QString line = log.programLines().front().message;
+        for (const char *named :
+             {CINDREL_FOREIGN_PRINT_MODULE_DIR "/cindrel-print", "0.9-0123456789abcdef", CINDREL_PRINT_STAMP})
+            QVERIFY2(line.contains(QLatin1String(named)), qPrintable(line));
     }
 };
 
