@@ -34,8 +34,10 @@ PACKAGES=(
   imagemagick
   fonts-dejavu-core
   dbus-x11
-  # The report test reads the saved PDF's text (pdftotext, pdfinfo)
+  # The report tests read the saved PDF's text (pdftotext, pdfinfo) and
+  # compile a locale's paper from its definition (locales)
   poppler-utils
+  locales
   # The accessibility test: the AT-SPI bus and registry, their Python
   # bindings, dbus-send to ask the bus, pgrep to find the bus's process
   at-spi2-core

@@ -5,17 +5,17 @@
 
 #include "Identity.h"
 #include "app/CommandLine.h"
-#include "ui/Lifecycle.h"
 #include "dependency/modNicotineDependancy.h"
 #include "farewell/modTellAFriend.h"
 #include "platform/Platform.h"
-#include "ui/PrintSeams.h"
 #include "platform/SystemClock.h"
-#include "ui/WidgetSeams.h"
 #include "ui/FrmMain.h"
+#include "ui/Lifecycle.h"
 #include "ui/LightStyle.h"
 #include "ui/Look.h"
+#include "ui/PrintSeams.h"
 #include "ui/Translations.h"
+#include "ui/WidgetSeams.h"
 
 using namespace cindrel;
 
@@ -79,7 +79,7 @@ int main(int argc, char **argv)
     DesktopBrowser browser;
     const std::unique_ptr<SettingsStore> settings = makeSettingsStore();
     SystemClock clock;
-    ClockRandom random;
+    SystemRandom random;
     // The guard gives up the lock or mutex in its destructor, when main returns.
     const std::unique_ptr<InstanceGuard> guard = makeInstanceGuard();
     QtPrintouts printouts;

@@ -284,7 +284,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
         <translation>niedrig</translation>
     </message>
     <message>
-        <source>moderate</source>
+        <source>medium</source>
         <translation>mittel</translation>
     </message>
     <message>
@@ -292,14 +292,19 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
         <translation>hoch</translation>
     </message>
     <message>
-        <source>Heaviness of Smoking Index (questions 1 and 2): %1 of %2, %3</source>
-        <extracomment>The line under the total score; %1 is the index (0 to %2), %3 its band: &quot;low&quot;, &quot;moderate&quot; or &quot;high&quot;. &quot;Heaviness of Smoking Index&quot; is the name of a clinical measure.</extracomment>
-        <translation>Heaviness of Smoking Index (Fragen 1 und 2): %1 von %2, %3</translation>
+        <source>Heaviness of Smoking Index (HSI), questions 1 and 2: %1 of %2, %3</source>
+        <extracomment>The line under the total score; %1 is the index (0 to %2), %3 its band: &quot;low&quot;, &quot;medium&quot; or &quot;high&quot;. &quot;Heaviness of Smoking Index&quot; is the name of a clinical measure, HSI its abbreviation.</extracomment>
+        <translation>Heaviness of Smoking Index (HSI), Fragen 1 und 2: %1 von %2, %3</translation>
     </message>
     <message>
-        <source>Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; bands as in the NIDA Data Share instrument page.</source>
-        <extracomment>The source of the index and its bands, in the report&apos;s small print; the citation stays as it is.</extracomment>
-        <translation>Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; Einteilung wie auf der Seite des Instruments bei NIDA Data Share.</translation>
+        <source>Heaviness of Smoking Index (HSI): Heatherton et al., Br J Addict 1989. Bands from the NIDA Data Share instrument page: %1.</source>
+        <extracomment>The source of the index and its bands, in the report&apos;s small print; the citation stays as it is. %1 lists the bands with their values: &quot;0–1 low, 2–4 medium, 5–6 high&quot;.</extracomment>
+        <translation>Heaviness of Smoking Index (HSI): Heatherton et al., Br J Addict 1989. Einteilung gemäß der Instrumentenseite von NIDA Data Share: %1.</translation>
+    </message>
+    <message>
+        <source>%1–⁠%2&#xa0;%3</source>
+        <extracomment>A band of the index with its values in the small print, &quot;2–4 medium&quot;: %1 to %2, band %3; a word joiner after the dash and a no-break space keep it on one line.</extracomment>
+        <translation>%1–⁠%2&#xa0;%3</translation>
     </message>
 </context>
 <context>

@@ -22,8 +22,8 @@
     <message>
         <source>Measures a smoker&apos;s dependence on nicotine: six questions, a score from
 0 to 10 and a verdict.</source>
-        <translation>Mide la dependencia de la nicotina que tiene un fumador: seis preguntas,
-una puntuación de 0 a 10 y un veredicto.</translation>
+        <translation>Mide la dependencia de la nicotina en un fumador: seis preguntas, una
+puntuación de 0 a 10 y un veredicto.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -140,7 +140,7 @@ La página de manual %1(1) da los detalles.</translation>
     </message>
     <message>
         <source>After one hour</source>
-        <translation>Después de una hora</translation>
+        <translation>Más de una hora después</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -284,22 +284,27 @@ La página de manual %1(1) da los detalles.</translation>
         <translation>bajo</translation>
     </message>
     <message>
-        <source>moderate</source>
-        <translation>moderado</translation>
+        <source>medium</source>
+        <translation>medio</translation>
     </message>
     <message>
         <source>high</source>
         <translation>alto</translation>
     </message>
     <message>
-        <source>Heaviness of Smoking Index (questions 1 and 2): %1 of %2, %3</source>
-        <extracomment>The line under the total score; %1 is the index (0 to %2), %3 its band: &quot;low&quot;, &quot;moderate&quot; or &quot;high&quot;. &quot;Heaviness of Smoking Index&quot; is the name of a clinical measure.</extracomment>
-        <translation>Heaviness of Smoking Index (preguntas 1 y 2): %1 de %2, %3</translation>
+        <source>Heaviness of Smoking Index (HSI), questions 1 and 2: %1 of %2, %3</source>
+        <extracomment>The line under the total score; %1 is the index (0 to %2), %3 its band: &quot;low&quot;, &quot;medium&quot; or &quot;high&quot;. &quot;Heaviness of Smoking Index&quot; is the name of a clinical measure, HSI its abbreviation.</extracomment>
+        <translation>Heaviness of Smoking Index (HSI), preguntas 1 y 2: %1 de %2, %3</translation>
     </message>
     <message>
-        <source>Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; bands as in the NIDA Data Share instrument page.</source>
-        <extracomment>The source of the index and its bands, in the report&apos;s small print; the citation stays as it is.</extracomment>
-        <translation>Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; niveles según la página del instrumento en NIDA Data Share.</translation>
+        <source>Heaviness of Smoking Index (HSI): Heatherton et al., Br J Addict 1989. Bands from the NIDA Data Share instrument page: %1.</source>
+        <extracomment>The source of the index and its bands, in the report&apos;s small print; the citation stays as it is. %1 lists the bands with their values: &quot;0–1 low, 2–4 medium, 5–6 high&quot;.</extracomment>
+        <translation>Heaviness of Smoking Index (HSI): Heatherton et al., Br J Addict 1989. Niveles según la ficha del instrumento en NIDA Data Share: %1.</translation>
+    </message>
+    <message>
+        <source>%1–⁠%2&#xa0;%3</source>
+        <extracomment>A band of the index with its values in the small print, &quot;2–4 medium&quot;: %1 to %2, band %3; a word joiner after the dash and a no-break space keep it on one line.</extracomment>
+        <translation>%1–⁠%2&#xa0;%3</translation>
     </message>
 </context>
 <context>
@@ -446,7 +451,7 @@ La página de manual %1(1) da los detalles.</translation>
     </message>
     <message>
         <source>Nicotine Dependency describes your &quot;craving&quot; for nicotine from smoking. Nicotine has very bad effects on the health of person affecting his / her heart, brain and other body functions.</source>
-        <translation>La dependencia de la nicotina describe su «ansia» de la nicotina que le aporta el tabaco. La nicotina es muy perjudicial para la salud: afecta al corazón, al cerebro y a otras funciones del cuerpo.</translation>
+        <translation>La dependencia de la nicotina describe su «ansia» de la nicotina que obtiene al fumar. La nicotina es muy perjudicial para la salud: afecta al corazón, al cerebro y a otras funciones del cuerpo.</translation>
     </message>
     <message>
         <source>Enter Name</source>

@@ -284,22 +284,27 @@ La page de manuel %1(1) donne les détails.</translation>
         <translation>faible</translation>
     </message>
     <message>
-        <source>moderate</source>
-        <translation>modéré</translation>
+        <source>medium</source>
+        <translation>moyen</translation>
     </message>
     <message>
         <source>high</source>
         <translation>élevé</translation>
     </message>
     <message>
-        <source>Heaviness of Smoking Index (questions 1 and 2): %1 of %2, %3</source>
-        <extracomment>The line under the total score; %1 is the index (0 to %2), %3 its band: &quot;low&quot;, &quot;moderate&quot; or &quot;high&quot;. &quot;Heaviness of Smoking Index&quot; is the name of a clinical measure.</extracomment>
-        <translation>Heaviness of Smoking Index (questions 1 et 2)&#xa0;: %1 sur %2, %3</translation>
+        <source>Heaviness of Smoking Index (HSI), questions 1 and 2: %1 of %2, %3</source>
+        <extracomment>The line under the total score; %1 is the index (0 to %2), %3 its band: &quot;low&quot;, &quot;medium&quot; or &quot;high&quot;. &quot;Heaviness of Smoking Index&quot; is the name of a clinical measure, HSI its abbreviation.</extracomment>
+        <translation>Heaviness of Smoking Index (HSI), questions 1 et 2&#xa0;: %1 sur %2, %3</translation>
     </message>
     <message>
-        <source>Heaviness of Smoking Index: Heatherton et al., Br J Addict 1989; bands as in the NIDA Data Share instrument page.</source>
-        <extracomment>The source of the index and its bands, in the report&apos;s small print; the citation stays as it is.</extracomment>
-        <translation>Heaviness of Smoking Index&#xa0;: Heatherton et al., Br J Addict 1989&#xa0;; niveaux selon la page de l’instrument sur NIDA Data Share.</translation>
+        <source>Heaviness of Smoking Index (HSI): Heatherton et al., Br J Addict 1989. Bands from the NIDA Data Share instrument page: %1.</source>
+        <extracomment>The source of the index and its bands, in the report&apos;s small print; the citation stays as it is. %1 lists the bands with their values: &quot;0–1 low, 2–4 medium, 5–6 high&quot;.</extracomment>
+        <translation>Heaviness of Smoking Index (HSI)&#xa0;: Heatherton et al., Br J Addict 1989. Niveaux selon la fiche de l’instrument sur NIDA Data Share&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1–⁠%2&#xa0;%3</source>
+        <extracomment>A band of the index with its values in the small print, &quot;2–4 medium&quot;: %1 to %2, band %3; a word joiner after the dash and a no-break space keep it on one line.</extracomment>
+        <translation>%1–⁠%2&#xa0;%3</translation>
     </message>
 </context>
 <context>
@@ -446,7 +451,7 @@ La page de manuel %1(1) donne les détails.</translation>
     </message>
     <message>
         <source>Nicotine Dependency describes your &quot;craving&quot; for nicotine from smoking. Nicotine has very bad effects on the health of person affecting his / her heart, brain and other body functions.</source>
-        <translation>La dépendance à la nicotine décrit votre «&#xa0;besoin&#xa0;» de la nicotine que vous apporte le tabac. La nicotine a des effets très néfastes sur la santé&#xa0;: elle atteint le cœur, le cerveau et d’autres fonctions du corps.</translation>
+        <translation>La dépendance à la nicotine décrit votre «&#xa0;besoin&#xa0;» de la nicotine que vous absorbez en fumant. La nicotine a des effets très néfastes sur la santé&#xa0;: elle atteint le cœur, le cerveau et d’autres fonctions du corps.</translation>
     </message>
     <message>
         <source>Enter Name</source>

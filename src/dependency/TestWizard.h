@@ -1,12 +1,11 @@
 #pragma once
 // The rules of the main window's three-step test wizard that need no window:
-// the sex list, the personal-details checks, the age box's keys, and the
-// wizard's messages.
+// the sex list, the personal-details checks and the name's trimming, the age
+// box's keys, and the wizard's messages.
 
 #include <QCoreApplication>
 #include <optional>
 
-#include "farewell/ReferralFields.h"
 #include "modNicotineDependancy.h"
 
 namespace cindrel {
@@ -20,6 +19,21 @@ inline constexpr int kMaxAge = 150;
 /// this long is refused at the start anyway (see parseAge).
 inline constexpr int kMaxTakerNameLength = 200;
 inline constexpr int kMaxAgeTextLength = 16;
+
+/// The text without its leading and trailing spaces (code 32), as the test
+/// taker's name, and the referral values too, are trimmed. Tabs and line breaks
+/// stay: QString::trimmed() would take every kind of white space, so it
+/// does not do here.
+inline QString trimBlanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text.at(first) == u' ')
+        ++first;
+    while (end > first && text.at(end - 1) == u' ')
+        --end;
+    return text.mid(first, end - first);
+}
 
 /// The age held by text when it is digits only (leading zeros allowed) and
 /// lies between kMinAge and kMaxAge; nothing otherwise. Never overflows,

@@ -133,8 +133,8 @@ QStringList choiceTexts(int k);
 /// follow-up; the report gives the index beside the score.
 inline constexpr int kMaxHeavinessIndex = 6;
 
-/// One band of the index: the values it spans and its name (English,
-/// context "ResultReport").
+/// One band of the index: the values it spans and its name as the NIDA Data
+/// Share instrument page names it (English, context "ResultReport").
 struct HeavinessBandRow {
     std::int16_t first;
     std::int16_t last;
@@ -145,7 +145,7 @@ struct HeavinessBandRow {
 inline constexpr auto kHeavinessBands = std::to_array<HeavinessBandRow>({
     //: A band of the Heaviness of Smoking Index, after its value: "5 of 6, high".
     {0, 1, QT_TRANSLATE_NOOP("ResultReport", "low")},
-    {2, 4, QT_TRANSLATE_NOOP("ResultReport", "moderate")},
+    {2, 4, QT_TRANSLATE_NOOP("ResultReport", "medium")},
     {5, kMaxHeavinessIndex, QT_TRANSLATE_NOOP("ResultReport", "high")},
 });
 // clang-format on

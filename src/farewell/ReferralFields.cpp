@@ -6,13 +6,13 @@ namespace cindrel {
 
 QString placeholderFor(ReferralField field)
 {
-    return QCoreApplication::translate("cindrel::Placeholders", rowOf(field).placeholder);
+    return QCoreApplication::translate("cindrel::Placeholders", referralFieldRow(field).placeholder);
 }
 
 QStringList placeholderTextsFor(ReferralField field)
 {
     const QString shown = placeholderFor(field);
-    const QString english = QString::fromUtf8(rowOf(field).placeholder);
+    const QString english = QString::fromUtf8(referralFieldRow(field).placeholder);
     return shown == english ? QStringList{shown} : QStringList{shown, english};
 }
 
@@ -30,7 +30,7 @@ QString fieldTooLongMessage(ReferralField field)
 {
     //: %1 is the number of characters the field takes.
     return QCoreApplication::translate("cindrel::ReferralChecks", "Please Enter At Most %1 Characters")
-        .arg(rowOf(field).maxLength);
+        .arg(referralFieldRow(field).maxLength);
 }
 
 QString emailSpaceMessage()

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "TableChecks.h"
+#include "dependency/TestWizard.h"
 #include "modTellAFriend.h"
 
 namespace cindrel {
@@ -77,24 +78,9 @@ inline constexpr std::array<ReferralFieldRow, 5> kReferralFields{{
 static_assert(rowsFollowKeys(kReferralFields, &ReferralFieldRow::field),
               "the rows must follow the ReferralField numbers");
 
-inline const ReferralFieldRow &rowOf(ReferralField field)
+inline const ReferralFieldRow &referralFieldRow(ReferralField field)
 {
     return kReferralFields[size_t(field)];
-}
-
-/// The text without its leading and trailing spaces (code 32), as referral
-/// values, and the test taker's name too, are trimmed. Tabs and line breaks
-/// stay: QString::trimmed() would take every kind of white space, so it
-/// does not do here.
-inline QString trimBlanks(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text.at(first) == u' ')
-        ++first;
-    while (end > first && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(first, end - first);
 }
 
 /// The text a field shows while nothing is entered, in the user's language,

@@ -46,7 +46,7 @@ void modTellAFriend::SubmitReferral(MessageBoxes &boxes, Browser &browser)
 
 QString buildReferralUrl(const modTellAFriend &referral)
 {
-    QString url = pageUrlForKey(QStringLiteral("qxvl-refer-a-friend"));
+    QString url = pageUrl(SitePage::refer_a_friend);
     int n = 0;
     for (const ReferralFieldRow &row : kReferralFields)
         url += QStringLiteral("&taf%1=").arg(++n) + encoded(referral.*row.value);

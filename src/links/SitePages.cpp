@@ -21,7 +21,7 @@ QString pageUrlForKey(const QString &key)
 
 QString pageUrl(SitePage page)
 {
-    return pageUrlForKey(QLatin1String(rowOf(page).key));
+    return pageUrlForKey(QLatin1String(sitePageRow(page).key));
 }
 
 void OpenSitePage(Browser &browser, SitePage page)

@@ -18,11 +18,13 @@ enum class SitePage {
     co_brand,
     home_page,
     download_web_page,
+    refer_a_friend,
 };
 
 /// One page: its key in the URL, and what a control that opens it opens,
 /// as a screen reader describes it (English, context
-/// "cindrel::Accessibility").
+/// "cindrel::Accessibility"; none for the referral's page, which the
+/// referral request opens with its query after the key).
 struct SitePageRow {
     SitePage page;
     const char *key;
@@ -46,12 +48,13 @@ inline constexpr SitePageRow kSitePages[] = {
      QT_TRANSLATE_NOOP("cindrel::Accessibility", "Opens the forum's home page in your web browser")},
     {SitePage::download_web_page, "download-web-page",
      QT_TRANSLATE_NOOP("cindrel::Accessibility", "Opens the download page in your web browser")},
+    {SitePage::refer_a_friend, "qxvl-refer-a-friend", nullptr},
 };
 // clang-format on
 
 static_assert(rowsFollowKeys(kSitePages, &SitePageRow::page), "the rows must follow the SitePage numbers");
 
-inline const SitePageRow &rowOf(SitePage page)
+inline const SitePageRow &sitePageRow(SitePage page)
 {
     return kSitePages[size_t(page)];
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The services whose real variant differs from one system to the next,
 // made by the one file CMake builds for the target: PlatformLinux.cpp or
-// PlatformWindows.cpp.
+// PlatformWindows.cpp; and the locale's paper, read there too.
 
+#include <QLocale>
 #include <functional>
 #include <memory>
 
@@ -25,5 +26,14 @@ std::unique_ptr<InstanceGuard> makeInstanceGuard();
 /// SIGHUP, and a second of them ends the process at once. Windows: the end
 /// of the session. Call it once, after the application object is made.
 void routeEndRequests(const std::function<void()> &endProgram);
+
+/// The paper size (width and height in millimetres) for a size the locale
+/// gives: that size when it is a plausible sheet, otherwise Letter where the
+/// locale measures in US units and A4 everywhere else (PaperSize.cpp).
+QSizeF paperSizeFor(int widthMm, int heightMm, QLocale::MeasurementSystem measurement);
+
+/// The paper size of the user's locale (LC_PAPER on glibc, the regional
+/// format's paper on Windows), through paperSizeFor.
+QSizeF localePaperSize();
 
 } // namespace cindrel

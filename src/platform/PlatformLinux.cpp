@@ -14,7 +14,6 @@
 #include "platform/IniSettingsStore.h"
 #include "platform/LockFileGuard.h"
 #include "platform/Platform.h"
-#include "report/PaperSize.h"
 
 namespace cindrel {
 

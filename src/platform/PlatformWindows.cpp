@@ -8,7 +8,6 @@
 #include "platform/MutexInstanceGuard.h"
 #include "platform/Platform.h"
 #include "platform/RegistrySettingsStore.h"
-#include "report/PaperSize.h"
 
 namespace cindrel {
 

@@ -1,9 +1,9 @@
 #pragma once
-// The Clock seam on the system's local date and time, and the Random seam:
-// the process's one generator, seeded from the clock.
+// The Clock seam on the system's local date and time, and the Random seam on
+// Qt's generator of the process, which Qt seeds from the system.
 
+#include <QRandomGenerator>
 #include <cstdint>
-#include <random>
 
 #include "platform/Seams.h"
 
@@ -16,19 +16,19 @@ public:
 };
 
 /// The draw that 24 random bits give: bits * 2^-24, always in [0, 1).
-float unitFloatFromBits(std::uint32_t bits24);
+inline float unitFloatFromBits(std::uint32_t bits24)
+{
+    return static_cast<float>(bits24 & 0xFFFFFFu) * (1.0f / 16777216.0f);
+}
 
-/// A Mersenne Twister seeded from the clock. Each draw takes 24 random bits
-/// and scales them by 2^-24, so every draw is exact in single precision and
-/// strictly below 1.
-class ClockRandom : public Random {
+/// Draws from QRandomGenerator::global(), 24 bits at a time scaled by
+/// 2^-24, so every draw is exact in single precision and strictly below 1.
+class SystemRandom : public Random {
 public:
-    ClockRandom() { seedFromClock(); }
-    void seedFromClock() override;
-    float next() override { return unitFloatFromBits(static_cast<std::uint32_t>(engine_()) >> 8); }
-
-private:
-    std::mt19937 engine_;
+    /// Qt seeds its generator once per process from the system's entropy,
+    /// so every run draws a fresh sequence without any reseeding.
+    void seedFromClock() override {}
+    float next() override { return unitFloatFromBits(QRandomGenerator::global()->generate() >> 8); }
 };
 
 } // namespace cindrel

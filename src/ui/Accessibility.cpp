@@ -167,7 +167,7 @@ void setDropDownListName(QComboBox *list, const QString &name)
 
 QString opensPageDescription(SitePage page)
 {
-    return QCoreApplication::translate("cindrel::Accessibility", rowOf(page).description);
+    return QCoreApplication::translate("cindrel::Accessibility", sitePageRow(page).description);
 }
 
 } // namespace cindrel

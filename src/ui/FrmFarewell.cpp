@@ -108,7 +108,7 @@ FrmFarewell::FrmFarewell(AppContext &ctx, QWidget *parent)
     const auto makeLineField = [this, refer](ReferralField field, const QRect &place) {
         auto *edit = new QLineEdit(placeholderFor(field), refer);
         edit->setGeometry(place);
-        boundLength(edit, rowOf(field).maxLength,
+        boundLength(edit, referralFieldRow(field).maxLength,
                     [this, field] { ctx_.services.boxes.critical(fieldTooLongMessage(field)); });
         addField(field, edit);
     };
@@ -137,7 +137,7 @@ FrmFarewell::FrmFarewell(AppContext &ctx, QWidget *parent)
     // placeholder, so the placeholder rules and the missing-message check
     // treat it like the other fields.
     auto *message = new BoundedPlainTextEdit(placeholderFor(ReferralField::ReferralMessage),
-                                             rowOf(ReferralField::ReferralMessage).maxLength, refer);
+                                             referralFieldRow(ReferralField::ReferralMessage).maxLength, refer);
     connect(
         message, &BoundedPlainTextEdit::inputRejected, this,
         [this] { ctx_.services.boxes.critical(fieldTooLongMessage(ReferralField::ReferralMessage)); },
@@ -195,7 +195,7 @@ FrmFarewell::FrmFarewell(AppContext &ctx, QWidget *parent)
 
 void FrmFarewell::addField(ReferralField field, QWidget *edit)
 {
-    edit->setObjectName(QString::fromLatin1(rowOf(field).objectName));
+    edit->setObjectName(QString::fromLatin1(referralFieldRow(field).objectName));
     // The fields have no heading of their own and their text changes, so a
     // screen reader names them by what their placeholders ask for (without
     // a name they would all be read by the panel's title).
@@ -231,7 +231,7 @@ bool FrmFarewell::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::KeyPress: {
-        if (!rowOf(field).email)
+        if (!referralFieldRow(field).email)
             break;
         const auto *key = static_cast<QKeyEvent *>(event);
         if (typesSpace(key->text(), key->modifiers())) {

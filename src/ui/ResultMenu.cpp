@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QStandardPaths>
 
-#include "report/PaperSize.h"
+#include "platform/Platform.h"
 #include "report/ResultOutput.h"
 #include "report/ResultReport.h"
 #include "ui/ReportPainter.h"

@@ -92,7 +92,7 @@ private slots:
             return pageUrl(SitePage::home_page);
         }) << "cindrel.links" << "not handed to a browser" << "";
         QTest::newRow("referral not handed to a browser") << Provoke([](const QString &) {
-            DesktopBrowser().openUrl(pageUrlForKey(QStringLiteral("qxvl-refer-a-friend"))
+            DesktopBrowser().openUrl(pageUrl(SitePage::refer_a_friend)
                                      + QStringLiteral("&taf1=Ann&taf2=ann%40example.org"));
             return QStringLiteral("page=qxvl-refer-a-friend&... ");
         }) << "cindrel.links" << "not handed to a browser" << "Ann";

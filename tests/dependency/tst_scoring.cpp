@@ -128,10 +128,10 @@ private slots:
         QTest::addColumn<int>("cigarettes");     // choice of question 1, 0 to 3 points
         QTest::addColumn<int>("firstCigarette"); // choice of question 2, 3 to 0 points
         QTest::addColumn<QString>("index");
-        const char *index[4][4] = {{"3 moderate", "2 moderate", "1 low", "0 low"},
-                                   {"4 moderate", "3 moderate", "2 moderate", "1 low"},
-                                   {"5 high", "4 moderate", "3 moderate", "2 moderate"},
-                                   {"6 high", "5 high", "4 moderate", "3 moderate"}};
+        const char *index[4][4] = {{"3 medium", "2 medium", "1 low", "0 low"},
+                                   {"4 medium", "3 medium", "2 medium", "1 low"},
+                                   {"5 high", "4 medium", "3 medium", "2 medium"},
+                                   {"6 high", "5 high", "4 medium", "3 medium"}};
         for (int i = 0; i < 4; ++i) {
             for (int j = 0; j < 4; ++j)
                 QTest::addRow("%d/%d", i, j) << i << j << index[i][j];

@@ -2,7 +2,9 @@
 # The result kept only when the user asks: a whole test, then File > Save
 # Result as PDF through the real save dialog, which suggests a dated name in
 # the documents folder; the PDF's text holds the name, every question with
-# its answer, the score, the Heaviness of Smoking Index and the verdict.
+# its answer, the score, the Heaviness of Smoking Index with its bands and
+# the verdict, on the paper of LC_PAPER: en_US's Letter, compiled from the
+# system's definition into a private LOCPATH.
 # Showing the result writes nothing.
 # A save into a folder that is a regular file (which fails for root too,
 # unlike a read-only folder) shows the program's message box and leaves
@@ -11,6 +13,13 @@
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 command -v pdftotext >/dev/null || e2e_fail "no pdftotext (install poppler-utils with: bash scripts/deps.sh)"
+mkdir -p "$E2E_TMP/locales"
+printf 'LC_PAPER\ncopy "en_US"\nEND LC_PAPER\n' >"$E2E_TMP/paper"
+localedef --quiet -c -i "$E2E_TMP/paper" -f UTF-8 "$E2E_TMP/locales/en_US.UTF-8" || true
+[[ -f $E2E_TMP/locales/en_US.UTF-8/LC_PAPER ]] ||
+  e2e_fail "localedef made no LC_PAPER (install locales with: bash scripts/deps.sh)"
+unset LC_ALL
+export LOCPATH=$E2E_TMP/locales LC_PAPER=en_US.UTF-8
 
 mkdir -p "$HOME/Documents" "$E2E_TMP/dest"
 printf 'not a folder\n' >"$E2E_TMP/dest/blocker"
@@ -53,10 +62,11 @@ e2e_wait_until "$E2E_WAIT" "the PDF in the documents folder" \
   compgen -G "$HOME/Documents/$CINDREL_NAME result ????-??-??.pdf" >/dev/null
 pdf=$(compgen -G "$HOME/Documents/$CINDREL_NAME result ????-??-??.pdf")
 [[ $(find "$HOME/Documents" -mindepth 1 | wc -l) == 1 ]] || e2e_fail "more than the PDF in Documents: $(ls -A "$HOME/Documents")"
-# The page's text in reading order, as one line with single blanks, where
+# The page's text in reading order, as one line with single blanks (no-break
+# spaces too), where
 # each question and answer reads whole; and line by line as laid out, where
 # each heading stands beside its value.
-text=$(pdftotext "$pdf" - | tr -s '[:space:]' ' ')
+text=$(pdftotext "$pdf" - | sed 's/\xc2\xa0/ /g' | tr -s '[:space:]' ' ')
 layout=$(pdftotext -layout "$pdf" - | tr -s ' ')
 expect_text()
 {
@@ -70,7 +80,7 @@ expect_line "Name: Ann Example"
 expect_line "Age: 42"
 expect_line "Sex: Female"
 expect_line "Total score 4 of 10"
-expect_line "Heaviness of Smoking Index (questions 1 and 2): 2 of 6, moderate"
+expect_line "Heaviness of Smoking Index (HSI), questions 1 and 2: 2 of 6, medium"
 expect_line "You are slightly dependent on nicotine"
 expect_line "$CINDREL_NAME version $CINDREL_VERSION"
 for line in \
@@ -80,10 +90,15 @@ for line in \
   "4. Which cigarette is the most satisfying?" \
   "5. Do you smoke even when you are sick in bed?" \
   "6. Do you smoke more frequently in the first half of the day?" \
-  "Between 11- 20" "Between half an hour to an hour" "Yes" "The others" "No"; do
+  "Between 11- 20" "Between half an hour to an hour" "Yes" "The others" "No" \
+  "Bands from the NIDA Data Share instrument page: 0–1 low, 2–4 medium, 5–6 high."; do
   expect_text "$line"
 done
 [[ $(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}') == 1 ]] || e2e_fail "the report is not one page"
+# en_US's paper, 216 x 279 mm, is written as Letter, 612 x 792 points (A4
+# would be 595 x 842).
+size=$(pdfinfo "$pdf" | awk '/^Page size:/ {printf "%.0f x %.0f", $3, $5}')
+e2e_expect "the page size in points" "$size" "612 x 792"
 
 # A folder that is a regular file: refused with a message box, nothing left.
 save_dialog

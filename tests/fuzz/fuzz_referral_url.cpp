@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (c.unicode() < 0x21 || c.unicode() > 0x7e)
             std::abort(); // nothing raw: no blank, control or non-ASCII character
 
-    const QString prefix = pageUrlForKey(QStringLiteral("qxvl-refer-a-friend")) + QLatin1Char('&');
+    const QString prefix = pageUrl(SitePage::refer_a_friend) + QLatin1Char('&');
     if (!url.startsWith(prefix))
         std::abort();
 

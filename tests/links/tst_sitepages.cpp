@@ -31,6 +31,7 @@ private slots:
         QTest::newRow("co-brand") << SitePage::co_brand << "co-brand";
         QTest::newRow("home-page") << SitePage::home_page << "home-page";
         QTest::newRow("download-web-page") << SitePage::download_web_page << "download-web-page";
+        QTest::newRow("qxvl-refer-a-friend") << SitePage::refer_a_friend << "qxvl-refer-a-friend";
         // clang-format on
     }
 
@@ -41,7 +42,7 @@ private slots:
         // HTTPS, the product path, the page script, the key, and nothing after it.
         const QString expected = QStringLiteral("https://") + QLatin1String(config::kSiteHost)
                                  + QStringLiteral("/cindrel/ssd.php?page=") + key;
-        QCOMPARE(QLatin1String(rowOf(page).key), key);
+        QCOMPARE(QLatin1String(sitePageRow(page).key), key);
         QCOMPARE(pageUrl(page), expected);
         QCOMPARE(pageUrlForKey(key), expected);
 
@@ -54,8 +55,9 @@ private slots:
 
     void forumAddressHasNoScheme()
     {
-        QCOMPARE(forumAddress(), QLatin1String(config::kForumAddress));
-        QVERIFY(!forumAddress().contains(QLatin1Char('/')));
+        // A bare host name: no scheme, no path, not empty.
+        static const QRegularExpression host(QStringLiteral("^[A-Za-z0-9-]+(\\.[A-Za-z0-9-]+)+$"));
+        QVERIFY2(host.match(forumAddress()).hasMatch(), qPrintable(forumAddress()));
     }
 
     void windowTitleIsNameAndVersion()

@@ -1,12 +1,14 @@
-// The paper size taken from the locale, and where the save dialog opens: the
+// The paper size taken from the locale's LC_PAPER, and where the save dialog opens: the
 // documents folder when it exists, the home folder otherwise, and no folder
 // is made on the way. The save and print steps themselves are tested through
 // the main window (tst_frmmain).
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <clocale>
 
-#include "report/PaperSize.h"
+#include "platform/Platform.h"
 #include "report/ResultOutput.h"
 
 using namespace cindrel;
@@ -39,6 +41,43 @@ private slots:
         QFETCH(QLocale::MeasurementSystem, measurement);
         QFETCH(QSizeF, paper);
         QCOMPARE(paperSizeFor(width, height, measurement), paper);
+    }
+
+    void localePaperFollowsLcPaper_data()
+    {
+        QTest::addColumn<QString>("lcPaper");
+        QTest::addColumn<QSizeF>("paper");
+        QTest::newRow("en_US") << "en_US.UTF-8" << QSizeF(216, 279);
+        QTest::newRow("de_DE") << "de_DE.UTF-8" << QSizeF(210, 297);
+    }
+    void localePaperFollowsLcPaper()
+    {
+        QFETCH(QString, lcPaper);
+        QFETCH(QSizeF, paper);
+        // The locale's own LC_PAPER from the system's definitions, compiled
+        // into a private folder: no locale needs to be installed.
+        QTemporaryDir locales;
+        QFile source(locales.filePath(QStringLiteral("paper")));
+        QVERIFY(source.open(QIODevice::WriteOnly));
+        source.write("LC_PAPER\ncopy \"" + lcPaper.section('.', 0, 0).toLatin1() + "\"\nEND LC_PAPER\n");
+        source.close();
+        QProcess::execute(QStringLiteral("localedef"),
+                          {"--quiet", "-c", "-i", source.fileName(), "-f", "UTF-8", locales.filePath(lcPaper)});
+        QVERIFY2(QFile::exists(locales.filePath(lcPaper + "/LC_PAPER")), "localedef made no LC_PAPER");
+        const QByteArray all = qgetenv("LC_ALL");
+        const auto restore = qScopeGuard([&] {
+            qunsetenv("LC_PAPER");
+            qunsetenv("LOCPATH");
+            if (!all.isNull())
+                qputenv("LC_ALL", all);
+            std::setlocale(LC_ALL, "");
+        });
+        qunsetenv("LC_ALL");
+        qputenv("LOCPATH", QFile::encodeName(locales.path()));
+        qputenv("LC_PAPER", lcPaper.toLatin1());
+        // As QCoreApplication sets the process's locale at start.
+        QVERIFY(std::setlocale(LC_ALL, "") != nullptr);
+        QCOMPARE(localePaperSize(), paper);
     }
 
     void suggestedPath_data()

@@ -24,7 +24,6 @@
 #include "doubles/ActiveWindow.h"
 #include "doubles/FakeProgram.h"
 #include "links/SitePages.h"
-#include "report/PaperSize.h"
 #include "report/ScaleGeometry.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmMain.h"
@@ -270,20 +269,17 @@ private slots:
         if (!printouts.writes.empty()) {
             QVERIFY(printouts.suggestedPaths[0].endsWith("/" + name + ".pdf"));
             QCOMPARE(printouts.writes[0].path, chosen);
-            QCOMPARE(printouts.writes[0].paperMm, localePaperSize());
         }
         QCOMPARE(h->fake.boxes.texts(), message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(h->visibleSteps(), QList<int>{2});
         if (!printouts.lastPainter)
             return;
-        // What goes to the printer or the file: one page of the result.
+        // What goes to the printer or the file paints (tst_printseams: on
+        // one page of any paper).
         QBuffer pdf;
         QVERIFY(pdf.open(QIODevice::WriteOnly));
-        {
-            QPdfWriter writer(&pdf);
-            QVERIFY(printouts.lastPainter(writer));
-        }
-        QVERIFY(pdf.data().startsWith("%PDF") && pdf.data().contains("/Count 1"));
+        QPdfWriter writer(&pdf);
+        QVERIFY(printouts.lastPainter(writer));
     }
 
     void questionLists()

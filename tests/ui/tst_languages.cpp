@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -23,12 +24,13 @@
 #include "doubles/ActiveWindow.h"
 #include "doubles/FakeProgram.h"
 #include "doubles/WindowTexts.h"
-#include "ui/WidgetSeams.h"
 #include "report/ResultReport.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmFarewell.h"
 #include "ui/FrmMain.h"
+#include "ui/ReportPainter.h"
 #include "ui/Translations.h"
+#include "ui/WidgetSeams.h"
 
 using namespace cindrel;
 using cindrel::testing::FakeProgram;
@@ -325,23 +327,48 @@ private slots:
     }
 
     /// The report's line of the Heaviness of Smoking Index in each language,
-    /// for "More than 30" (3 points) and "Between half an hour to an hour" (1).
+    /// for "More than 30" (3 points) and "After one hour" (0),
+    /// and the small print's bands with their values. With
+    /// CINDREL_LANGUAGE_SHOTS naming a directory, the report is saved there
+    /// as a PDF too, to look at.
     void reportGivesTheHeavinessIndex_data() { languages_data(); }
     void reportGivesTheHeavinessIndex()
     {
         QFETCH(QString, language);
-        const QHash<QString, QString> lines{
-            {"en", "Heaviness of Smoking Index (questions 1 and 2): 4 of 6, moderate"},
-            {"de", "Heaviness of Smoking Index (Fragen 1 und 2): 4 von 6, mittel"},
-            {"fr", "Heaviness of Smoking Index (questions 1 et 2)\u00a0: 4 sur 6, modéré"},
-            {"es", "Heaviness of Smoking Index (preguntas 1 y 2): 4 de 6, moderado"}};
+        const QHash<QString, QStringList> lines{
+            {"en",
+             {"Heaviness of Smoking Index (HSI), questions 1 and 2: 3 of 6, medium",
+              "Bands from the NIDA Data Share instrument page: 0–\u20601\u00a0low, 2–\u20604\u00a0medium, "
+              "5–\u20606\u00a0high."}},
+            {"de",
+             {"Heaviness of Smoking Index (HSI), Fragen 1 und 2: 3 von 6, mittel",
+              "Einteilung gemäß der Instrumentenseite von NIDA Data Share: 0–\u20601\u00a0niedrig, "
+              "2–\u20604\u00a0mittel, "
+              "5–\u20606\u00a0hoch."}},
+            {"fr",
+             {"Heaviness of Smoking Index (HSI), questions 1 et 2\u00a0: 3 sur 6, moyen",
+              "Niveaux selon la fiche de l’instrument sur NIDA Data Share\u00a0: 0–\u20601\u00a0faible, "
+              "2–\u20604\u00a0moyen, 5–\u20606\u00a0élevé."}},
+            {"es",
+             {"Heaviness of Smoking Index (HSI), preguntas 1 y 2: 3 de 6, medio",
+              "Niveles según la ficha del instrumento en NIDA Data Share: 0–\u20601\u00a0bajo, "
+              "2–\u20604\u00a0medio, "
+              "5–\u20606\u00a0alto."}}};
         if (!lines.contains(language))
             QSKIP("no line written down for this language");
         installTranslations(QLocale(language));
         modNicotineDependancy test;
         test.setAnswer(1, choiceTexts(1).at(3));
-        test.setAnswer(2, choiceTexts(2).at(2));
-        QCOMPARE(buildResultReport(test, {}, QLocale(language)).heavinessLine, lines.value(language));
+        test.setAnswer(2, choiceTexts(2).at(3));
+        const ResultReport report = buildResultReport(test, {}, QLocale(language));
+        QCOMPARE(report.heavinessLine, lines[language][0]);
+        QVERIFY2(report.heavinessSource.startsWith("Heaviness of Smoking Index (HSI)"),
+                 qPrintable(report.heavinessSource));
+        QVERIFY2(report.heavinessSource.endsWith(lines[language][1]), qPrintable(report.heavinessSource));
+        if (const QString shots = qEnvironmentVariable("CINDREL_LANGUAGE_SHOTS"); !shots.isEmpty()) {
+            QPdfWriter pdf(QStringLiteral("%1/%2-report.pdf").arg(shots, language));
+            QVERIFY(paintResultReport(pdf, report));
+        }
     }
 
     void windowsShowWholeTexts_data() { languages_data(); }

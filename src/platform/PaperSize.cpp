@@ -1,4 +1,4 @@
-#include "PaperSize.h"
+#include "Platform.h"
 
 namespace cindrel {
 
