@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <array>
 
-#include "ui/Lifecycle.h"
 #include "farewell/ReferralFields.h"
+#include "ui/Lifecycle.h"
 
 class QCloseEvent;
 

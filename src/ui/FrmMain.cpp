@@ -23,7 +23,6 @@
 #include "dependency/TestWizard.h"
 #include "links/CoBrand.h"
 #include "links/SitePages.h"
-#include "ui/WidgetSeams.h"
 #include "report/ResultReport.h"
 #include "ui/Accessibility.h"
 #include "ui/FrmAbout.h"
@@ -32,6 +31,7 @@
 #include "ui/Look.h"
 #include "ui/ResultMenu.h"
 #include "ui/ScalePainter.h"
+#include "ui/WidgetSeams.h"
 
 namespace cindrel {
 

@@ -6,10 +6,10 @@
 #include <QTimer>
 #include <functional>
 
-#include "ui/Lifecycle.h"
 #include "dependency/modNicotineDependancy.h"
 #include "doubles/Doubles.h"
 #include "farewell/modTellAFriend.h"
+#include "ui/Lifecycle.h"
 
 namespace cindrel::testing {
 

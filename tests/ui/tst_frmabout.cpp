@@ -12,11 +12,11 @@
 #include <memory>
 
 #include "Identity.h"
-#include "ui/Lifecycle.h"
 #include "doubles/ActiveWindow.h"
 #include "doubles/FakeProgram.h"
 #include "links/SitePages.h"
 #include "ui/FrmAbout.h"
+#include "ui/Lifecycle.h"
 #include "ui/Look.h"
 
 using namespace cindrel;
