@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <string>
 #include <string_view>
@@ -55,7 +56,7 @@ int main()
     // (its messages and help name it, as on Linux: "cindrel").
     const std::wstring path = ownPath();
     const size_t folderEnd = path.find_last_of(L'\\') + 1;
-    const size_t dot = path.find_last_of(L'.');
+    const size_t dot = std::max(path.find_last_of(L'.'), folderEnd);
     const std::wstring program = path.substr(0, dot) + L".exe";
     const std::wstring name = path.substr(folderEnd, dot - folderEnd);
     const wchar_t *arguments = afterProgramName(GetCommandLineW());
