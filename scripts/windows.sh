@@ -4,7 +4,8 @@
 #   2. builds Qt for Windows, or reuses it from its cache (scripts/windows-qt.sh);
 #   3. cross-builds the program and its tests with MinGW-w64 into build-windows/;
 #   4. runs the unit and widget tests under wine, on Qt's offscreen platform;
-#   5. packs the NSIS installer and prints its path last:
+#   5. packs the NSIS installer, the portable zip of the same files and the
+#      winget manifest (checked), and prints the installer's path last:
 #      build-windows/Cindrel-<version>-win64.exe
 # CINDREL_WERROR=ON (as CI sets it) makes every warning in the program's own
 # code an error. See docs/windows.md.
@@ -61,4 +62,7 @@ step "5/5 installer"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 installer=$build/Cindrel-$version-win64.exe
 [[ -f $installer ]] || { echo "windows: cpack made no $installer" >&2; exit 1; }
+# The portable zip of the same files, and the winget manifest of the installer.
+python3 scripts/windows-zip.py "$build" >&2
+python3 scripts/winget.py "$build" >&2 && python3 scripts/winget-check.py "$build"
 echo "$installer"
