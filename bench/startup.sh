@@ -8,8 +8,16 @@
 # measures the CPU time each uses while idle on its window. Prints the
 # comparison; the raw records go to --output when given.
 #
-# usage: bench/startup.sh [--build DIR] [--rounds N] [--idle SECONDS]
-#                         [--settle SECONDS] [--output FILE]
+# With --wine WINDOWS-BUILD, both are the Windows build's instead
+# (scripts/windows.sh, then: cmake -DCINDREL_BUILD_BENCH=ON WINDOWS-BUILD &&
+# cmake --build WINDOWS-BUILD --target cindrel_bench_minimal), run under wine
+# from a copy of the installer's stripped files, the minimal window stripped
+# beside cindrel.exe; the probe still comes from --build. One wine server runs
+# throughout, as Windows runs before a program starts; the memory is that of
+# the program's wine process.
+#
+# usage: bench/startup.sh [--build DIR] [--wine WINDOWS-BUILD] [--rounds N]
+#                         [--idle SECONDS] [--settle SECONDS] [--output FILE]
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -18,6 +26,7 @@ rounds=20
 idle=10
 settle=1
 output=
+wine_build=
 wait_limit=20   # seconds any single wait may take
 
 die() { printf 'startup.sh: %s\n' "$*" >&2; exit 1; }
@@ -31,6 +40,7 @@ usage()
 while (($#)); do
   case $1 in
     --build) build=${2:?--build needs a directory}; shift 2 ;;
+    --wine) wine_build=${2:?--wine needs a directory}; shift 2 ;;
     --rounds) rounds=${2:?--rounds needs a number}; shift 2 ;;
     --idle) idle=${2:?--idle needs seconds}; shift 2 ;;
     --settle) settle=${2:?--settle needs seconds}; shift 2 ;;
@@ -51,8 +61,17 @@ program=$build/src/cindrel
 source "$build/identity.sh"
 reference=$build/bench/cindrel_bench_minimal
 probe=$build/bench/cindrel_bench_probe
+if [[ -n $wine_build ]]; then
+  [[ -x $probe ]] || die "missing $probe; build it with: cmake --build $build --target cindrel_bench_probe"
+  wine_build=$(cd "$wine_build" && pwd)
+  staged=$wine_build/_CPack_Packages/win64/NSIS/$CINDREL_NAME-$CINDREL_VERSION-win64
+  [[ -f $staged/bin/cindrel.exe ]] || die "no installer's files in $staged (run scripts/windows.sh)"
+  [[ -f $wine_build/bench/cindrel_bench_minimal.exe ]] ||
+    die "missing $wine_build/bench/cindrel_bench_minimal.exe; build it as the usage says"
+fi
 for binary in "$program" "$reference" "$probe"; do
-  [[ -x $binary ]] || die "missing $binary; build it with: cmake --build $build --target cindrel cindrel_bench_minimal cindrel_bench_probe"
+  [[ -n $wine_build || -x $binary ]] ||
+    die "missing $binary; build it with: cmake --build $build --target cindrel cindrel_bench_minimal cindrel_bench_probe"
 done
 for tool in Xvfb dbus-daemon; do
   command -v "$tool" >/dev/null 2>&1 || die "missing $tool (apt-get install xvfb dbus)"
@@ -111,6 +130,26 @@ bus=$(head -n1 "$tmp/bus")
 
 mkdir -p "$tmp/home" "$tmp/cache" "$tmp/data"
 today=$(date +%F)
+wine_env=()
+if [[ -n $wine_build ]]; then
+  # shellcheck source=scripts/wine.sh
+  source "$here/../scripts/wine.sh"
+  wine_init
+  export DISPLAY=$display
+  wineserver --persistent
+  wine reg add "HKCU\\Software\\$CINDREL_MAKER\\$CINDREL_NAME\\Settings" /v LastReminderDate /d "$today" /f >/dev/null
+  trap 'wineserver --kill 2>/dev/null || true; cleanup' EXIT
+  cp -r "$staged" "$tmp/windows"
+  x86_64-w64-mingw32-strip -o "$tmp/windows/bin/minimal.exe" "$wine_build/bench/cindrel_bench_minimal.exe"
+  # The probe starts one file: a script that becomes the wine process.
+  for name in cindrel minimal; do
+    printf '#!/bin/sh\nexec wine "%s" "$@"\n' "$tmp/windows/bin/$name.exe" >"$tmp/$name-wine"
+    chmod +x "$tmp/$name-wine"
+  done
+  program=$tmp/cindrel-wine reference=$tmp/minimal-wine
+  wine_env=(WINEPREFIX="$WINEPREFIX" WINEARCH="$WINEARCH" WINEDEBUG="$WINEDEBUG" WINEDLLOVERRIDES="$WINEDLLOVERRIDES")
+  build_type="Windows $(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$wine_build/CMakeCache.txt"), under $(wine --version)"
+fi
 runs=0
 
 # measure NAME [PROBE OPTIONS...] : one start of NAME in a fresh private
@@ -131,7 +170,7 @@ measure()
   printf '[Settings]\nLastReminderDate=%s\n' "$today" >"$dir/config/Cindrel/Cindrel.conf"
   if ! env -i PATH="$PATH" HOME="$tmp/home" LANG=C.UTF-8 DISPLAY="$display" QT_QPA_PLATFORM=xcb \
       DBUS_SESSION_BUS_ADDRESS="$bus" XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$dir/config" \
-      XDG_CACHE_HOME="$tmp/cache" XDG_DATA_HOME="$tmp/data" \
+      XDG_CACHE_HOME="$tmp/cache" XDG_DATA_HOME="$tmp/data" "${wine_env[@]}" \
       "$probe" run --timeout "$wait_limit" --expect-title "$title" --log "$dir/log" "$@" -- "$binary" \
       >"$dir/result"; then
     printf 'startup.sh: the %s start could not be measured; its output:\n' "$name" >&2
@@ -149,7 +188,7 @@ records=$tmp/records
 
 qt_version=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)
 echo "Start-up benchmark, $(date '+%Y-%m-%d %H:%M'), $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "${build_type:-unknown} build in $build, Qt $qt_version"
+echo "${build_type:-unknown} build in ${wine_build:-$build}, Qt $qt_version"
 echo "display $display (Xvfb 1280x1024x24, no window manager), $rounds rounds after one warm-up start each"
 measure minimal
 measure cindrel

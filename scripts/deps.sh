@@ -67,8 +67,9 @@ PACKAGES=(
 
 # Building and testing the Windows program (scripts/windows.sh asks for them
 # with --windows): the MinGW-w64 cross compilers, wine to run the Windows
-# build's tests, NSIS for its installer. The rest it needs (Xvfb, openbox,
-# the X tools, fonts, Qt's translations) is in the list above.
+# build's tests, NSIS for its installer, PyYAML for the check of the winget
+# manifest. The rest it needs (Xvfb, openbox, the X tools, fonts, Qt's
+# translations) is in the list above.
 WINDOWS_PACKAGES=(
   mingw-w64
   wine
@@ -76,6 +77,7 @@ WINDOWS_PACKAGES=(
   nsis
   osslsigncode
   openssl
+  python3-yaml
 )
 if [[ ${1:-} == --windows ]]; then
   PACKAGES+=("${WINDOWS_PACKAGES[@]}")

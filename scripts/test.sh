@@ -12,7 +12,9 @@
 #      end to end;
 #   6. Windows: the program cross-built with MinGW-w64, its unit and widget
 #      tests under wine, the installer, and the installed program end to end
-#      under wine (scripts/windows.sh, scripts/windows-e2e.sh).
+#      under wine (scripts/windows.sh, scripts/windows-e2e.sh), its console
+#      twin (scripts/windows-console.sh), and a second build of the same
+#      commit that must give the same bytes (scripts/windows-repro.sh).
 # Needs no terminal and no display; exits non-zero when any stage fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -95,6 +97,8 @@ fi
 stage "Windows: cross-build, tests under wine, installer, installed program under wine"
 bash scripts/windows.sh
 bash scripts/windows-e2e.sh build-windows
+bash scripts/windows-console.sh build-windows
+bash scripts/windows-repro.sh build-windows
 stage_done
 printf '\n==== stage times ====\n'
 printf '%s\n' "${timings[@]}"

@@ -5,7 +5,9 @@
 #   3. cross-builds the program and its tests with MinGW-w64 into build-windows/;
 #   4. runs the unit and widget tests under wine, on Qt's offscreen platform;
 #   5. packs the NSIS installer (stripped, signed when a key is given; see
-#      scripts/windows-sign.sh), checks its weight and prints its path last:
+#      scripts/windows-sign.sh), checks its weight, packs the portable zip of
+#      the same files and the winget manifest (checked), and prints the
+#      installer's path last:
 #      build-windows/Cindrel-<version>-win64.exe
 # CINDREL_WERROR=ON (as CI sets it) makes every warning in the program's own
 # code an error. See docs/windows.md.
@@ -70,4 +72,7 @@ installed_bytes=$(find "$staged" -type f -printf '%s\n' | awk '{sum += $1} END {
 printf 'windows: the installer is %s bytes, the installed files %s bytes\n' "$installer_bytes" "$installed_bytes" >&2
 ((installer_bytes <= 9 * 1024 * 1024)) || { echo "windows: the installer is over 9 MiB" >&2; exit 1; }
 ((installed_bytes <= 30 * 1024 * 1024)) || { echo "windows: the installed files are over 30 MiB" >&2; exit 1; }
+# The portable zip of the same files, and the winget manifest of the installer.
+python3 scripts/windows-zip.py "$build" >&2
+python3 scripts/winget.py "$build" >&2 && python3 scripts/winget-check.py "$build"
 echo "$installer"

@@ -25,11 +25,17 @@ set(CINDREL_FILE_VERSION_COMMAS ${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR
 string(SUBSTRING "${CINDREL_RELEASE_DATE}" 0 4 CINDREL_COPYRIGHT_YEAR)
 set(CINDREL_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/cindrel.manifest)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/cindrel.manifest.in ${CINDREL_MANIFEST} @ONLY)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/cindrel.rc.in ${CMAKE_CURRENT_BINARY_DIR}/cindrel.rc @ONLY)
-target_sources(cindrel PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/cindrel.rc)
-set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/cindrel.rc PROPERTIES
-  OBJECT_DEPENDS "${CINDREL_ICO};${CINDREL_MANIFEST}")
-add_dependencies(cindrel cindrel_ico)
+# The console twin cindrel.com (src/console) carries the same.
+foreach(target_and_file cindrel:cindrel.exe cindrel_console:cindrel.com)
+  string(REPLACE ":" ";" target_and_file ${target_and_file})
+  list(GET target_and_file 0 target)
+  list(GET target_and_file 1 CINDREL_RC_FILE_NAME)
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/cindrel.rc.in ${rc} @ONLY)
+  target_sources(${target} PRIVATE ${rc})
+  set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${CINDREL_ICO};${CINDREL_MANIFEST}")
+  add_dependencies(${target} cindrel_ico)
+endforeach()
 # A windowed program: no console window opens beside it.
 set_target_properties(cindrel PROPERTIES WIN32_EXECUTABLE ON)
 
@@ -109,4 +115,6 @@ set(CPACK_CINDREL_SIGN_SCRIPT ${PROJECT_SOURCE_DIR}/scripts/windows-sign.sh)
 # and the installer when the environment names a key.
 set(CPACK_CINDREL_SOURCE_DATE_EPOCH ${CINDREL_SOURCE_DATE_EPOCH})
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackProjectConfig.cmake)
+# The staged files' times are SOURCE_DATE_EPOCH when the packages are made.
+list(APPEND CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/FixedTimes.cmake)
 include(CPack)
