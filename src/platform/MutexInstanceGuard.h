@@ -11,10 +11,13 @@ namespace cindrel {
 /// the same logon session, holds a handle to the mutex
 /// Local\Cindrel-<user's SID>. The system closes a process's handles
 /// however it ends, and the mutex goes with the last one, so a copy that
-/// crashed never refuses a start. A mutex that cannot be made or opened
-/// for any other reason (another user's object of that name, no rights)
-/// lets the start go on: it is no proof of another copy. That is logged in
-/// cindrel.lock, naming the mutex and why.
+/// crashed never refuses a start. The mutex is made owned by the user, open
+/// to the user alone and labelled with the process's integrity level. An
+/// object of that name that another account owns, that carries a lower
+/// integrity level (a sandboxed process of the same user), that this user
+/// may not open, or that cannot be made for any other reason lets the start
+/// go on without the guard: it is no proof of another copy. That is logged
+/// in cindrel.lock, naming the mutex and why.
 class MutexInstanceGuard : public InstanceGuard {
 public:
     /// name empty: Local\Cindrel-<SID of the user this process runs as>.
@@ -30,6 +33,8 @@ public:
 
 private:
     QString name_;
+    /// The string form of this process's user's SID; empty when unknown.
+    QString userSid_;
     /// The mutex's handle while this copy holds one.
     void *handle_ = nullptr;
 };

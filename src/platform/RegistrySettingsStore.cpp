@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include <QList>
 #include <utility>
 
 #include "Identity.h"
 #include "LogCategories.h"
+#include "platform/SettingsFile.h"
 
 namespace cindrel {
 
@@ -70,38 +70,33 @@ struct FoundValue {
 
 /// Reads the value name of the open key: Absent when it is not there,
 /// Text for a REG_SZ (its text up to the first NUL, so that a value with
-/// or without its terminator reads alike), Unusable for anything else.
+/// or without its terminator reads alike), Unusable for anything else. One
+/// read into a buffer of the settings file's cap: a larger value, or one
+/// that grew past it since it was written, is not the program's, and the
+/// size the system reports is never trusted for an allocation.
 FoundValue readValue(HKEY key, const QString &name)
 {
-    const wchar_t *wideName = wide(name);
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        DWORD type = 0;
-        DWORD size = 0;
-        LSTATUS status = RegQueryValueExW(key, wideName, nullptr, &type, nullptr, &size);
-        if (status == ERROR_FILE_NOT_FOUND)
-            return {FoundValue::Absent, {}, {}};
-        if (status != ERROR_SUCCESS)
-            return {FoundValue::Unusable, {}, QStringLiteral("it cannot be read: ") + systemMessage(status)};
-        if (type != REG_SZ)
-            return {FoundValue::Unusable,
-                    {},
-                    QStringLiteral("it is ") + typeName(type) + QStringLiteral(", not text")};
-        QList<wchar_t> buffer(qsizetype(size / sizeof(wchar_t)) + 1, L'\0');
-        DWORD got = size;
-        status = RegQueryValueExW(key, wideName, nullptr, &type, reinterpret_cast<BYTE *>(buffer.data()), &got);
-        if (status == ERROR_MORE_DATA)
-            continue; // changed in between: ask its size again
-        if (status != ERROR_SUCCESS)
-            return {FoundValue::Unusable, {}, QStringLiteral("it cannot be read: ") + systemMessage(status)};
-        if (type != REG_SZ)
-            continue;
-        QString text = QString::fromWCharArray(buffer.constData(), qsizetype(got / sizeof(wchar_t)));
-        const qsizetype nul = text.indexOf(QChar(0));
-        if (nul >= 0)
-            text.truncate(nul);
-        return {FoundValue::Text, text, {}};
-    }
-    return {FoundValue::Unusable, {}, QStringLiteral("it keeps changing while it is read")};
+    QByteArray buffer(kMaxSettingsFileSize, '\0');
+    DWORD type = 0;
+    auto size = DWORD(buffer.size());
+    const LSTATUS status = RegQueryValueExW(key, wide(name), nullptr, &type,
+                                            reinterpret_cast<BYTE *>(buffer.data()), &size);
+    if (status == ERROR_FILE_NOT_FOUND)
+        return {FoundValue::Absent, {}, {}};
+    if (status == ERROR_MORE_DATA)
+        return {
+            FoundValue::Unusable, {}, QStringLiteral("it is larger than %1 bytes").arg(kMaxSettingsFileSize)};
+    if (status != ERROR_SUCCESS)
+        return {FoundValue::Unusable, {}, QStringLiteral("it cannot be read: ") + systemMessage(status)};
+    if (type != REG_SZ)
+        return {
+            FoundValue::Unusable, {}, QStringLiteral("it is ") + typeName(type) + QStringLiteral(", not text")};
+    QString text = QString::fromWCharArray(reinterpret_cast<const wchar_t *>(buffer.constData()),
+                                           qsizetype(size / sizeof(wchar_t)));
+    const qsizetype nul = text.indexOf(QChar(0));
+    if (nul >= 0)
+        text.truncate(nul);
+    return {FoundValue::Text, text, {}};
 }
 
 /// Closes a registry key when it goes out of scope.

@@ -1,14 +1,20 @@
 // The Windows single-instance guard: a copy that holds the mutex refuses
 // another, and one that ended, however it ended, refuses nothing.
 
+#include <windows.h>
+
+#include <sddl.h>
+
 #include <QProcess>
 #include <QThread>
 #include <QtTest>
 #include <cstdio>
 
+#include "doubles/LogCapture.h"
 #include "platform/MutexInstanceGuard.h"
 
 using namespace cindrel;
+using namespace cindrel::testing;
 
 namespace {
 const char kHoldVariable[] = "TST_MUTEXGUARD_HOLD";
@@ -45,6 +51,34 @@ private slots:
         QVERIFY(MutexInstanceGuard(name_).anotherCopyRunning());
         first.release();
         QVERIFY(!MutexInstanceGuard(name_).anotherCopyRunning());
+    }
+
+    /// An object of the guard's name made first by someone else, which this
+    /// user may or may not open: the start goes on, logged. (wine lets a
+    /// process give an object any owner, which Windows would refuse.)
+    void aForeignObjectRefusesNoStart_data()
+    {
+        QTest::addColumn<QString>("sddl"); // %1: this user's SID
+        QTest::newRow("another account's, open to all") << QStringLiteral("O:S-1-5-21-1-2-3-9D:(A;;GA;;;WD)");
+        QTest::newRow("another account's, closed") << QStringLiteral("O:S-1-5-21-1-2-3-9D:P");
+        QTest::newRow("this user's, low integrity") << QStringLiteral("O:%1D:(A;;GA;;;WD)S:(ML;;NW;;;LW)");
+    }
+    void aForeignObjectRefusesNoStart()
+    {
+        QFETCH(QString, sddl);
+        const QString user = MutexInstanceGuard().name().section(QLatin1Char('-'), 1);
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        QVERIFY(ConvertStringSecurityDescriptorToSecurityDescriptorW(
+            reinterpret_cast<const wchar_t *>(sddl.arg(user).utf16()), SDDL_REVISION_1, &descriptor, nullptr));
+        SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
+        HANDLE foreign = CreateMutexW(&attributes, FALSE, reinterpret_cast<const wchar_t *>(name_.utf16()));
+        LocalFree(descriptor);
+        LogCapture log;
+        const bool refused = MutexInstanceGuard(name_).anotherCopyRunning();
+        CloseHandle(foreign);
+        QVERIFY(!refused);
+        QVERIFY(!log.programLines().empty() && log.programLines().front().type == QtWarningMsg);
+        QCOMPARE(log.programLines().front().category, QStringLiteral("cindrel.lock"));
     }
 
     void aCopyThatWasKilledRefusesNothing()

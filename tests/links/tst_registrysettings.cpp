@@ -51,12 +51,16 @@ class TstRegistrySettings : public QObject {
     RawValue get() const
     {
         RawValue value;
-        BYTE buffer[512];
-        DWORD size = sizeof buffer;
-        if (RegGetValueW(HKEY_CURRENT_USER, wide(settingsKey()), L"LastReminderDate", RRF_RT_ANY | RRF_NOEXPAND,
-                         &value.type, buffer, &size)
-            == ERROR_SUCCESS)
-            value.bytes = QByteArray(reinterpret_cast<const char *>(buffer), qsizetype(size));
+        DWORD size = 0;
+        const auto read = [&](void *into) {
+            return RegGetValueW(HKEY_CURRENT_USER, wide(settingsKey()), L"LastReminderDate",
+                                RRF_RT_ANY | RRF_NOEXPAND, &value.type, into, &size);
+        };
+        if (read(nullptr) == ERROR_SUCCESS) {
+            value.bytes.resize(size);
+            if (read(value.bytes.data()) == ERROR_SUCCESS)
+                value.bytes.resize(size);
+        }
         return value;
     }
 
@@ -124,6 +128,8 @@ private slots:
         QTest::newRow("list") << int(REG_MULTI_SZ) << text(L"2027-02-03\0\0", 12);
         QTest::newRow("not a date") << int(REG_SZ) << text(L"tomorrow", 9);
         QTest::newRow("a day in another form") << int(REG_SZ) << text(L"03.02.2027", 11);
+        // A day, then NULs up to 1 MiB: larger than the program ever writes.
+        QTest::newRow("1 MiB") << int(REG_SZ) << text(L"2027-02-03", 10).leftJustified(1 << 20, '\0');
     }
     void hostileValuesAreLeftAsTheyAre()
     {
