@@ -23,7 +23,6 @@
 #include "dependency/TestWizard.h"
 #include "links/CoBrand.h"
 #include "links/SitePages.h"
-#include "ui/WidgetSeams.h"
 #include "report/ResultReport.h"
 #include "ui/Accessibility.h"
 #include "ui/FrmAbout.h"
@@ -32,6 +31,7 @@
 #include "ui/Look.h"
 #include "ui/ResultMenu.h"
 #include "ui/ScalePainter.h"
+#include "ui/WidgetSeams.h"
 
 namespace cindrel {
 
@@ -404,7 +404,7 @@ void FrmMain::buildMenus()
     connect(entry(help, "mnuAbout", tr("&About Software")), &QAction::triggered, this, [this] {
         // Transient for the main window, so that it gets no taskbar entry of
         // its own; it still opens centred on the screen.
-        auto *about = new FrmAbout(ctx_, this);
+        auto *about = new FrmAbout(ctx_.services.browser, this);
         about->setAttribute(Qt::WA_DeleteOnClose);
         about->exec();
     });

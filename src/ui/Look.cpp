@@ -10,6 +10,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <QStringList>
+#include <algorithm>
 #include <iterator>
 
 #include "Identity.h"
@@ -99,17 +100,12 @@ namespace {
 constexpr int kWindowIconSize = 32;
 constexpr int kPictureSizes[] = {32, 48, 64};
 
-QString iconPath(int size)
-{
-    return QStringLiteral(":/icons/cindrel-%1.png").arg(size);
-}
-
 // Read as PNG outright. Left to guess the format, the image reader first
 // loads every image-format plugin to ask whether it knows the file, which
 // costs the start several libraries it never uses.
 QPixmap readPng(int size)
 {
-    QImageReader reader(iconPath(size), "png");
+    QImageReader reader(QStringLiteral(":/icons/cindrel-%1.png").arg(size), "png");
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
 }
@@ -125,15 +121,10 @@ QPixmap applicationIconPixmap(qreal devicePixelRatio)
     // The smallest image with at least as many pixels as the box shows, or
     // the largest there is.
     const qreal needed = kWindowIconSize * devicePixelRatio;
-    int size = kPictureSizes[std::size(kPictureSizes) - 1];
-    for (const int candidate : kPictureSizes) {
-        if (candidate >= needed - 0.01) {
-            size = candidate;
-            break;
-        }
-    }
-    QPixmap picture = readPng(size);
-    picture.setDevicePixelRatio(qreal(size) / kWindowIconSize);
+    const auto *fits = std::find_if(std::begin(kPictureSizes), std::end(kPictureSizes) - 1,
+                                    [needed](int candidate) { return candidate >= needed - 0.01; });
+    QPixmap picture = readPng(*fits);
+    picture.setDevicePixelRatio(qreal(*fits) / kWindowIconSize);
     return picture;
 }
 

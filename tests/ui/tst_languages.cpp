@@ -23,12 +23,12 @@
 #include "doubles/ActiveWindow.h"
 #include "doubles/FakeProgram.h"
 #include "doubles/WindowTexts.h"
-#include "ui/WidgetSeams.h"
 #include "report/ResultReport.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmFarewell.h"
 #include "ui/FrmMain.h"
 #include "ui/Translations.h"
+#include "ui/WidgetSeams.h"
 
 using namespace cindrel;
 using cindrel::testing::FakeProgram;
@@ -383,7 +383,7 @@ private slots:
             look(w.main.get(), QStringLiteral("result %1").arg(w.dependency.TotalScore));
         }
 
-        auto about = std::make_unique<FrmAbout>(w.ctx);
+        auto about = std::make_unique<FrmAbout>(w.fake.browser);
         about->show();
         look(about.get(), QStringLiteral("About"));
         about.reset();
