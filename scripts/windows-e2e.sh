@@ -78,6 +78,14 @@ log "installing silently into $windows_dir"
 read -r -a folder_words <<<"$windows_dir"
 wine "$installer" /S "/D=${folder_words[0]}" "${folder_words[@]:1}"
 [[ -f $program ]] || fail "the installer put no program at $program"
+# The licence notices name the third-party code of every Qt DLL installed.
+notices=$unix_dir/licences/notices.txt
+[[ -f $notices ]] || fail "the installer put no licence notices at $notices"
+qt_prefix=$(sed -n 's|^Qt6_DIR:PATH=\(.*\)/lib/cmake/Qt6$|\1|p' "$build/CMakeCache.txt")
+while IFS=$'\t' read -r dll folder; do
+  [[ ! -f $unix_dir/$dll ]] || grep -qF "(Qt source: $folder)" "$notices" ||
+    fail "the licence notices lack $folder, compiled into $dll"
+done <"$qt_prefix/attributions/binaries.tsv"
 for file in bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll bin/Qt6PrintSupport.dll bin/qt.conf \
             plugins/platforms/qwindows.dll plugins/styles/qwindowsvistastyle.dll Uninstall.exe; do
   [[ -f $unix_dir/$file ]] || fail "the install lacks $file"

@@ -4,8 +4,9 @@
 #   2. builds Qt for Windows, or reuses it from its cache (scripts/windows-qt.sh);
 #   3. cross-builds the program and its tests with MinGW-w64 into build-windows/;
 #   4. runs the unit and widget tests under wine, on Qt's offscreen platform;
-#   5. packs the NSIS installer and prints its path last:
-#      build-windows/Cindrel-<version>-win64.exe
+#   5. packs the NSIS installer, and Qt's source beside it
+#      (build-windows/Cindrel-<version>-qt-source.tar), and prints the
+#      installer's path last: build-windows/Cindrel-<version>-win64.exe
 # CINDREL_WERROR=ON (as CI sets it) makes every warning in the program's own
 # code an error. See docs/windows.md.
 set -euo pipefail
@@ -61,4 +62,6 @@ step "5/5 installer"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 installer=$build/Cindrel-$version-win64.exe
 [[ -f $installer ]] || { echo "windows: cpack made no $installer" >&2; exit 1; }
+# Qt's exact source beside it, which the licence notices point to.
+bash scripts/windows-qt-source.sh "$qt_prefix" "$build" >&2
 echo "$installer"
