@@ -49,10 +49,8 @@ int place(std::vector<Placement> &controls, int clientWidth)
                            : label->wordWrap() ? QSize(rect.width(), label->heightForWidth(rect.width()))
                                                : label->sizeHint();
         if (need.width() > rect.width()) {
-            const int right = control.anchoredRight ? rect.right() : -1;
-            rect.setWidth(std::min(need.width(), clientWidth));
-            if (right >= 0)
-                rect.moveRight(right);
+            const int grow = std::min(need.width(), clientWidth) - rect.width();
+            rect.adjust(control.anchoredRight ? -grow : 0, 0, control.anchoredRight ? 0 : grow, 0);
             rect.moveLeft(std::max(rect.left(), 0));
         }
         if (need.height() > rect.height())

@@ -73,13 +73,11 @@ void centreOnMainWindowScreen(QWidget *window)
 {
     // The screen of the shown main window (the About window is opened over
     // it, and the farewell window while it closes), else the primary one.
-    QScreen *screen = QGuiApplication::primaryScreen();
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<QMainWindow *>(widget) && widget->isVisible() && widget->screen()) {
-            screen = widget->screen();
-            break;
-        }
-    }
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto main = std::find_if(windows.begin(), windows.end(), [](const QWidget *widget) {
+        return qobject_cast<const QMainWindow *>(widget) && widget->isVisible() && widget->screen();
+    });
+    QScreen *screen = main != windows.end() ? (*main)->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     QRect frame(QPoint(), window->size());
