@@ -12,7 +12,8 @@ of its DLLs must carry.
 
   qt-attributions.py collect SOURCE OUT
       Copies every qt_attribution.json of SOURCE, with the licence files each
-      names, and Qt's own LICENSE.* texts into OUT, keeping their paths, and
+      names, and Qt's own licence texts (LICENSE.*, LICENSES/) into OUT, keeping
+      their paths, and
       writes OUT/binaries.tsv from OUT/compiled-dirs.tsv: one line per DLL and
       attribution folder whose code went into it (a file counts for the
       deepest attribution folder that holds it), so that a package lists
@@ -103,9 +104,14 @@ def collect(src, out):
         for entry in entries(os.path.join(dirpath, "qt_attribution.json")):
             for name in licence_files(entry):
                 copy(src, os.path.normpath(os.path.join(rel, name)), out)
+    # Qt's own licence texts: LICENSE.* before Qt 6.4, LICENSES/ (one file
+    # per SPDX id) since.
     for name in sorted(os.listdir(src)):
         if name.startswith("LICENSE."):
             copy(src, name, out)
+    if os.path.isdir(os.path.join(src, "LICENSES")):
+        for name in sorted(os.listdir(os.path.join(src, "LICENSES"))):
+            copy(src, os.path.join("LICENSES", name), out)
 
     used = set()
     with open(os.path.join(out, "compiled-dirs.tsv"), encoding="utf-8") as f:

@@ -152,6 +152,15 @@ install_silently "$installer" "$windows_dir"
 check_installed HKCU "$windows_dir" "$unix_dir" "$user_links"
 [[ ! -e $default_unix ]] || fail "the earlier install in $default_dir was left behind"
 log "the install moved into the folder with spaces and non-ASCII letters; one Apps entry"
+# The licence notices name the third-party code of every Qt DLL installed.
+notices=$unix_dir/licences/notices.txt
+[[ -f $notices ]] || fail "the installer put no licence notices at $notices"
+qt_prefix=$(sed -n 's|^Qt6_DIR:PATH=\(.*\)/lib/cmake/Qt6$|\1|p' "$build/CMakeCache.txt")
+while IFS=$'\t' read -r dll folder; do
+  [[ ! -f $unix_dir/$dll ]] || grep -qF "(Qt source: $folder)" "$notices" ||
+    fail "the licence notices lack $folder, compiled into $dll"
+done <"$qt_prefix/attributions/binaries.tsv"
+log "the licence notices name the third-party code of every Qt DLL installed"
 
 # windows_titled TITLE-REGEX : the ids of the visible windows so titled;
 # stored_date: the type and text of the stored LastReminderDate.

@@ -6,9 +6,9 @@
 #   4. runs the unit and widget tests under wine, on Qt's offscreen platform;
 #   5. packs the NSIS installer (stripped, signed when a key is given; see
 #      scripts/windows-sign.sh), checks its weight, packs the portable zip of
-#      the same files and the winget manifest (checked), and prints the
-#      installer's path last:
-#      build-windows/Cindrel-<version>-win64.exe
+#      the same files, the winget manifest (checked) and Qt's source
+#      (build-windows/Cindrel-<version>-qt-source.tar), and prints the
+#      installer's path last: build-windows/Cindrel-<version>-win64.exe
 # CINDREL_WERROR=ON (as CI sets it) makes every warning in the program's own
 # code an error. See docs/windows.md.
 set -euo pipefail
@@ -75,4 +75,6 @@ printf 'windows: the installer is %s bytes, the installed files %s bytes\n' "$in
 # The portable zip of the same files, and the winget manifest of the installer.
 python3 scripts/windows-zip.py "$build" >&2
 python3 scripts/winget.py "$build" >&2 && python3 scripts/winget-check.py "$build"
+# Qt's exact source beside it, which the licence notices point to.
+bash scripts/windows-qt-source.sh "$qt_prefix" "$build" >&2
 echo "$installer"

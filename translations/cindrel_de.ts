@@ -414,6 +414,30 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
         <source>Click here for more details.</source>
         <translation>Klicken Sie hier für weitere Einzelheiten.</translation>
     </message>
+    <message>
+        <source>The notices should be in %1, which cannot be read.</source>
+        <translation>Die Hinweise sollten in %1 stehen, doch diese Datei lässt sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Copyright %3 %4. All rights in this software are reserved by %4.
+
+%1 runs with Qt %5, which it uses under the terms of the GNU Lesser General Public License, version 3 (LGPL-3).</source>
+        <extracomment>The Licences window&apos;s opening: %1 is the program&apos;s name, %2 its version, %3 the year, %4 the maker, %5 Qt&apos;s version. The notices that follow it stay in English, as licences do.</extracomment>
+        <translation>%1 %2
+Copyright %3 %4. Alle Rechte an dieser Software liegen bei %4.
+
+%1 läuft mit Qt %5 und verwendet es gemäß der GNU Lesser General Public License, Version 3 (LGPL-3).</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <extracomment>The link to the licence notices of the program and of the software it uses.</extracomment>
+        <translation>Lizenzen</translation>
+    </message>
+    <message>
+        <source>Opens the licences of this program and of the software it uses</source>
+        <translation>Öffnet die Lizenzen dieses Programms und der von ihm verwendeten Software</translation>
+    </message>
 </context>
 <context>
     <name>cindrel::FrmFarewell</name>

@@ -414,6 +414,30 @@ La página de manual %1(1) da los detalles.</translation>
         <source>Click here for more details.</source>
         <translation>Haga clic aquí para más detalles.</translation>
     </message>
+    <message>
+        <source>The notices should be in %1, which cannot be read.</source>
+        <translation>Los avisos deberían estar en %1, pero no se puede leer ese archivo.</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Copyright %3 %4. All rights in this software are reserved by %4.
+
+%1 runs with Qt %5, which it uses under the terms of the GNU Lesser General Public License, version 3 (LGPL-3).</source>
+        <extracomment>The Licences window&apos;s opening: %1 is the program&apos;s name, %2 its version, %3 the year, %4 the maker, %5 Qt&apos;s version. The notices that follow it stay in English, as licences do.</extracomment>
+        <translation>%1 %2
+Copyright %3 %4. Todos los derechos de este software están reservados a %4.
+
+%1 funciona con Qt %5, que utiliza según los términos de la GNU Lesser General Public License, versión 3 (LGPL-3).</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <extracomment>The link to the licence notices of the program and of the software it uses.</extracomment>
+        <translation>Licencias</translation>
+    </message>
+    <message>
+        <source>Opens the licences of this program and of the software it uses</source>
+        <translation>Abre las licencias de este programa y del software que utiliza</translation>
+    </message>
 </context>
 <context>
     <name>cindrel::FrmFarewell</name>

@@ -414,6 +414,30 @@ La page de manuel %1(1) donne les détails.</translation>
         <source>Click here for more details.</source>
         <translation>Cliquez ici pour en savoir plus.</translation>
     </message>
+    <message>
+        <source>The notices should be in %1, which cannot be read.</source>
+        <translation>Les mentions devraient se trouver dans %1, mais ce fichier ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Copyright %3 %4. All rights in this software are reserved by %4.
+
+%1 runs with Qt %5, which it uses under the terms of the GNU Lesser General Public License, version 3 (LGPL-3).</source>
+        <extracomment>The Licences window&apos;s opening: %1 is the program&apos;s name, %2 its version, %3 the year, %4 the maker, %5 Qt&apos;s version. The notices that follow it stay in English, as licences do.</extracomment>
+        <translation>%1 %2
+Copyright %3 %4. Tous les droits sur ce logiciel sont réservés à %4.
+
+%1 fonctionne avec Qt %5, qu’il utilise selon les termes de la GNU Lesser General Public License, version 3 (LGPL-3).</translation>
+    </message>
+    <message>
+        <source>Licences</source>
+        <extracomment>The link to the licence notices of the program and of the software it uses.</extracomment>
+        <translation>Licences</translation>
+    </message>
+    <message>
+        <source>Opens the licences of this program and of the software it uses</source>
+        <translation>Ouvre les licences de ce programme et des logiciels qu’il utilise</translation>
+    </message>
 </context>
 <context>
     <name>cindrel::FrmFarewell</name>

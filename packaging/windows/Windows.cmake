@@ -70,6 +70,8 @@ foreach(language IN LISTS CINDREL_LANGUAGES)
 endforeach()
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf "[Paths]\nPrefix = ..\n")
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qt.conf DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The licence notices of all of the above, in licences/.
+include(${CMAKE_CURRENT_LIST_DIR}/Notices.cmake)
 
 # The installer: CPack's NSIS generator, built as a 64-bit installer so that
 # it needs no 32-bit Windows layer (wine32) to run, from the project's own

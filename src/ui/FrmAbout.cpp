@@ -1,10 +1,16 @@
 #include "FrmAbout.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <vector>
 
+#include "Config.h"
 #include "Identity.h"
 #include "links/SitePages.h"
 #include "ui/Accessibility.h"
@@ -27,17 +33,6 @@ struct Placement {
     bool anchoredRight = false;
 };
 
-/// The smallest size that shows all of a label's text.
-QSize neededSize(const QWidget *widget, int width)
-{
-    const auto *label = qobject_cast<const QLabel *>(widget);
-    if (!label)
-        return {0, 0};
-    if (label->wordWrap())
-        return {width, label->heightForWidth(width)};
-    return label->sizeHint();
-}
-
 /// Puts every control, given from top to bottom, at its designed place, but
 /// lets a label whose text does not fit (a fallback font is wider than
 /// Verdana) grow just enough, and moves the controls under it down by as
@@ -48,12 +43,14 @@ int place(std::vector<Placement> &controls, int clientWidth)
     int shift = 0;
     for (auto &control : controls) {
         QRect rect = control.designed.translated(0, shift);
-        const QSize need = neededSize(control.widget, rect.width());
+        // The smallest size that shows all of a label's text.
+        const auto *label = qobject_cast<const QLabel *>(control.widget);
+        const QSize need = !label              ? QSize(0, 0)
+                           : label->wordWrap() ? QSize(rect.width(), label->heightForWidth(rect.width()))
+                                               : label->sizeHint();
         if (need.width() > rect.width()) {
-            const int right = control.anchoredRight ? rect.right() : -1;
-            rect.setWidth(std::min(need.width(), clientWidth));
-            if (right >= 0)
-                rect.moveRight(right);
+            const int grow = std::min(need.width(), clientWidth) - rect.width();
+            rect.adjust(control.anchoredRight ? -grow : 0, 0, control.anchoredRight ? 0 : grow, 0);
             rect.moveLeft(std::max(rect.left(), 0));
         }
         if (need.height() > rect.height())
@@ -73,9 +70,46 @@ int place(std::vector<Placement> &controls, int clientWidth)
     return shift;
 }
 
+/// Opens the Licences window over the About window, deleted when it closes:
+/// the program's own notice, the Qt it runs with, and the notices of what it
+/// uses that is not its own. Those are a text file, shown as it is: compiled
+/// in on Linux, installed with the program on Windows.
+void openLicences(QWidget *about)
+{
+    QFile file(QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(config::kNoticesFile)));
+    const QString notices = file.open(QIODevice::ReadOnly)
+                                ? QString::fromUtf8(file.readAll())
+                                : FrmAbout::tr("The notices should be in %1, which cannot be read.")
+                                      .arg(QDir::toNativeSeparators(file.fileName()));
+    auto *window = new QDialog(about, about->windowFlags());
+    window->setObjectName(QStringLiteral("frmLicences"));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(programWindowTitle());
+    fillBackground(window, kBrown);
+    //: The Licences window's opening: %1 is the program's name, %2 its version, %3 the year, %4
+    //: the maker, %5 Qt's version. The notices that follow it stay in English, as licences do.
+    auto *text = new QPlainTextEdit(
+        FrmAbout::tr("%1 %2\nCopyright %3 %4. All rights in this software are reserved by %4.\n\n%1 runs "
+                     "with Qt %5, which it uses under the terms of the GNU Lesser General Public License, "
+                     "version 3 (LGPL-3).")
+                .arg(applicationTitle(), applicationVersion(), QLatin1String(config::kCopyrightYear),
+                     makerName(), QLatin1String(qVersion()))
+            + QLatin1String("\n\n") + notices,
+        window);
+    text->setObjectName(QStringLiteral("txtLicences"));
+    text->setAccessibleName(FrmAbout::tr("Licences"));
+    text->setReadOnly(true);
+    text->setFont(verdana(8.25));
+    // Closed by Escape or its close box, like a text viewer.
+    (new QVBoxLayout(window))->addWidget(text);
+    window->resize(twips(9900), twips(7200));
+    centreOnMainWindowScreen(window);
+    window->open();
+}
+
 } // namespace
 
-FrmAbout::FrmAbout(AppContext &ctx, QWidget *parent)
+FrmAbout::FrmAbout(Browser &browser, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     installAccessibleInterfaces();
@@ -87,10 +121,10 @@ FrmAbout::FrmAbout(AppContext &ctx, QWidget *parent)
     // The OK button comes first, so it is first in the tab order and holds
     // the focus when the window opens; it is both the default button (Enter)
     // and, through QDialog, the cancel button (Escape).
-    cmdOK_ = new QPushButton(tr("OK"), this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setDefault(true);
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+    auto *cmdOK = new QPushButton(tr("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     QLabel *picIcon = makeIconPicture(this, QStringLiteral("picIcon"));
 
@@ -105,12 +139,17 @@ FrmAbout::FrmAbout(AppContext &ctx, QWidget *parent)
     QLabel *description = styleLabel(makeLabel(this, QStringLiteral("Label1"), about), verdana(8.25),
                                      kLightYellow, topLeft, true);
 
+    // The links are single lines set against their place's top left. Tab
+    // goes from OK to them, top to bottom: the order they are made in.
+    const auto link = [this](const char *name, const QString &text, auto &&...opens) {
+        auto *label = new LinkLabel(QLatin1String(name), text, false, this, opens...);
+        label->setWordWrap(false);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    };
     //: %1 is the forum's web address.
-    auto *lblHomePage = new LinkLabel(QStringLiteral("lblHomePage"),
-                                      tr("Click here to visit %1").arg(forumAddress()), false, this,
-                                      ctx.services.browser, SitePage::home_page);
-    lblHomePage->setWordWrap(false);
-    lblHomePage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LinkLabel *lblHomePage = link("lblHomePage", tr("Click here to visit %1").arg(forumAddress()), browser,
+                                  SitePage::home_page);
 
     QLabel *offer = makeLabel(this, QStringLiteral("Label3"),
                               tr("Home Business Opportunity. Start your own Internet "
@@ -118,10 +157,13 @@ FrmAbout::FrmAbout(AppContext &ctx, QWidget *parent)
                                  "fully branded for your website."));
     styleLabel(offer, verdana(8.25, true), kYellow, topLeft, true);
 
-    auto *lblCoBrand = new LinkLabel(QStringLiteral("lblCoBrand"), tr("Click here for more details."), false,
-                                     this, ctx.services.browser, SitePage::fully_branded);
-    lblCoBrand->setWordWrap(false);
-    lblCoBrand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LinkLabel *lblCoBrand = link("lblCoBrand", tr("Click here for more details."), browser,
+                                 SitePage::fully_branded);
+
+    //: The link to the licence notices of the program and of the software it uses.
+    LinkLabel *lblLicences = link("lblLicences", tr("Licences"),
+                                  tr("Opens the licences of this program and of the software it uses"));
+    connect(lblLicences, &LinkLabel::clicked, this, [this] { openLicences(this); });
 
     auto *rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("Line2"));
@@ -140,22 +182,14 @@ FrmAbout::FrmAbout(AppContext &ctx, QWidget *parent)
         {offer, twipsRect(120, 1680, 6885, 435)},
         {lblCoBrand, twipsRect(4650, 2115, 2355, 195), true},
         {rule, lineRect},
-        {cmdOK_, twipsRect(5745, 2640, 1260, 345)},
+        {cmdOK, twipsRect(5745, 2640, 1260, 345)},
+        {lblLicences, twipsRect(120, 2715, 3000, 195)},
     };
     const int extraHeight = place(controls, clientWidth);
-    // Tab goes from OK to the two links, top to bottom.
-    setTabOrder(cmdOK_, lblHomePage);
-    setTabOrder(lblHomePage, lblCoBrand);
 
     setFixedSize(clientWidth, twips(kClientHeight) + extraHeight);
-    cmdOK_->setFocus(Qt::OtherFocusReason);
+    cmdOK->setFocus(Qt::OtherFocusReason);
     centreOnMainWindowScreen(this);
-}
-
-void FrmAbout::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    cmdOK_->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace cindrel

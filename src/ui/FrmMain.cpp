@@ -404,7 +404,7 @@ void FrmMain::buildMenus()
     connect(entry(help, "mnuAbout", tr("&About Software")), &QAction::triggered, this, [this] {
         // Transient for the main window, so that it gets no taskbar entry of
         // its own; it still opens centred on the screen.
-        auto *about = new FrmAbout(ctx_, this);
+        auto *about = new FrmAbout(ctx_.services.browser, this);
         about->setAttribute(Qt::WA_DeleteOnClose);
         about->exec();
     });

@@ -16,7 +16,7 @@ constexpr int kFocusMargin = 3;
 } // namespace
 
 LinkLabel::LinkLabel(const QString &objectName, const QString &text, bool bold, QWidget *parent,
-                     Browser &browser, SitePage page)
+                     const QString &description)
     : QLabel(text, parent)
 {
     setObjectName(objectName);
@@ -28,7 +28,13 @@ LinkLabel::LinkLabel(const QString &objectName, const QString &text, bool bold, 
     // it always did.
     setFocusPolicy(Qt::TabFocus);
     setContentsMargins(kFocusMargin, kFocusMargin, kFocusMargin, kFocusMargin);
-    setAccessibleDescription(opensPageDescription(page));
+    setAccessibleDescription(description);
+}
+
+LinkLabel::LinkLabel(const QString &objectName, const QString &text, bool bold, QWidget *parent,
+                     Browser &browser, SitePage page)
+    : LinkLabel(objectName, text, bold, parent, opensPageDescription(page))
+{
     connect(this, &LinkLabel::clicked, this, [&browser, page] { OpenSitePage(browser, page); });
 }
 

@@ -11,11 +11,14 @@ namespace cindrel {
 /// pointer, a clicked() signal on a left click inside it. Tab reaches it
 /// (a click leaves the focus where it was), a yellow frame shows while it
 /// has the focus, and Enter, Return or Space emits clicked() as a click does.
-/// clicked() opens the label's page of the site in the browser, and a screen
-/// reader describes the label by that page.
+/// A screen reader describes the label by what it opens.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
+    /// A link whose clicked() the caller connects to what it opens.
+    LinkLabel(const QString &objectName, const QString &text, bool bold, QWidget *parent,
+              const QString &description);
+    /// A link to a page of the site: clicked() opens it in the browser.
     LinkLabel(const QString &objectName, const QString &text, bool bold, QWidget *parent, Browser &browser,
               SitePage page);
 

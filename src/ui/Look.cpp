@@ -10,6 +10,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <QStringList>
+#include <algorithm>
 #include <iterator>
 
 #include "Identity.h"
@@ -72,13 +73,11 @@ void centreOnMainWindowScreen(QWidget *window)
 {
     // The screen of the shown main window (the About window is opened over
     // it, and the farewell window while it closes), else the primary one.
-    QScreen *screen = QGuiApplication::primaryScreen();
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<QMainWindow *>(widget) && widget->isVisible() && widget->screen()) {
-            screen = widget->screen();
-            break;
-        }
-    }
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto main = std::find_if(windows.begin(), windows.end(), [](const QWidget *widget) {
+        return qobject_cast<const QMainWindow *>(widget) && widget->isVisible() && widget->screen();
+    });
+    QScreen *screen = main != windows.end() ? (*main)->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     QRect frame(QPoint(), window->size());
@@ -99,17 +98,12 @@ namespace {
 constexpr int kWindowIconSize = 32;
 constexpr int kPictureSizes[] = {32, 48, 64};
 
-QString iconPath(int size)
-{
-    return QStringLiteral(":/icons/cindrel-%1.png").arg(size);
-}
-
 // Read as PNG outright. Left to guess the format, the image reader first
 // loads every image-format plugin to ask whether it knows the file, which
 // costs the start several libraries it never uses.
 QPixmap readPng(int size)
 {
-    QImageReader reader(iconPath(size), "png");
+    QImageReader reader(QStringLiteral(":/icons/cindrel-%1.png").arg(size), "png");
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
 }
@@ -125,15 +119,10 @@ QPixmap applicationIconPixmap(qreal devicePixelRatio)
     // The smallest image with at least as many pixels as the box shows, or
     // the largest there is.
     const qreal needed = kWindowIconSize * devicePixelRatio;
-    int size = kPictureSizes[std::size(kPictureSizes) - 1];
-    for (const int candidate : kPictureSizes) {
-        if (candidate >= needed - 0.01) {
-            size = candidate;
-            break;
-        }
-    }
-    QPixmap picture = readPng(size);
-    picture.setDevicePixelRatio(qreal(size) / kWindowIconSize);
+    const auto *fits = std::find_if(std::begin(kPictureSizes), std::end(kPictureSizes) - 1,
+                                    [needed](int candidate) { return candidate >= needed - 0.01; });
+    QPixmap picture = readPng(*fits);
+    picture.setDevicePixelRatio(qreal(*fits) / kWindowIconSize);
     return picture;
 }
 

@@ -42,7 +42,7 @@ struct Program : FakeProgram {
         if (form == QLatin1String("main"))
             window = new FrmMain(ctx);
         else if (form == QLatin1String("about"))
-            window = new FrmAbout(ctx);
+            window = new FrmAbout(fake.browser);
         else
             window = new FrmFarewell(ctx);
         window->show();

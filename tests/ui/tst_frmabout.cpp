@@ -1,10 +1,12 @@
 // The About window: its texts and look, its fixed place and size, the ways
-// it closes, and its two links.
+// it closes, its two site links and the Licences window.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
@@ -34,7 +36,7 @@ using Program = FakeProgram;
 /// Returns false when the fail-safe had to act.
 bool openModal(Program &program, const std::function<void(FrmAbout *)> &whileOpen)
 {
-    auto *about = new FrmAbout(program.ctx);
+    auto *about = new FrmAbout(program.fake.browser);
     about->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<FrmAbout> alive(about);
     bool timedOut = false;
@@ -52,7 +54,7 @@ bool openModal(Program &program, const std::function<void(FrmAbout *)> &whileOpe
 
 FrmAbout *showActive(Program &program)
 {
-    auto *about = new FrmAbout(program.ctx);
+    auto *about = new FrmAbout(program.fake.browser);
     about->setAttribute(Qt::WA_DeleteOnClose);
     if (!showAndActivate(about)) {
         delete about;
@@ -93,6 +95,7 @@ private slots:
                                    "and make money online. Get this software fully branded for "
                                    "your website.";
         QTest::newRow("lblCoBrand") << "lblCoBrand" << "Click here for more details.";
+        QTest::newRow("lblLicences") << "lblLicences" << "Licences";
         QTest::newRow("cmdOK") << "cmdOK" << "OK";
         // clang-format on
     }
@@ -102,7 +105,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, text);
         Program program;
-        FrmAbout about(program.ctx);
+        FrmAbout about(program.fake.browser);
         QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
         QCOMPARE(about.windowTitle(), programWindowTitle());
         QWidget *control = child(&about, name.toLatin1().constData());
@@ -119,7 +122,7 @@ private slots:
     void descriptionEndsWithOneRightsSentence()
     {
         Program program;
-        FrmAbout about(program.ctx);
+        FrmAbout about(program.fake.browser);
         const QString description = QStringLiteral(
             "Cindrel is a simple health tool that helps one know their level of dependency on "
             "nicotine. Nicotine has harmful effects and is best to be avoided.");
@@ -135,7 +138,7 @@ private slots:
     void icon()
     {
         Program program;
-        FrmAbout about(program.ctx);
+        FrmAbout about(program.fake.browser);
         auto *picIcon = child<QLabel>(&about, "picIcon");
         QVERIFY(picIcon);
         QCOMPARE(picIcon->pixmap().deviceIndependentSize().toSize(), QSize(32, 32));
@@ -182,6 +185,7 @@ private slots:
         QTest::newRow("lblHomePage") << "lblHomePage" << 8.25 << false << true << QColor(0, 255, 255);
         QTest::newRow("Label3") << "Label3" << 8.25 << true << false << QColor(255, 255, 0);
         QTest::newRow("lblCoBrand") << "lblCoBrand" << 8.25 << false << true << QColor(0, 255, 255);
+        QTest::newRow("lblLicences") << "lblLicences" << 8.25 << false << true << QColor(0, 255, 255);
         // clang-format on
     }
 
@@ -193,7 +197,7 @@ private slots:
         QFETCH(bool, underline);
         QFETCH(QColor, color);
         Program program;
-        FrmAbout about(program.ctx);
+        FrmAbout about(program.fake.browser);
         QCOMPARE(about.palette().color(QPalette::Window), QColor(128, 64, 0));
         QVERIFY(about.autoFillBackground());
 
@@ -216,7 +220,7 @@ private slots:
     void fixedSizeDialogWithCloseBoxOnly()
     {
         Program program;
-        FrmAbout about(program.ctx);
+        FrmAbout about(program.fake.browser);
         QCOMPARE(about.minimumSize(), about.maximumSize());
         QCOMPARE(about.size(), about.minimumSize());
         // 7035 by 3015 twips, grown only where a fallback font needs room.
@@ -237,9 +241,9 @@ private slots:
     void nothingClippedOrOverlapping()
     {
         Program program;
-        FrmAbout about(program.ctx);
+        FrmAbout about(program.fake.browser);
         const QList<QWidget *> controls = about.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-        QCOMPARE(controls.size(), 8);
+        QCOMPARE(controls.size(), 9);
         for (QWidget *control : controls) {
             const QRect g = control->geometry();
             // Only the rule may run one pixel past the side edges.
@@ -267,7 +271,7 @@ private slots:
     void centredOnTheScreen()
     {
         Program program;
-        FrmAbout about(program.ctx);
+        FrmAbout about(program.fake.browser);
         const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
         const QPoint mine = about.geometry().center();
         QVERIFY2((mine - centre).manhattanLength() <= 2,
@@ -352,6 +356,52 @@ private slots:
         QVERIFY(program.fake.boxes.boxes.empty());
     }
 
+    void licences_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("click") << "click";
+        QTest::newRow("Shift+Tab, Space") << "key";
+        QTest::newRow("screen reader's press") << "press";
+    }
+
+    void licences()
+    {
+        QFETCH(QString, how);
+        Program program;
+        std::unique_ptr<FrmAbout> about(showActive(program));
+        QVERIFY(about);
+        auto *link = child(about.get(), "lblLicences");
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(link);
+        QCOMPARE(iface->role(), QAccessible::Link);
+        QCOMPARE(iface->text(QAccessible::Description),
+                 QStringLiteral("Opens the licences of this program and of the software it uses"));
+        if (how == QLatin1String("click")) {
+            QTest::mouseClick(link, Qt::LeftButton);
+        } else if (how == QLatin1String("key")) {
+            // The last link of the tab order, one step back from OK.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), link);
+            QTest::keyClick(link, Qt::Key_Space);
+        } else {
+            iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
+
+        QPointer<QDialog> licences = about->findChild<QDialog *>(QStringLiteral("frmLicences"));
+        QVERIFY(licences && licences->isVisible() && licences->isModal());
+        const QString text = child<QPlainTextEdit>(licences, "txtLicences")->toPlainText();
+        QVERIFY(
+            text.startsWith(applicationTitle() + QLatin1Char(' ') + applicationVersion() + QLatin1Char('\n')));
+        QVERIFY(text.contains(QLatin1String("All rights in this software are reserved by Velmor Softwares.")));
+        QVERIFY(text.contains(QStringLiteral("runs with Qt %1,").arg(QLatin1String(qVersion()))));
+        QVERIFY(text.contains(QLatin1String("GNU Lesser General Public License, version 3 (LGPL-3)")));
+        QVERIFY(text.contains(QLatin1String("\nThird-party software\n")));
+
+        QTest::keyClick(licences, Qt::Key_Escape);
+        QTRY_VERIFY(licences.isNull());
+        QVERIFY(about->isVisible());
+        QVERIFY(program.fake.browser.urls.isEmpty());
+    }
+
     void homeBusinessTextDoesNothing()
     {
         Program program;
@@ -402,7 +452,7 @@ private slots:
     void shutdownClosesAnOpenWindow()
     {
         Program program;
-        QPointer<FrmAbout> about(new FrmAbout(program.ctx));
+        QPointer<FrmAbout> about(new FrmAbout(program.fake.browser));
         about->setAttribute(Qt::WA_DeleteOnClose);
         about->show();
         QCOMPARE(execUntilEnd([&] { program.shutdown.EndApplication(); }), 0);

@@ -26,7 +26,7 @@ constexpr auto kNoPage = static_cast<SitePage>(-1);
 QWidget *build(FakeProgram &program, const QString &form)
 {
     if (form == QLatin1String("about"))
-        return new FrmAbout(program.ctx);
+        return new FrmAbout(program.fake.browser);
     if (form == QLatin1String("farewell"))
         return new FrmFarewell(program.ctx);
     auto *main = new FrmMain(program.ctx);
@@ -72,8 +72,8 @@ private slots:
         QTest::newRow("main co-brand") << "main" << 0.f << -1 << "lblCobrand" << space << SitePage::co_brand;
         QTest::newRow("main full brand") << "main" << .99f << 5 << "lblFullBrand" << enter << SitePage::fully_branded;
         QTest::newRow("about forum") << "about" << 0.f << 1 << "lblHomePage" << ret << SitePage::home_page;
-        QTest::newRow("about details") << "about" << 0.f << -1 << "lblCoBrand" << enter << SitePage::fully_branded;
-        QTest::newRow("about OK") << "about" << 0.f << 3 << "cmdOK" << ret << kNoPage;
+        QTest::newRow("about details") << "about" << 0.f << -2 << "lblCoBrand" << enter << SitePage::fully_branded;
+        QTest::newRow("about OK") << "about" << 0.f << 4 << "cmdOK" << ret << kNoPage;
         QTest::newRow("about Escape on link") << "about" << 0.f << 2 << "lblCoBrand" << esc << kNoPage;
         QTest::newRow("farewell link") << "farewell" << 0.f << 8 << "lblGoToHome" << space << SitePage::velmorsoftwares;
         QTest::newRow("farewell back") << "farewell" << 0.f << -1 << "lblGoToHome" << ret << SitePage::velmorsoftwares;

@@ -410,7 +410,7 @@ private slots:
             look(w.main.get(), QStringLiteral("result %1").arg(w.dependency.TotalScore));
         }
 
-        auto about = std::make_unique<FrmAbout>(w.ctx);
+        auto about = std::make_unique<FrmAbout>(w.fake.browser);
         about->show();
         look(about.get(), QStringLiteral("About"));
         about.reset();

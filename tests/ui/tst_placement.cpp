@@ -46,7 +46,7 @@ private slots:
 
         std::unique_ptr<QWidget> opened;
         if (window == QLatin1String("about"))
-            opened = std::make_unique<FrmAbout>(program.ctx, &main);
+            opened = std::make_unique<FrmAbout>(program.fake.browser, &main);
         else
             opened = std::make_unique<FrmFarewell>(program.ctx);
         const QPoint centre = opened->frameGeometry().center();

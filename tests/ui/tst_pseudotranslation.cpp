@@ -117,7 +117,7 @@ private slots:
     void aboutWindow()
     {
         FakeProgram p;
-        FrmAbout about(p.ctx);
+        FrmAbout about(p.fake.browser);
         about.show();
         look(&about, QStringLiteral("About"));
     }
