@@ -14,14 +14,9 @@ QString forumAddress()
     return QLatin1String(config::kForumAddress);
 }
 
-QString pageUrlForKey(const QString &key)
-{
-    return siteBaseUrl() + QStringLiteral("ssd.php?page=") + key;
-}
-
 QString pageUrl(SitePage page)
 {
-    return pageUrlForKey(QLatin1String(sitePageRow(page).key));
+    return siteBaseUrl() + QStringLiteral("ssd.php?page=") + QLatin1String(sitePageRow(page).key);
 }
 
 void OpenSitePage(Browser &browser, SitePage page)

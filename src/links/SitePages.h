@@ -63,8 +63,7 @@ inline const SitePageRow &sitePageRow(SitePage page)
 QString siteBaseUrl();
 /// The forum's web address as shown in captions (no scheme).
 QString forumAddress();
-/// The page URL of a key: site base URL + "ssd.php?page=" + key.
-QString pageUrlForKey(const QString &key);
+/// The page URL: site base URL + "ssd.php?page=" + the page's key.
 QString pageUrl(SitePage page);
 
 /// Opens the page in the default browser; reports nothing.

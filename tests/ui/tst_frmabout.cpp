@@ -27,7 +27,7 @@ using namespace cindrel::testing;
 namespace {
 
 // A page URL without its key; the form is pinned in tst_sitepages.
-const QString kSiteBase = pageUrlForKey(QString());
+const QString kSiteBase = siteBaseUrl() + QStringLiteral("ssd.php?page=");
 
 using Program = FakeProgram;
 
