@@ -33,7 +33,8 @@ add_custom_command(OUTPUT ${CINDREL_NOTICES} ${notices_for_tests}
     --qt ${QT6_INSTALL_PREFIX} --qt-dlls ${notices_qt_dlls}
     --runtime ${notices_runtime} --translations ${notices_translations}
   COMMAND ${CMAKE_COMMAND} -E copy ${CINDREL_NOTICES} ${notices_for_tests}
-  DEPENDS ${CMAKE_CURRENT_LIST_DIR}/notices.py ${QT6_INSTALL_PREFIX}/attributions/binaries.tsv
+  DEPENDS ${CMAKE_CURRENT_LIST_DIR}/notices.py ${PROJECT_SOURCE_DIR}/scripts/qt-attributions.py
+          ${QT6_INSTALL_PREFIX}/attributions/binaries.tsv
   COMMENT "Writing the licence notices"
   VERBATIM)
 add_custom_target(cindrel_notices ALL DEPENDS ${CINDREL_NOTICES} ${notices_for_tests})

@@ -14,7 +14,7 @@ each is named with its package, source package and version, and the
 package's copyright file, which carries the licence texts, is included.
 """
 import argparse
-import json
+import importlib.util
 import os
 import re
 import subprocess
@@ -32,16 +32,12 @@ def read(path):
         return f.read().rstrip() + "\n"
 
 
-def attribution_entries(path):
-    # Qt's files hold line breaks inside strings, which strict JSON forbids.
-    with open(path, encoding="utf-8") as f:
-        data = json.loads(f.read(), strict=False)
-    return data if isinstance(data, list) else [data]
-
-
-def licence_files(entry):
-    names = entry.get("LicenseFiles") or entry.get("LicenseFile") or []
-    return [names] if isinstance(names, str) else names
+# Qt's attribution files are read as the script that collected them reads them.
+_spec = importlib.util.spec_from_file_location(
+    "qt_attributions", os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "qt-attributions.py"))
+qt_attributions = importlib.util.module_from_spec(_spec)
+_spec.loader.exec_module(qt_attributions)
+attribution_entries, licence_files = qt_attributions.entries, qt_attributions.licence_files
 
 
 def debian_package(path):
