@@ -4,8 +4,10 @@
 #   1. clang-format (.clang-format): every tracked .cpp and .h file of src/,
 #      tests/ and bench/ is laid out as the configuration says;
 #   2. clang-tidy (.clang-tidy) on the translation units of src/, from the
-#      compile commands of a build folder (the first argument, "build" by
-#      default; configured here when it has none);
+#      compile commands of a build folder (the first argument, "build-lint"
+#      by default; configured here when it has none), without the
+#      precompiled headers, so that every file's includes are checked as
+#      written;
 #   3. clazy's level 0 and 1 checks, with clazy as the compiler of a build of
 #      the program's own targets only (build-clazy, no tests, no benchmark).
 # The tests and the benchmark get the layout check only: the analyzers look
@@ -14,7 +16,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-build=${1:-build}
+build=${1:-build-lint}
 jobs=${LINT_JOBS:-2}
 failed=()
 
@@ -39,9 +41,10 @@ step "clang-tidy"
 # Only the compile commands are needed: the sources of src/ include no
 # generated file other than the configured Config.h.
 if [[ -f $build/CMakeCache.txt ]]; then
-  cmake -B "$build" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+  cmake -B "$build" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCINDREL_PCH=OFF >/dev/null
 else
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+    -DCINDREL_PCH=OFF -DCINDREL_BUILD_TESTS=OFF -DCINDREL_BUILD_BENCH=OFF >/dev/null
 fi
 mapfile -t units < <(python3 - "$build/compile_commands.json" "$root/src/" <<'EOF'
 import json, sys
@@ -79,7 +82,7 @@ step "clazy"
 # headers and are not checked; the build folder's generated moc code is skipped.
 clazy_build=build-clazy
 CXX=clazy cmake -S . -B "$clazy_build" -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_COMPILER_LAUNCHER= \
-  -DCINDREL_WERROR=OFF -DCINDREL_BUILD_TESTS=OFF -DCINDREL_BUILD_BENCH=OFF >/dev/null
+  -DCINDREL_PCH=OFF -DCINDREL_WERROR=OFF -DCINDREL_BUILD_TESTS=OFF -DCINDREL_BUILD_BENCH=OFF >/dev/null
 cmake --build "$clazy_build" --target clean >/dev/null
 clazy_log=$clazy_build/clazy.log
 clazy_status=0
