@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Builds Cindrel and runs every test, in five stages:
+# Builds Cindrel and runs every test, in six stages:
 #   1. the linters (scripts/lint.sh): clang-format, clang-tidy and clazy, first
 #      so that a finding fails the run before the long builds;
-#   2. the normal build: unit tests, widget tests on the offscreen platform and
-#      end-to-end tests under a private Xvfb;
-#   3. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   2. the normal build, of the program only: the one that ships, packed in
+#      stage 5;
+#   3. the whole suite, built with AddressSanitizer and
+#      UndefinedBehaviorSanitizer: unit tests, widget tests on the offscreen
+#      platform and end-to-end tests under a private Xvfb and weston. Every
+#      test runs once, where the sanitizers watch it;
 #   4. the libFuzzer targets, each for a bounded time from its corpus (clang);
-#   5. the DEB package: built, checked (lintian, hardening-check, and a second
-#      build in another folder that must give the same bytes), unpacked into
-#      a scratch root, and the installed binary driven through a whole test
-#      end to end;
+#   5. the DEB package, from the normal build: built, checked (lintian,
+#      hardening-check, and a second build in another folder that must give
+#      the same bytes), unpacked into a scratch root, and the installed
+#      program driven end to end under X11 and Wayland;
 #   6. Windows: the program cross-built with MinGW-w64, its unit and widget
 #      tests under wine, the installer, and the installed program end to end
 #      under wine (scripts/windows.sh, scripts/windows-e2e.sh), its console
@@ -54,28 +57,26 @@ run_ctest() {
     ctest --output-on-failure --no-tests=error "$@"
 }
 
-stage "configure"
-# The normal build's configuration also gives clang-tidy its compile commands.
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON "$werror"
-
 stage "lint"
-bash scripts/lint.sh build
+bash scripts/lint.sh
 
-stage "build and test"
+stage "build"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCINDREL_BUILD_TESTS=OFF "$werror"
 cmake --build build
-run_ctest --test-dir build
 
 stage "build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCINDREL_SANITIZE=ON "$werror"
 cmake --build build-asan
+# The unit and widget tests, two at a time: each has its own settings,
+# runtime folder and offscreen platform.
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  run_ctest --test-dir build-asan -LE e2e
-# The end-to-end tests run the sanitized binary too. Leaks are checked by the
-# unit tests above; at the end of a real session the platform plugins (xcb,
-# Wayland, the accessibility bridge) keep what they keep, so only errors can
-# fail these.
+  run_ctest --test-dir build-asan -LE e2e -j "$(nproc)"
+# The end-to-end tests, one at a time, on the real program. Leaks are checked
+# by the unit tests above; at the end of a real session the platform plugins
+# (xcb, Wayland, the accessibility bridge) keep what they keep, so only
+# errors can fail these.
 ASAN_OPTIONS=abort_on_error=1:detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run_ctest --test-dir build-asan -L e2e
 
@@ -83,7 +84,7 @@ stage "fuzz"
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCINDREL_FUZZ=ON -DCINDREL_BUILD_TESTS=OFF -DCINDREL_BUILD_BENCH=OFF "$werror"
 cmake --build build-fuzz --target fuzz_scoring fuzz_referral_url fuzz_settings_file
-run_ctest --test-dir build-fuzz -L fuzz
+run_ctest --test-dir build-fuzz -L fuzz -j "$(nproc)"
 
 stage "package: check it is lintian-clean, hardened and reproducible, install into a scratch root and run the installed program"
 bash scripts/package-check.sh build
