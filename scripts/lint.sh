@@ -5,11 +5,10 @@
 #      tests/ and bench/ is laid out as the configuration says;
 #   2. clang-tidy (.clang-tidy) on the translation units of src/, from the
 #      compile commands of a build folder (the first argument, "build-lint"
-#      by default; configured here when it has none), without the
-#      precompiled headers, so that every file's includes are checked as
-#      written;
-#   3. clazy's level 0 and 1 checks, with clazy as the compiler of a build of
-#      the program's own targets only (build-clazy, no tests, no benchmark).
+#      by default; configured here when it has none: a unity build, without
+#      GCC's precompiled headers);
+#   3. clazy's level 0 and 1 checks (clazy-standalone), on the same
+#      translation units.
 # The tests and the benchmark get the layout check only: the analyzers look
 # at the program, and the test code's QTest macros would add noise and time.
 # LINT_JOBS sets the parallel jobs (2 by default, the CI machine's cores).
@@ -39,60 +38,78 @@ fi
 # --- 2. clang-tidy -----------------------------------------------------------
 step "clang-tidy"
 # Only the compile commands are needed: the sources of src/ include no
-# generated file other than the configured Config.h.
+# generated file other than the configured Config.h. The build folder is a
+# unity build: each library's sources are read as one combined file, so that
+# Qt's headers, where the analyzers spend most of their time, are read once
+# a library instead of once a source. A source that cannot be combined is
+# marked SKIP_UNITY_BUILD_INCLUSION and read on its own.
+unity=(-DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=0)
 if [[ -f $build/CMakeCache.txt ]]; then
-  cmake -B "$build" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCINDREL_PCH=OFF >/dev/null
+  cmake -B "$build" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCINDREL_PCH=OFF "${unity[@]}" >/dev/null
 else
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
-    -DCINDREL_PCH=OFF -DCINDREL_BUILD_TESTS=OFF -DCINDREL_BUILD_BENCH=OFF >/dev/null
+    -DCINDREL_PCH=OFF -DCINDREL_BUILD_TESTS=OFF -DCINDREL_BUILD_BENCH=OFF "${unity[@]}" >/dev/null
 fi
-mapfile -t units < <(python3 - "$build/compile_commands.json" "$root/src/" <<'EOF'
-import json, sys
-commands, prefix = sys.argv[1], sys.argv[2]
-print("\n".join(sorted({c["file"] for c in json.load(open(commands)) if c["file"].startswith(prefix)})))
+# The combined files of the program's targets (not those of the compiled-in
+# resources), and any source of src/ compiled on its own.
+mapfile -t units < <(python3 - "$build/compile_commands.json" "$root/src/" "$(realpath "$build")/src/CMakeFiles/" <<'EOF'
+import json, re, sys
+commands, sources, combined = sys.argv[1:]
+files = {c["file"] for c in json.load(open(commands))}
+print("\n".join(sorted(f for f in files if f.startswith(sources)
+                       or (f.startswith(combined) and re.search(r"/Unity/unity_\d+_cxx\.cxx$", f)))))
 EOF
 )
+# run_each TOOL: TOOL (a function) on every unit, two at a time, each unit's
+# findings printed in one piece.
+run_each() {
+  printf '%s\n' "${units[@]}" | xargs -P "$jobs" -I{} bash -c "$1"' "$1"' _ {}
+}
+# The count of warnings in Qt's and the system's headers (never shown) is
+# left out.
+filter_counts() { grep -vE '^[0-9]+ (warning|error)s? (and [0-9]+ (warning|error)s? )?generated\.$' || true; }
+export -f filter_counts
+export LINT_BUILD=$build LINT_ROOT=$root
+# The configuration is named, since a combined file's folder has none. A
+# combined file's only lines are #include lines of .cpp files, which is all
+# that bugprone-suspicious-include looks for.
+tidy_one() {
+  local out status=0
+  out=$(clang-tidy -p "$LINT_BUILD" --config-file="$LINT_ROOT/.clang-tidy" --checks=-bugprone-suspicious-include \
+        --quiet --use-color=false "$1" 2>&1) || status=$?
+  out=$(filter_counts <<<"$out")
+  [[ -n $out ]] && printf '%s\n' "$out"
+  return "$status"
+}
+export -f tidy_one
 if ((${#units[@]} == 0)); then
   echo "clang-tidy: no translation unit of src/ in $build/compile_commands.json" >&2
   failed+=(clang-tidy)
+elif run_each tidy_one; then
+  echo "clang-tidy: the ${#units[@]} translation units of src/ without findings"
 else
-  # One clang-tidy per unit, its findings printed in one piece; the count of
-  # warnings in Qt's and the system's headers (never shown) is left out.
-  tidy_one() {
-    local out status=0
-    out=$(clang-tidy -p "$LINT_BUILD" --quiet --use-color=false "$1" 2>&1) || status=$?
-    out=$(grep -vE '^[0-9]+ (warning|error)s? (and [0-9]+ (warning|error)s? )?generated\.$' <<<"$out" || true)
-    [[ -n $out ]] && printf '%s\n' "$out"
-    return "$status"
-  }
-  export -f tidy_one
-  if printf '%s\n' "${units[@]}" | LINT_BUILD=$build xargs -P "$jobs" -I{} bash -c 'tidy_one "$1"' _ {}; then
-    echo "clang-tidy: ${#units[@]} translation units of src/ without findings"
-  else
-    failed+=(clang-tidy)
-  fi
+  failed+=(clang-tidy)
 fi
 
 # --- 3. clazy ----------------------------------------------------------------
 step "clazy"
-# Built without optimisation and without ccache (whose cache does not know
-# which checks ran), and rebuilt from scratch each time so that every finding
-# is printed again. Warnings are not errors here, so that one run lists them
-# all; any warning in the log fails the step. Qt's headers come in as system
-# headers and are not checked; the build folder's generated moc code is skipped.
-clazy_build=build-clazy
-CXX=clazy cmake -S . -B "$clazy_build" -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_COMPILER_LAUNCHER= \
-  -DCINDREL_PCH=OFF -DCINDREL_WERROR=OFF -DCINDREL_BUILD_TESTS=OFF -DCINDREL_BUILD_BENCH=OFF >/dev/null
-cmake --build "$clazy_build" --target clean >/dev/null
-clazy_log=$clazy_build/clazy.log
-clazy_status=0
-CLAZY_CHECKS=level0,level1 CLAZY_IGNORE_DIRS="$root/$clazy_build/.*" \
-  cmake --build "$clazy_build" -j "$jobs" >"$clazy_log" 2>&1 || clazy_status=$?
-if ((clazy_status != 0)) || grep -qE '(warning|error):' "$clazy_log"; then
-  grep -E -A3 '(warning|error):|FAILED:' "$clazy_log" || tail -n 30 "$clazy_log"
-  failed+=(clazy)
+# clazy's level 0 and 1 checks on the same units, as a standalone tool. Any
+# warning fails the step. Qt's headers come in as system headers and are not
+# checked; the build folder's generated code is skipped.
+clazy_one() {
+  local out status=0
+  out=$(clazy-standalone -p "$LINT_BUILD" --checks=level0,level1 \
+        --header-filter='/src/([a-z]+/)?[A-Za-z]+\.(h|cpp)$' --ignore-dirs="$(realpath "$LINT_BUILD")/.*" \
+        "$1" 2>&1) || status=$?
+  out=$(filter_counts <<<"$out")
+  [[ -n $out ]] && printf '%s\n' "$out"
+  ((status == 0)) && ! grep -qE '(warning|error):' <<<"$out"
+}
+export -f clazy_one
+if ((${#units[@]} > 0)) && run_each clazy_one; then
+  echo "clazy: the ${#units[@]} translation units of src/ without findings"
 else
-  echo "clazy: the program's targets build without findings"
+  failed+=(clazy)
 fi
 
 if ((${#failed[@]} > 0)); then
