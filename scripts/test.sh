@@ -73,10 +73,10 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run_ctest --test-dir build-asan -LE e2e -j "$(nproc)"
-# The end-to-end tests, on the real program. Leaks are checked
-# by the unit tests above; at the end of a real session the platform plugins
-# (xcb, Wayland, the accessibility bridge) keep what they keep, so only
-# errors can fail these.
+# The end-to-end tests, on the real program. Leaks are checked by the unit
+# tests above; at the end of a real session the platform plugins (xcb,
+# Wayland, the accessibility bridge) keep what they keep, so only errors can
+# fail these.
 ASAN_OPTIONS=abort_on_error=1:detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run_ctest --test-dir build-asan -L e2e -j "$(nproc)"
 
