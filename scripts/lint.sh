@@ -69,7 +69,10 @@ run_each() {
 # left out.
 filter_counts() { grep -vE '^[0-9]+ (warning|error)s? (and [0-9]+ (warning|error)s? )?generated\.$' || true; }
 export -f filter_counts
-export LINT_BUILD=$build LINT_ROOT=$root
+# Both analyzers report in the headers and sources that .clang-tidy names.
+LINT_HEADER_FILTER=$(sed -n "s/^HeaderFilterRegex: '\(.*\)'$/\1/p" .clang-tidy)
+[[ -n $LINT_HEADER_FILTER ]] || { echo "lint: .clang-tidy has no HeaderFilterRegex" >&2; exit 1; }
+export LINT_BUILD=$build LINT_ROOT=$root LINT_HEADER_FILTER
 # The configuration is named, since a combined file's folder has none. A
 # combined file's only lines are #include lines of .cpp files, which is all
 # that bugprone-suspicious-include looks for.
@@ -99,7 +102,7 @@ step "clazy"
 clazy_one() {
   local out status=0
   out=$(clazy-standalone -p "$LINT_BUILD" --checks=level0,level1 \
-        --header-filter='/src/([a-z]+/)?[A-Za-z]+\.(h|cpp)$' --ignore-dirs="$(realpath "$LINT_BUILD")/.*" \
+        --header-filter="$LINT_HEADER_FILTER" --ignore-dirs="$(realpath "$LINT_BUILD")/.*" \
         "$1" 2>&1) || status=$?
   out=$(filter_counts <<<"$out")
   [[ -n $out ]] && printf '%s\n' "$out"
