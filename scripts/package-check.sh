@@ -12,7 +12,7 @@ build=${1:-build}
 source "$build/identity.sh"
 
 (cd "$build" && cpack -G DEB)
-deb=$(ls -t "$build"/cindrel_*.deb | head -n 1)
+deb=$(realpath "$(ls -t "$build"/cindrel_*.deb | head -n 1)")
 echo "package: $deb"
 
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -113,7 +113,7 @@ if git rev-parse --git-dir >/dev/null 2>&1; then
     -DCMAKE_CXX_COMPILER="$(cache_value CMAKE_CXX_COMPILER)" \
     -DCMAKE_CXX_COMPILER_LAUNCHER="$(cache_value CMAKE_CXX_COMPILER_LAUNCHER)" \
     -DCMAKE_CXX_FLAGS="$(cache_value CMAKE_CXX_FLAGS)" \
-    -DCINDREL_HARDENING="$(cache_value CINDREL_HARDENING)" \
+    -DCINDREL_HARDENING="$(cache_value CINDREL_HARDENING)" -DCINDREL_PCH="$(cache_value CINDREL_PCH)" \
     -DCINDREL_SITE_HOST="$(cache_value CINDREL_SITE_HOST)" \
     -DCINDREL_FORUM_ADDRESS="$(cache_value CINDREL_FORUM_ADDRESS)" \
     -DCINDREL_BUILD_TESTS=OFF -DCINDREL_BUILD_BENCH=OFF >"$second/configure.log"

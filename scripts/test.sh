@@ -65,7 +65,7 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCINDREL_BUILD_T
 cmake --build build
 
 stage "build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCINDREL_SANITIZE=ON "$werror"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCINDREL_SANITIZE=ON -DCINDREL_PCH=ON "$werror"
 cmake --build build-asan
 # The unit and widget tests, side by side: each has its own settings and
 # runtime folder.

@@ -28,7 +28,7 @@ second=$scratch/cindrel/build-windows
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$CINDREL_SOURCE_DATE_EPOCH}
 qt_prefix=$(realpath "$(cache_value Qt6_DIR)/../../..")
 "$qt_prefix/bin/qt-cmake" -S "$scratch/cindrel" -B "$second" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCINDREL_BUILD_TESTS=OFF -DCINDREL_BUILD_BENCH=OFF \
+  -DCINDREL_BUILD_TESTS=OFF -DCINDREL_BUILD_BENCH=OFF -DCINDREL_PCH="$(cache_value CINDREL_PCH)" \
   -DCINDREL_SITE_HOST="$(cache_value CINDREL_SITE_HOST)" \
   -DCINDREL_FORUM_ADDRESS="$(cache_value CINDREL_FORUM_ADDRESS)" >"$scratch/configure.log"
 nice -n 5 cmake --build "$second" >"$scratch/build.log" ||
