@@ -422,9 +422,16 @@ e2e_keys()
 }
 
 # e2e_type TEXT : types text into the active window.
+# A character the keyboard map lacks (the ë of a name) is typed by binding
+# it to a spare key for the press and unbinding it half the delay after the
+# release. The program reads the changed map only when it handles the
+# mapping event; a busy machine that delays this past the unbinding loses
+# the character. Such text goes slowly enough for that.
 e2e_type()
 {
-  timeout 20 xdotool type --clearmodifiers --delay 60 -- "$1"
+  local delay=60
+  LC_ALL=C.UTF-8 grep -q '[^ -~]' <<<"$1" && delay=600
+  timeout 60 xdotool type --clearmodifiers --delay "$delay" -- "$1"
   sleep 0.3
 }
 
