@@ -39,7 +39,7 @@ stage() {
 stage "dependencies"
 bash scripts/deps.sh --windows
 
-# Qt for Windows takes about 40 minutes when its cache is cold: it builds
+# Qt for Windows takes about 45 minutes when its cache is cold: it builds
 # in the background at nice 19, behind the Linux stages, and the Windows
 # stage waits for it. With a warm cache this returns at once.
 mkdir -p build-windows
