@@ -4,11 +4,11 @@
 #include <cstdio>
 
 #include "Identity.h"
-#include "app/CommandLine.h"
+#include "commandline/CommandLine.h"
 #include "dependency/modNicotineDependancy.h"
 #include "farewell/modTellAFriend.h"
 #include "platform/Platform.h"
-#include "platform/SystemClock.h"
+#include "platform/SystemSeams.h"
 #include "ui/FrmMain.h"
 #include "ui/Lifecycle.h"
 #include "ui/LightStyle.h"

@@ -25,7 +25,7 @@ set(CINDREL_FILE_VERSION_COMMAS ${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR
 string(SUBSTRING "${CINDREL_RELEASE_DATE}" 0 4 CINDREL_COPYRIGHT_YEAR)
 set(CINDREL_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/cindrel.manifest)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/cindrel.manifest.in ${CINDREL_MANIFEST} @ONLY)
-# The console twin cindrel.com (src/platform/ConsoleTwinWindows.cpp) carries the same.
+# The console twin cindrel.com (src/console/ConsoleTwin.cpp) carries the same.
 foreach(target_and_file cindrel:cindrel.exe cindrel_console:cindrel.com)
   string(REPLACE ":" ";" target_and_file ${target_and_file})
   list(GET target_and_file 0 target)

@@ -1,6 +1,6 @@
 #pragma once
 // The platform services the program's rules depend on. Each has a real
-// implementation (SystemClock.h with SystemRandom, WidgetSeams.h,
+// implementation (SystemSeams.h, WidgetSeams.h,
 // PrintSeams.h, and each system's settings store and single-instance guard
 // made through Platform.h) and a test
 // double (tests/doubles), so every rule can run in a test without a screen,
@@ -60,10 +60,6 @@ public:
 class Random {
 public:
     virtual ~Random() = default;
-    /// Called where the program wants a fresh sequence (at start and before
-    /// the farewell window's draw); the system's generator is fresh in every
-    /// run without it.
-    virtual void seedFromClock() = 0;
     /// A single-precision draw r with 0 <= r < 1 (never 1.0).
     virtual float next() = 0;
 };

@@ -74,7 +74,6 @@ FrmFarewell::FrmFarewell(AppContext &ctx, QWidget *parent)
     caption->adjustSize();
 
     // A fresh support message on every load.
-    ctx_.services.random.seedFromClock();
     const QString support = supportMessage(supportMessageIndex(ctx_.services.random.next()));
     styleLabel(makeLabel(this, QStringLiteral("Label2"), support), verdana(8.25, true), kWhite,
                Qt::AlignLeft | Qt::AlignVCenter, true)

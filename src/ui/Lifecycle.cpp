@@ -38,7 +38,6 @@ bool StartApplication(Services &services, const Shutdown &shutdown, const std::f
             QCoreApplication::translate("cindrel::Startup", "Application is already running"));
         return false;
     }
-    services.random.seedFromClock();
     ShowUpdateReminder(services.settings, services.clock, services.boxes, services.browser,
                        [&shutdown] { return shutdown.ending(); });
     if (shutdown.ending())

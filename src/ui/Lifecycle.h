@@ -39,7 +39,7 @@ struct AppContext {
 };
 
 /// Runs start-up in order: refuse a second copy ("Application is already
-/// running"), seed the generator, the update reminder, then
+/// running"), the update reminder, then
 /// showMainWindow (which loads and shows the main window and chooses its
 /// promotional label). Returns false when this copy was refused, or when
 /// the end was asked for while the reminder waited (a signal); the program

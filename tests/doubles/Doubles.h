@@ -107,9 +107,7 @@ public:
 class ScriptedRandom : public Random {
 public:
     std::deque<float> draws{0.0f};
-    int seeds = 0;
     int drawCount = 0;
-    void seedFromClock() override { ++seeds; }
     float next() override
     {
         ++drawCount;

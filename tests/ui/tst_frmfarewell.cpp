@@ -167,7 +167,6 @@ void TstFrmFarewell::openingState()
     Fixture f(draw);
 
     // Load handling has run before the window is shown.
-    QCOMPARE(f.fake.random.seeds, 1);
     QCOMPARE(f.fake.random.drawCount, 1);
     QCOMPARE(f.form->objectName(), QStringLiteral("frmFarewell"));
     QCOMPARE(f.form->windowTitle(), programWindowTitle());

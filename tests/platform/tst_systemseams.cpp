@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "platform/LockFileGuard.h"
-#include "platform/SystemClock.h"
+#include "platform/SystemSeams.h"
 
 using namespace cindrel;
 

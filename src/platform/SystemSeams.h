@@ -23,11 +23,10 @@ inline float unitFloatFromBits(std::uint32_t bits24)
 
 /// Draws from QRandomGenerator::global(), 24 bits at a time scaled by
 /// 2^-24, so every draw is exact in single precision and strictly below 1.
+/// Qt seeds that generator once per process from the system's entropy, so
+/// every run draws a fresh sequence.
 class SystemRandom : public Random {
 public:
-    /// Qt seeds its generator once per process from the system's entropy,
-    /// so every run draws a fresh sequence without any reseeding.
-    void seedFromClock() override {}
     float next() override { return unitFloatFromBits(QRandomGenerator::global()->generate() >> 8); }
 };
 

@@ -4,7 +4,7 @@
 #include <QtTest>
 
 #include "Identity.h"
-#include "app/CommandLine.h"
+#include "commandline/CommandLine.h"
 
 using namespace cindrel;
 using Action = CommandLineRequest::Action;
