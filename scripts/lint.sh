@@ -52,12 +52,12 @@ else
 fi
 # The combined files of the program's targets (not those of the compiled-in
 # resources), and any source of src/ compiled on its own.
-mapfile -t units < <(python3 - "$build/compile_commands.json" "$root/src/" "$(realpath "$build")/src/CMakeFiles/" <<'EOF'
+mapfile -t units < <(python3 - "$build/compile_commands.json" "$root/src/" "$(realpath "$build")/src/" <<'EOF'
 import json, re, sys
 commands, sources, combined = sys.argv[1:]
 files = {c["file"] for c in json.load(open(commands))}
 print("\n".join(sorted(f for f in files if f.startswith(sources)
-                       or (f.startswith(combined) and re.search(r"/Unity/unity_\d+_cxx\.cxx$", f)))))
+                       or (f.startswith(combined) and re.search(r"/CMakeFiles/(?![^/]*_resources_\d+\.dir/)[^/]+\.dir/Unity/unity_\d+_cxx\.cxx$", f)))))
 EOF
 )
 # run_each TOOL: TOOL (a function) on every unit, two at a time, each unit's

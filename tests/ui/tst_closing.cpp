@@ -81,12 +81,10 @@ private slots:
         QTest::addColumn<bool>("endDuringReminder");
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("storedDate");
-        QTest::newRow("reminder answered")
-            << false << QStringList{"reminder", "main window"} << "2026-12-07";
+        QTest::newRow("reminder answered") << false << QStringList{"reminder", "main window"} << "2026-12-07";
         // As a signal does while the reminder's box waits: no main window
         // follows, and the box closed unanswered stores nothing.
-        QTest::newRow("end asked for during the reminder")
-            << true << QStringList{"reminder"} << "2026-01-01";
+        QTest::newRow("end asked for during the reminder") << true << QStringList{"reminder"} << "2026-01-01";
     }
     void startupRunsItsStepsInOrder()
     {
