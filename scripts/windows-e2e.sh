@@ -24,7 +24,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath "${1:-$root/build-windows}")
 # shellcheck source=/dev/null
 source "$build/identity.sh"
-installer=$build/$CINDREL_NAME-$CINDREL_VERSION-win64.exe
+installer=$build/$CINDREL_WINDOWS_PACKAGE.exe
 [[ -f $installer ]] || { echo "windows-e2e: no installer $installer (run scripts/windows.sh)" >&2; exit 1; }
 # shellcheck source=scripts/wine.sh
 source "$root/scripts/wine.sh"

@@ -42,6 +42,8 @@ for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
   grep -q "$flag" <<<"$characteristics" ||
     { printf 'windows: cindrel.exe lacks %s:\n%s\n' "$flag" "$characteristics" >&2; exit 1; }
 done
+# shellcheck source=/dev/null
+source "$build/identity.sh"
 
 step "4/5 tests under wine"
 # shellcheck source=scripts/wine.sh
@@ -69,12 +71,11 @@ trap - EXIT
 
 step "5/5 installer"
 (cd "$build" && cpack -G NSIS >&2)
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-installer=$build/Cindrel-$version-win64.exe
+installer=$build/$CINDREL_WINDOWS_PACKAGE.exe
 [[ -f $installer ]] || { echo "windows: cpack made no $installer" >&2; exit 1; }
 # The weight: the installer at most 9 MiB, the installed files (as staged,
 # stripped, for the installer) at most 30 MiB.
-staged=$build/_CPack_Packages/win64/NSIS/Cindrel-$version-win64
+staged=$build/_CPack_Packages/win64/NSIS/$CINDREL_WINDOWS_PACKAGE
 installer_bytes=$(stat -c %s "$installer")
 installed_bytes=$(find "$staged" -type f -printf '%s\n' | awk '{sum += $1} END {print sum + 0}')
 printf 'windows: the installer is %s bytes, the installed files %s bytes\n' "$installer_bytes" "$installed_bytes" >&2
@@ -82,7 +83,7 @@ printf 'windows: the installer is %s bytes, the installed files %s bytes\n' "$in
 ((installed_bytes <= 30 * 1024 * 1024)) || { echo "windows: the installed files are over 30 MiB" >&2; exit 1; }
 # The portable zip of the same files, and the winget manifest of the installer.
 python3 scripts/windows-zip.py "$build" >&2
-python3 scripts/winget.py "$build" >&2 && python3 scripts/winget-check.py "$build"
+python3 scripts/winget.py "$build" >&2 && python3 scripts/winget-check.py "$build/winget" "$installer"
 # Qt's exact source beside it, which the licence notices point to.
 bash scripts/windows-qt-source.sh "$qt_prefix" "$build" >&2
 echo "$installer"
