@@ -83,7 +83,7 @@ set(CPACK_GENERATOR NSIS)
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VENDOR "${CINDREL_MAKER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Nicotine dependency test")
-set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_FILE_NAME ${CINDREL_WINDOWS_PACKAGE})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY ${PROJECT_NAME})
 # The Apps entry's key, Software\Microsoft\Windows\CurrentVersion\Uninstall\Cindrel
 # under HKCU or HKLM: the product code package managers (winget) know it by.
@@ -100,15 +100,11 @@ set(CPACK_NSIS_DEFINES "  Target amd64-unicode")
 
 # Every package is made of the same staged files, stripped and signed once
 # they are staged (CindrelStage.cmake): every executable and DLL loses its
-# symbols, kept as debug files in build-windows/debug/ for crash reports,
-# and Cindrel's own executables are signed when a key is given. The list of
-# Cindrel's own (never Qt's or MinGW's) is here; a name that is not staged
-# is passed over.
+# symbols, kept as debug files in build-windows/debug/ for crash reports, is
+# signed when a key is given, and must keep its hardening.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/CindrelStage.cmake)
-set(CPACK_CINDREL_OWN_BINARIES
-    ${CMAKE_INSTALL_BINDIR}/cindrel.exe ${CMAKE_INSTALL_BINDIR}/cindrel.com
-    ${CMAKE_INSTALL_BINDIR}/cindrel-print.dll)
 set(CPACK_CINDREL_OBJCOPY ${CMAKE_OBJCOPY})
+set(CPACK_CINDREL_OBJDUMP ${CMAKE_OBJDUMP})
 set(CPACK_CINDREL_STRIP ${CMAKE_STRIP})
 set(CPACK_CINDREL_DEBUG_DIR ${CMAKE_BINARY_DIR}/debug)
 set(CPACK_CINDREL_SIGN_SCRIPT ${PROJECT_SOURCE_DIR}/scripts/windows-sign.sh)
