@@ -17,7 +17,8 @@
 # install (Program Files, HKEY_LOCAL_MACHINE), checks the signature and time
 # stamp of every program and DLL installed, and uninstalls it; and
 # uninstalls the per-user install silently: the files and entries go, the
-# user's settings stay.
+# user's settings stay. Every install holds exactly the files its licence
+# notices name.
 # Every wait is bounded; on failure the screen is saved as
 # BUILD-DIRECTORY/e2e-windows.png.
 set -euo pipefail
@@ -104,16 +105,26 @@ install_silently()
   fi
   wine "$installer" /S "$@"
 }
+# notices_names NOTICES : the paths the licence notices' list of files names
+# (the lines after the heading "Files" up to the first empty line).
+notices_names()
+{
+  awk 'f == 2 && /^$/ {exit} f == 2 {print $1} f == 1 {f = 2} prev == "Files" && /^-----$/ {f = 1} {prev = $0}' "$1"
+}
 # check_installed ROOT WINDOWS-FOLDER UNIX-FOLDER START-MENU-FOLDER : the
-# files, the Start-menu entry and a full Apps entry of an install.
+# files, the Start-menu entry and a full Apps entry of an install. The
+# install folder holds exactly the files its licence notices name.
 check_installed()
 {
-  local hive=$1 folder=$2 unix=$3 links=$4 file language apps entry
-  for file in bin/cindrel.exe bin/cindrel-print.dll bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll \
-              bin/Qt6PrintSupport.dll bin/qt.conf plugins/platforms/qwindows.dll \
-              plugins/styles/qwindowsvistastyle.dll Uninstall.exe; do
-    [[ -f $unix/$file ]] || fail "the install in $folder lacks $file"
-  done
+  local hive=$1 folder=$2 unix=$3 links=$4 language apps entry installed named
+  [[ -f $unix/licences/notices.txt ]] || fail "the install in $folder has no licence notices"
+  installed=$(cd "$unix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+  named=$(notices_names "$unix/licences/notices.txt" | LC_ALL=C sort)
+  [[ -n $named ]] || fail "the licence notices in $folder name no file"
+  [[ -z $(LC_ALL=C comm -23 <(echo "$installed") <(echo "$named")) ]] ||
+    fail "the install in $folder holds files its notices do not name: $(LC_ALL=C comm -23 <(echo "$installed") <(echo "$named") | xargs)"
+  [[ -z $(LC_ALL=C comm -13 <(echo "$installed") <(echo "$named")) ]] ||
+    fail "the install in $folder lacks files its notices name: $(LC_ALL=C comm -13 <(echo "$installed") <(echo "$named") | xargs)"
   for language in $CINDREL_LANGUAGES; do
     [[ -f $unix/translations/qtbase_$language.qm ]] || fail "the install in $folder lacks Qt's $language translation"
   done
@@ -152,16 +163,7 @@ log "installing again, into $windows_dir"
 install_silently "$installer" "$windows_dir"
 check_installed HKCU "$windows_dir" "$unix_dir" "$user_links"
 [[ ! -e $default_unix ]] || fail "the earlier install in $default_dir was left behind"
-log "the install moved into the folder with spaces and non-ASCII letters; one Apps entry"
-# The licence notices name the third-party code of every Qt DLL installed.
-notices=$unix_dir/licences/notices.txt
-[[ -f $notices ]] || fail "the installer put no licence notices at $notices"
-qt_prefix=$(sed -n 's|^Qt6_DIR:PATH=\(.*\)/lib/cmake/Qt6$|\1|p' "$build/CMakeCache.txt")
-while IFS=$'\t' read -r dll folder; do
-  [[ ! -f $unix_dir/$dll ]] || grep -qF "(Qt source: $folder)" "$notices" ||
-    fail "the licence notices lack $folder, compiled into $dll"
-done <"$qt_prefix/attributions/binaries.tsv"
-log "the licence notices name the third-party code of every Qt DLL installed"
+log "the install moved into the folder with spaces and non-ASCII letters; one Apps entry, every file named in the notices"
 
 # windows_titled TITLE-REGEX : the ids of the visible windows so titled;
 # stored_date: the type and text of the stored LastReminderDate.

@@ -1,6 +1,8 @@
 # Run by cpack on the staged files before it packs them (CPACK_PRE_BUILD_SCRIPTS
 # in Windows.cmake), so that the installer and every other package hold the
 # same files:
+# - every staged file must be named in the staged licence notices, or
+#   nothing is packed (notices.py check);
 # - every executable and DLL is stripped; its symbols go to a debug file of
 #   the same path under the build's debug/ folder, which the stripped file
 #   names (.gnu_debuglink), for reading crash reports;
@@ -25,6 +27,12 @@ macro(fail message)
   file(REMOVE_RECURSE "${stage}")
   message(FATAL_ERROR "${message}")
 endmacro()
+
+execute_process(COMMAND "${CPACK_CINDREL_PYTHON}" "${CPACK_CINDREL_NOTICES_SCRIPT}" check "${stage}"
+                RESULT_VARIABLE named)
+if(NOT named EQUAL 0)
+  fail("A staged file has no licence notice")
+endif()
 
 file(GLOB_RECURSE binaries LIST_DIRECTORIES false RELATIVE "${stage}"
      "${stage}/*.exe" "${stage}/*.dll" "${stage}/*.com")
