@@ -25,7 +25,7 @@ wine_init
 wine_display 1024x768x24
 wineserver --persistent
 
-stem=$CINDREL_NAME-$CINDREL_VERSION-win64
+stem=$CINDREL_WINDOWS_PACKAGE
 folder="$scratch/$CINDREL_NAME Tést Ünïcode"
 python3 -m zipfile -e "$build/$stem.zip" "$folder"
 bin=$folder/$stem/bin

@@ -12,11 +12,13 @@
 # it on a registry value of the wrong type, which must stay as it is; ends a
 # run with the end of the session, which must take the program's own
 # shutdown; installs again over it in place (one Apps entry, settings kept);
-# signs a second installer with a throwaway certificate, checks every
-# signature and installs it for all users beside the per-user install
-# (Program Files, HKEY_LOCAL_MACHINE) and uninstalls it; and uninstalls the
-# per-user install silently: the files and entries go, the user's settings
-# stay.
+# signs a second installer with throwaway keys, time-stamped by a service
+# on the loopback address, installs it for all users beside the per-user
+# install (Program Files, HKEY_LOCAL_MACHINE), checks the signature and time
+# stamp of every program and DLL installed, and uninstalls it; and
+# uninstalls the per-user install silently: the files and entries go, the
+# user's settings stay. Every install holds exactly the files its licence
+# notices name.
 # Every wait is bounded; on failure the screen is saved as
 # BUILD-DIRECTORY/e2e-windows.png.
 set -euo pipefail
@@ -24,7 +26,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath "${1:-$root/build-windows}")
 # shellcheck source=/dev/null
 source "$build/identity.sh"
-installer=$build/$CINDREL_NAME-$CINDREL_VERSION-win64.exe
+installer=$build/$CINDREL_WINDOWS_PACKAGE.exe
 [[ -f $installer ]] || { echo "windows-e2e: no installer $installer (run scripts/windows.sh)" >&2; exit 1; }
 # shellcheck source=scripts/wine.sh
 source "$root/scripts/wine.sh"
@@ -103,16 +105,26 @@ install_silently()
   fi
   wine "$installer" /S "$@"
 }
+# notices_names NOTICES : the paths the licence notices' list of files names
+# (the lines after the heading "Files" up to the first empty line).
+notices_names()
+{
+  awk 'f == 2 && /^$/ {exit} f == 2 {print $1} f == 1 {f = 2} prev == "Files" && /^-----$/ {f = 1} {prev = $0}' "$1"
+}
 # check_installed ROOT WINDOWS-FOLDER UNIX-FOLDER START-MENU-FOLDER : the
-# files, the Start-menu entry and a full Apps entry of an install.
+# files, the Start-menu entry and a full Apps entry of an install. The
+# install folder holds exactly the files its licence notices name.
 check_installed()
 {
-  local hive=$1 folder=$2 unix=$3 links=$4 file language apps entry
-  for file in bin/cindrel.exe bin/cindrel-print.dll bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll \
-              bin/Qt6PrintSupport.dll bin/qt.conf plugins/platforms/qwindows.dll \
-              plugins/styles/qwindowsvistastyle.dll Uninstall.exe; do
-    [[ -f $unix/$file ]] || fail "the install in $folder lacks $file"
-  done
+  local hive=$1 folder=$2 unix=$3 links=$4 language apps entry installed named
+  [[ -f $unix/licences/notices.txt ]] || fail "the install in $folder has no licence notices"
+  installed=$(cd "$unix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+  named=$(notices_names "$unix/licences/notices.txt" | LC_ALL=C sort)
+  [[ -n $named ]] || fail "the licence notices in $folder name no file"
+  [[ -z $(LC_ALL=C comm -23 <(echo "$installed") <(echo "$named")) ]] ||
+    fail "the install in $folder holds files its notices do not name: $(LC_ALL=C comm -23 <(echo "$installed") <(echo "$named") | xargs)"
+  [[ -z $(LC_ALL=C comm -13 <(echo "$installed") <(echo "$named")) ]] ||
+    fail "the install in $folder lacks files its notices name: $(LC_ALL=C comm -13 <(echo "$installed") <(echo "$named") | xargs)"
   for language in $CINDREL_LANGUAGES; do
     [[ -f $unix/translations/qtbase_$language.qm ]] || fail "the install in $folder lacks Qt's $language translation"
   done
@@ -151,16 +163,7 @@ log "installing again, into $windows_dir"
 install_silently "$installer" "$windows_dir"
 check_installed HKCU "$windows_dir" "$unix_dir" "$user_links"
 [[ ! -e $default_unix ]] || fail "the earlier install in $default_dir was left behind"
-log "the install moved into the folder with spaces and non-ASCII letters; one Apps entry"
-# The licence notices name the third-party code of every Qt DLL installed.
-notices=$unix_dir/licences/notices.txt
-[[ -f $notices ]] || fail "the installer put no licence notices at $notices"
-qt_prefix=$(sed -n 's|^Qt6_DIR:PATH=\(.*\)/lib/cmake/Qt6$|\1|p' "$build/CMakeCache.txt")
-while IFS=$'\t' read -r dll folder; do
-  [[ ! -f $unix_dir/$dll ]] || grep -qF "(Qt source: $folder)" "$notices" ||
-    fail "the licence notices lack $folder, compiled into $dll"
-done <"$qt_prefix/attributions/binaries.tsv"
-log "the licence notices name the third-party code of every Qt DLL installed"
+log "the install moved into the folder with spaces and non-ASCII letters; one Apps entry, every file named in the notices"
 
 # windows_titled TITLE-REGEX : the ids of the visible windows so titled;
 # stored_date: the type and text of the stored LastReminderDate.
@@ -267,39 +270,90 @@ check_installed HKCU "$windows_dir" "$unix_dir" "$user_links"
 [[ $(stored_date) == "REG_SZ $today" ]] || fail "installing again lost the settings: '$(stored_date)'"
 log "replaced in place: one Apps entry, LastReminderDate kept"
 
-log "signing an installer with a throwaway certificate"
+log "signing with throwaway keys, time-stamped by a service on the loopback address"
 keys=$(mktemp -d)
-trap 'rm -rf "$keys"; cleanup' EXIT
-openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=$CINDREL_MAKER (test)" \
-  -keyout "$keys/key.pem" -out "$keys/certificate.pem" 2>/dev/null
+tsa=
+trap '[[ -z $tsa ]] || kill "$tsa" 2>/dev/null; rm -rf "$keys"; cleanup' EXIT
+# A throwaway authority issues the signing certificate and the time-stamping
+# service's (with the critical extended key usage timeStamping); the key
+# file carries the authority's certificate beside its own, as one from a
+# real authority carries its chain. legacy.p12 is the same key encrypted
+# as older tools export it (RC2, 3DES).
+openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=$CINDREL_MAKER (test authority)" \
+  -addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign \
+  -keyout "$keys/ca.key" -out "$keys/ca.pem" 2>/dev/null
+# issue NAME SUBJECT EXTENDED-KEY-USAGE : NAME.key and NAME.pem, issued by the authority.
+issue()
+{
+  openssl req -newkey rsa:2048 -nodes -subj "/CN=$2" -keyout "$keys/$1.key" -out "$keys/$1.csr" 2>/dev/null
+  openssl x509 -req -in "$keys/$1.csr" -CA "$keys/ca.pem" -CAkey "$keys/ca.key" -days 2 -out "$keys/$1.pem" \
+    -extfile <(printf 'extendedKeyUsage=%s\nkeyUsage=critical,digitalSignature\n' "$3") 2>/dev/null
+}
+issue signer "$CINDREL_MAKER (test)" codeSigning
+issue tsa "$CINDREL_MAKER (test time stamps)" critical,timeStamping
 head -c 24 /dev/urandom | base64 >"$keys/password"
-openssl pkcs12 -export -inkey "$keys/key.pem" -in "$keys/certificate.pem" -out "$keys/key.p12" \
-  -passout "file:$keys/password"
 echo wrong >"$keys/wrong"
-cp "$program" "$keys/unsigned.exe"
-for bad in "$keys/key.p12 $keys/wrong" "$keys/missing.p12 $keys/password"; do
-  read -r key password <<<"$bad"
-  message=$(CINDREL_SIGN_PKCS12=$key CINDREL_SIGN_PASSWORD_FILE=$password \
-            bash "$root/scripts/windows-sign.sh" "$keys/unsigned.exe" 2>&1) &&
-    fail "signing with $bad succeeded"
-  (($(wc -l <<<"$message") == 1)) || fail "signing with $bad failed in more than one line: $message"
+openssl pkcs12 -export -inkey "$keys/signer.key" -in "$keys/signer.pem" -certfile "$keys/ca.pem" \
+  -out "$keys/key.p12" -passout "file:$keys/password"
+openssl pkcs12 -export -legacy -inkey "$keys/signer.key" -in "$keys/signer.pem" -certfile "$keys/ca.pem" \
+  -out "$keys/legacy.p12" -passout "file:$keys/password"
+python3 "$root/scripts/timestamp-authority.py" "$keys" &
+tsa=$!
+wait_until 20 "the time-stamping service" test -f "$keys/url"
+export CINDREL_SIGN_TIMESTAMP_URL
+CINDREL_SIGN_TIMESTAMP_URL=$(cat "$keys/url")
+# verify FILE : its signature and its time stamp verify against the authority.
+verify()
+{
+  if ! { osslsigncode verify -CAfile "$keys/ca.pem" -TSA-CAfile "$keys/ca.pem" -in "$1" >"$keys/verify.log" 2>&1 &&
+         grep -q '^Signature verification: ok' "$keys/verify.log" &&
+         grep -q '^Timestamp Server Signature verification: ok' "$keys/verify.log"; }; then
+    cat "$keys/verify.log" >&2
+    fail "the signature or time stamp of $1 does not verify"
+  fi
+}
+# Each key and password, and what signing with them does: fail in one line
+# and leave the file as it was, or sign it.
+while read -r key password outcome; do
+  cp "$program" "$keys/unsigned.exe"
+  status=0
+  message=$(CINDREL_SIGN_PKCS12=$keys/$key CINDREL_SIGN_PASSWORD_FILE=$keys/$password \
+            bash "$root/scripts/windows-sign.sh" "$keys/unsigned.exe" 2>&1) || status=$?
+  if [[ $outcome == signs ]]; then
+    ((status == 0)) || fail "signing with $key and $password failed: $message"
+    verify "$keys/unsigned.exe"
+    continue
+  fi
+  ((status != 0)) || fail "signing with $key and $password succeeded"
+  (($(wc -l <<<"$message") == 1)) || fail "signing with $key and $password failed in more than one line: $message"
   { cmp -s "$program" "$keys/unsigned.exe" && [[ ! -e $keys/unsigned.exe.signing ]]; } ||
     fail "a failed signing left a changed or half-signed file"
-done
+done <<'KEYS'
+key.p12 wrong fails
+missing.p12 password fails
+legacy.p12 wrong fails
+legacy.p12 password signs
+KEYS
 (cd "$build" && CINDREL_SIGN_PKCS12=$keys/key.p12 CINDREL_SIGN_PASSWORD_FILE=$keys/password \
    cpack -G NSIS -B "$keys/package" >"$keys/cpack.log" 2>&1) || { cat "$keys/cpack.log" >&2; fail "packing a signed installer failed"; }
 signed=$keys/package/$(basename "$installer")
-verify() { osslsigncode verify -CAfile "$keys/certificate.pem" -in "$1" >"$keys/verify.log" 2>&1 || { cat "$keys/verify.log" >&2; fail "the signature of $1 does not verify"; }; }
 verify "$signed"
+log "a wrong password and a missing key fail in one line, an older key signs; the installer is signed and time-stamped"
 
 log "installing the signed installer for all users, beside the per-user install"
 install_silently "$signed" /AllUsers
 check_installed HKLM "$machine_dir" "$machine_unix" "$machine_links"
-for file in Uninstall.exe bin/cindrel.exe bin/cindrel-print.dll; do
-  verify "$machine_unix/$file"
-done
+# Every program and DLL installed, the uninstaller too, is signed and time-stamped.
+binaries=0
+while IFS= read -r -d '' file; do
+  verify "$file"
+  binaries=$((binaries + 1))
+done < <(find "$machine_unix" -type f \( -iname '*.exe' -o -iname '*.dll' -o -iname '*.com' \) -print0)
+kill "$tsa"
+tsa=
+unset CINDREL_SIGN_TIMESTAMP_URL
 check_installed HKCU "$windows_dir" "$unix_dir" "$user_links"
-log "installed for all users in $machine_dir (HKLM), signed; the per-user install stays"
+log "installed for all users in $machine_dir (HKLM), its $binaries programs and DLLs signed and time-stamped; the per-user install stays"
 wine "$machine_unix/Uninstall.exe" /S /AllUsers
 # The folder goes last.
 wait_until 60 "the all-users uninstall" test ! -e "$machine_unix"

@@ -14,7 +14,7 @@ first=$(realpath "${1:-build-windows}")
 # shellcheck source=/dev/null
 source "$first/identity.sh"
 cache_value() { sed -n "s/^$1:[A-Z]*=//p" "$first/CMakeCache.txt"; }
-stem=$CINDREL_NAME-$CINDREL_VERSION-win64
+stem=$CINDREL_WINDOWS_PACKAGE
 started=$SECONDS
 
 signed=${CINDREL_SIGN_PKCS12:+yes}

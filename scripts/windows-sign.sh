@@ -10,9 +10,10 @@
 #                                that countersigns every signature
 # Without a key it signs nothing and says so in one line. Every file is
 # signed into a copy beside it and the copy's signature checked against the
-# key's own certificates (and the system's); only when all are good do the
-# copies replace the files, so a wrong password, a missing key or a bad
-# signature fails with one line and leaves every file as it was.
+# key's own certificates (and the system's), and so is its time stamp when
+# one is asked for; only when all are good do the copies replace the files,
+# so a wrong password, a missing key, a bad signature or a missing time
+# stamp fails with one line and leaves every file as it was.
 # SOURCE_DATE_EPOCH, when set, is the signing time, so the same key signs
 # the same file to the same bytes (a time stamp, when asked for, is the
 # service's own time).
@@ -48,9 +49,15 @@ cleanup()
 }
 trap cleanup EXIT
 
-# The key's certificates, which also proves the password right.
-openssl pkcs12 -in "$key" -passin "file:$password" -nokeys -out "$work/certificates.pem" 2>"$work/error" ||
+# The key's certificates, which also proves the password right. A key
+# exported by older tools is encrypted with algorithms (RC2, 3DES) that
+# OpenSSL 3 keeps in its legacy provider: it is read with that, and only
+# when neither reads it is the first reason given (a wrong password shows
+# in both).
+if ! openssl pkcs12 -in "$key" -passin "file:$password" -nokeys -out "$work/certificates.pem" 2>"$work/error" &&
+   ! openssl pkcs12 -legacy -in "$key" -passin "file:$password" -nokeys -out "$work/certificates.pem" 2>/dev/null; then
   die "the key '$key' does not open with the password in '$password': $(head -n 1 "$work/error")"
+fi
 if $check_only; then
   echo "windows-sign: signing with $(openssl x509 -in "$work/certificates.pem" -noout -subject)" >&2
   exit 0
@@ -79,6 +86,10 @@ for file in "$@"; do
     die "signing '$file' failed: $(grep -v '^$' "$work/log" | tail -n 1)"
   osslsigncode verify "${check[@]}" -in "$copy" >"$work/log" 2>&1 ||
     die "the signature of '$file' does not verify: $(grep -iE 'fail|error' "$work/log" | head -n 1)"
+  if [[ -n ${CINDREL_SIGN_TIMESTAMP_URL:-} ]]; then
+    grep -q '^Timestamp Server Signature verification: ok' "$work/log" ||
+      die "the signature of '$file' carries no time stamp that verifies"
+  fi
 done
 for file in "$@"; do
   mv -f "$file.signing" "$file"

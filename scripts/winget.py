@@ -2,22 +2,24 @@
 """Writes the winget manifest set for the installer just built:
     scripts/winget.py BUILD-DIRECTORY
 into BUILD-DIRECTORY/winget/: the version, installer and default-locale
-files of schema 1.10.0, for <maker without spaces>.<name>. Every value comes
-from the build's identity (identity.sh, CMakeCache.txt) and the installer
-itself (its SHA-256); scripts/winget-check.py checks the result."""
+files of the schema scripts/winget-check.py holds the rules of, for
+<maker without spaces>.<name>. Every value comes from the build's identity
+(identity.sh, CMakeCache.txt) and the installer itself (its SHA-256)."""
 
 import hashlib
+import importlib.util
 import json
 import re
 import sys
 from pathlib import Path
 
-SCHEMA = "1.10.0"
+from identity import identity, installer
 
-
-def shell_values(path):
-    """The NAME='value' lines of a generated shell file."""
-    return dict(re.findall(r"^(\w+)='([^']*)'$", path.read_text(encoding="utf-8"), re.M))
+# The manifests are written in the schema version whose rules the check holds.
+_spec = importlib.util.spec_from_file_location("winget_check", Path(__file__).with_name("winget-check.py"))
+_check = importlib.util.module_from_spec(_spec)
+_spec.loader.exec_module(_check)
+SCHEMA = _check.SCHEMA
 
 
 def cache_values(path):
@@ -44,41 +46,47 @@ def block(value, indent=0):
 
 def main():
     build = Path(sys.argv[1])
-    identity = shell_values(build / "identity.sh")
+    values = identity(build)
     cache = cache_values(build / "CMakeCache.txt")
-    name, maker, version = identity["CINDREL_NAME"], identity["CINDREL_MAKER"], identity["CINDREL_VERSION"]
-    installer = build / f"{name}-{version}-win64.exe"
-    sha256 = hashlib.sha256(installer.read_bytes()).hexdigest().upper()
+    name, maker, version = values["CINDREL_NAME"], values["CINDREL_MAKER"], values["CINDREL_VERSION"]
+    package_file = installer(build)
+    sha256 = hashlib.sha256(package_file.read_bytes()).hexdigest().upper()
     package = {"PackageIdentifier": f"{maker.replace(' ', '')}.{name}", "PackageVersion": version}
-    url = identity["CINDREL_RELEASES_URL"] + installer.name
+    url = values["CINDREL_RELEASES_URL"] + package_file.name
+    # What a console runs: cindrel.exe, or its console twin cindrel.com.
+    command = name.lower()
 
-    def entry(scope, switch):
+    def entry(scope, switch, **more):
         return {"Architecture": "x64", "Scope": scope, "InstallerUrl": url, "InstallerSha256": sha256,
-                "InstallerSwitches": {"Custom": switch}}
+                "InstallerSwitches": {"Custom": switch}, "Commands": [command], **more}
 
     manifests = {
         "": ("version", {**package, "DefaultLocale": "en-US", "ManifestType": "version"}),
         ".installer": ("installer", {
             **package,
             "InstallerType": "nullsoft",
+            "MinimumOSVersion": values["CINDREL_WINDOWS_MINIMUM"],
             "InstallModes": ["interactive", "silent", "silentWithProgress"],
             "UpgradeBehavior": "install",
             # The Apps entry's key name (Software\...\Uninstall\<name>).
             "ProductCode": name,
             "AppsAndFeaturesEntries": [{"DisplayName": name, "Publisher": maker, "DisplayVersion": version,
                                         "ProductCode": name}],
-            # The first entry is the one winget takes when no scope is asked for.
-            "Installers": [entry("user", "/CurrentUser"), entry("machine", "/AllUsers")],
+            # The first entry is the one winget takes when no scope is asked
+            # for. For all users the installer, started without administrator
+            # rights, asks for them itself and starts again elevated.
+            "Installers": [entry("user", "/CurrentUser"),
+                           entry("machine", "/AllUsers", ElevationRequirement="elevatesSelf")],
             "ManifestType": "installer"}),
         ".locale.en-US": ("defaultLocale", {
             **package,
             "PackageLocale": "en-US",
             "Publisher": maker,
             "PackageName": name,
-            "PackageUrl": identity["CINDREL_SITE_BASE"],
+            "PackageUrl": values["CINDREL_SITE_BASE"],
             "License": "Proprietary",
             "ShortDescription": cache["CMAKE_PROJECT_DESCRIPTION"],
-            "Moniker": name.lower(),
+            "Moniker": command,
             "ManifestType": "defaultLocale"}),
     }
     folder = build / "winget"

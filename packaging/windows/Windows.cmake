@@ -39,37 +39,73 @@ endforeach()
 # A windowed program: no console window opens beside it.
 set_target_properties(cindrel PROPERTIES WIN32_EXECUTABLE ON)
 
-# What the program needs at run time, and nothing more: Qt's four libraries,
-# the Windows platform plugin and the Windows style, MinGW's runtime, and
-# Qt's own translations of its standard buttons for the program's languages.
-# The Qt prefix layout (bin, plugins, translations) is kept, and qt.conf
-# points Qt at it.
+# Everything the installer carries, in one list (shipped.tsv in the build
+# folder), from which the files are staged and the licence notices written,
+# and against which the staged files are checked before they are packed
+# (CindrelStage.cmake): a file that is not in it cannot ship. A line a file:
+# its path as installed, what it is (the notices' section: own, qt, runtime,
+# translation, installer) and the file it comes from. What the program needs
+# at run time, and nothing more: Qt's four libraries, the Windows platform
+# plugin and the Windows style, MinGW's runtime, and Qt's own translations
+# of its standard buttons for the program's languages. The Qt prefix layout
+# (bin, plugins, translations) is kept, and qt.conf points Qt at it.
+set(shipped_rows)
+# cindrel_ship(KIND DESTINATION FILE): FILE installed into DESTINATION, and named.
+function(cindrel_ship kind destination file)
+  install(FILES ${file} DESTINATION ${destination})
+  get_filename_component(name ${file} NAME)
+  set(shipped_rows "${shipped_rows}${destination}/${name}\t${kind}\t${file}\n" PARENT_SCOPE)
+endfunction()
+# cindrel_mingw_file(NAME VARIABLE): the path of a file of MinGW-w64's
+# runtime, as the compiler finds it.
+function(cindrel_mingw_file name variable)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${name}
+                  OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  if(NOT IS_ABSOLUTE "${path}")
+    message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not find ${name}")
+  endif()
+  set(${variable} ${path} PARENT_SCOPE)
+endfunction()
+
+# Cindrel's own: the program, its console twin and its print module (beside
+# the program on Windows), qt.conf and the notices.
+foreach(target cindrel cindrel_console cindrel_print)
+  string(APPEND shipped_rows "${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:${target}>\town\t-\n")
+endforeach()
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf "[Paths]\nPrefix = ..\n")
+cindrel_ship(own ${CMAKE_INSTALL_BINDIR} ${CMAKE_CURRENT_BINARY_DIR}/qt.conf)
+string(APPEND shipped_rows "licences/notices.txt\town\t-\n")
+
 set(qt_prefix ${QT6_INSTALL_PREFIX})
 foreach(module Core Gui Widgets PrintSupport)
-  install(FILES ${qt_prefix}/bin/Qt6${module}.dll DESTINATION ${CMAKE_INSTALL_BINDIR})
+  cindrel_ship(qt ${CMAKE_INSTALL_BINDIR} ${qt_prefix}/bin/Qt6${module}.dll)
 endforeach()
-install(FILES ${qt_prefix}/plugins/platforms/qwindows.dll DESTINATION plugins/platforms)
-install(FILES ${qt_prefix}/plugins/styles/qwindowsvistastyle.dll DESTINATION plugins/styles)
+cindrel_ship(qt plugins/platforms ${qt_prefix}/plugins/platforms/qwindows.dll)
+cindrel_ship(qt plugins/styles ${qt_prefix}/plugins/styles/qwindowsvistastyle.dll)
 foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll libssp-0.dll)
-  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
-                  OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-  if(NOT IS_ABSOLUTE "${runtime_path}")
-    # The compiler names only the files it links itself; winpthread lives
-    # with the target's system libraries.
-    find_file(runtime_path_${runtime} ${runtime} PATHS /usr/x86_64-w64-mingw32/lib NO_DEFAULT_PATH REQUIRED)
-    set(runtime_path ${runtime_path_${runtime}})
-  endif()
-  install(FILES ${runtime_path} DESTINATION ${CMAKE_INSTALL_BINDIR})
+  cindrel_mingw_file(${runtime} runtime_path)
+  cindrel_ship(runtime ${CMAKE_INSTALL_BINDIR} ${runtime_path})
 endforeach()
 set(qt_translations_dir /usr/share/qt6/translations)
 foreach(language IN LISTS CINDREL_LANGUAGES)
   if(NOT EXISTS ${qt_translations_dir}/qtbase_${language}.qm)
     message(FATAL_ERROR "${qt_translations_dir}/qtbase_${language}.qm is missing (qt6-translations-l10n)")
   endif()
-  install(FILES ${qt_translations_dir}/qtbase_${language}.qm DESTINATION translations)
+  cindrel_ship(translation translations ${qt_translations_dir}/qtbase_${language}.qm)
 endforeach()
-file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf "[Paths]\nPrefix = ..\n")
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qt.conf DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The uninstaller the installer writes into the install folder, made from
+# NSIS's own program, one of its stubs.
+string(APPEND shipped_rows "Uninstall.exe\tinstaller\t/usr/share/nsis/Stubs\n")
+set(CINDREL_SHIPPED ${PROJECT_BINARY_DIR}/shipped.tsv)
+file(GENERATE OUTPUT ${CINDREL_SHIPPED} CONTENT "${shipped_rows}")
+
+# What the compiler links into every program and DLL it builds, Qt's too:
+# MinGW-w64's C runtime and GCC's start-up code, named in the notices.
+set(CINDREL_LINKED)
+foreach(part crt2.o dllcrt2.o libmingw32.a libmingwex.a libmoldname.a libmsvcrt.a crtbegin.o crtend.o libgcc.a)
+  cindrel_mingw_file(${part} part_path)
+  list(APPEND CINDREL_LINKED ${part_path})
+endforeach()
 # The licence notices of all of the above, in licences/.
 include(${CMAKE_CURRENT_LIST_DIR}/Notices.cmake)
 
@@ -83,7 +119,7 @@ set(CPACK_GENERATOR NSIS)
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VENDOR "${CINDREL_MAKER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Nicotine dependency test")
-set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_FILE_NAME ${CINDREL_WINDOWS_PACKAGE})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY ${PROJECT_NAME})
 # The Apps entry's key, Software\Microsoft\Windows\CurrentVersion\Uninstall\Cindrel
 # under HKCU or HKLM: the product code package managers (winget) know it by.
@@ -98,17 +134,16 @@ set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_NSIS_DEFINES "  Target amd64-unicode")
 
-# Every package is made of the same staged files, stripped and signed once
-# they are staged (CindrelStage.cmake): every executable and DLL loses its
-# symbols, kept as debug files in build-windows/debug/ for crash reports,
-# and Cindrel's own executables are signed when a key is given. The list of
-# Cindrel's own (never Qt's or MinGW's) is here; a name that is not staged
-# is passed over.
+# Every package is made of the same staged files, checked, stripped and
+# signed once they are staged (CindrelStage.cmake): each must be named in the
+# notices; every executable and DLL loses its symbols, kept as debug files in
+# build-windows/debug/ for crash reports, is signed when a key is given, and
+# must keep its hardening.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/CindrelStage.cmake)
-set(CPACK_CINDREL_OWN_BINARIES
-    ${CMAKE_INSTALL_BINDIR}/cindrel.exe ${CMAKE_INSTALL_BINDIR}/cindrel.com
-    ${CMAKE_INSTALL_BINDIR}/cindrel-print.dll)
+set(CPACK_CINDREL_PYTHON ${Python3_EXECUTABLE})
+set(CPACK_CINDREL_NOTICES_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/notices.py)
 set(CPACK_CINDREL_OBJCOPY ${CMAKE_OBJCOPY})
+set(CPACK_CINDREL_OBJDUMP ${CMAKE_OBJDUMP})
 set(CPACK_CINDREL_STRIP ${CMAKE_STRIP})
 set(CPACK_CINDREL_DEBUG_DIR ${CMAKE_BINARY_DIR}/debug)
 set(CPACK_CINDREL_SIGN_SCRIPT ${PROJECT_SOURCE_DIR}/scripts/windows-sign.sh)
