@@ -24,8 +24,7 @@ public:
     QString keyPath() const { return keyPath_; }
 
 private:
-    /// Logs that the value is left alone and why; the same reason, met
-    /// again (the reminder reads, then writes), goes to the debug log only.
+    /// Logs that the value is left alone and why (logLeftAlone).
     void leftAlone(const QString &where, const QString &why);
 
     QString keyPath_;
