@@ -64,8 +64,9 @@ struct FoundValue {
 };
 
 /// Reads the value name of the open key: Absent when it is not there,
-/// Text for a REG_SZ (its text up to the first NUL, so that a value with
-/// or without its terminator reads alike), Unusable for anything else. One
+/// Text for a REG_SZ of whole UTF-16 characters with no NUL but at its end
+/// (so that a value with or without its terminator reads alike), Unusable
+/// for anything else: text cut at an inner NUL is not the program's. One
 /// read into a buffer of the settings file's cap: a larger value, or one
 /// that grew past it since it was written, is not the program's, and the
 /// size the system reports is never trusted for an allocation.
@@ -86,11 +87,15 @@ FoundValue readValue(HKEY key, const QString &name)
     if (type != REG_SZ)
         return {
             FoundValue::Unusable, {}, QStringLiteral("it is ") + typeName(type) + QStringLiteral(", not text")};
+    if (size % sizeof(wchar_t) != 0)
+        return {
+            FoundValue::Unusable, {}, QStringLiteral("it is not UTF-16 text: it has an odd number of bytes")};
     QString text = QString::fromWCharArray(reinterpret_cast<const wchar_t *>(buffer.constData()),
                                            qsizetype(size / sizeof(wchar_t)));
-    const qsizetype nul = text.indexOf(QChar(0));
-    if (nul >= 0)
-        text.truncate(nul);
+    if (text.endsWith(QChar(0)))
+        text.chop(1);
+    if (text.contains(QChar(0)))
+        return {FoundValue::Unusable, {}, QStringLiteral("its text holds a NUL before its end")};
     return {FoundValue::Text, text, {}};
 }
 
