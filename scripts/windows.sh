@@ -58,7 +58,15 @@ export WINEPATH
 # the session's own processes started before the first test (a test that
 # comes first otherwise waits for them past its timeout).
 wineserver --persistent
-timeout 120 wine reg query 'HKCU\Environment' >/dev/null
+# The widget tests draw on Qt's offscreen platform, which under wine finds
+# no font unless it is given a folder of them: Debian's DejaVu, the fonts
+# the Linux build's tests draw with. wine passes no QT_* variable on, so
+# the folder goes into the prefix's environment, and is read back.
+timeout 120 wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /d "$(wine_path /usr/share/fonts/truetype/dejavu)" \
+  /f >/dev/null
+timeout 120 wine regedit /E "$(wine_path "$build/wine-environment.reg")" 'HKEY_CURRENT_USER\Environment'
+iconv -f UTF-16LE "$build/wine-environment.reg" | grep -q QT_QPA_FONTDIR ||
+  { echo "windows: the prefix's environment lacks QT_QPA_FONTDIR" >&2; exit 1; }
 # A test that fails is run once more, and fails the stage only if it fails
 # again: in a freshly made prefix, wine once failed to start one test
 # program at all (it ended within 10 ms, with no output), and passed it
