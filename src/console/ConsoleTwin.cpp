@@ -93,6 +93,7 @@ int main()
                                                         inherited.data(), inherited.size() * sizeof(HANDLE),
                                                         nullptr, nullptr));
     startup.lpAttributeList = listed ? list : nullptr;
+    const DWORD listError = ready ? ERROR_SUCCESS : GetLastError();
 
     SetConsoleCtrlHandler(keepWaiting, TRUE);
     const UINT codePage = GetConsoleOutputCP(); // 0 without a console
@@ -113,9 +114,9 @@ int main()
     } else {
         // The system's own words, in the user's language.
         wchar_t *reason = nullptr;
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
-                           | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, GetLastError(), 0, reinterpret_cast<wchar_t *>(&reason), 0, nullptr);
+        FormatMessageW(
+            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+            nullptr, ready ? GetLastError() : listError, 0, reinterpret_cast<wchar_t *>(&reason), 0, nullptr);
         complain(program.name + L": " + program.path + L": " + (reason != nullptr ? reason : L"?\r\n"));
         LocalFree(reason);
         status = 1;
