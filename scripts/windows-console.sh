@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
-# The console twin cindrel.com under wine, in the portable build unpacked into
-# a folder whose name has spaces and non-ASCII letters:
+# The console twin cindrel.com under wine:
 #   scripts/windows-console.sh [BUILD-DIRECTORY]      (default ./build-windows)
-# "cindrel --help", "cindrel --version" and a bad option with non-ASCII
-# letters, typed in cmd, must print what the Linux build prints (build/,
-# compared line by line: Windows ends lines with CR LF) with the same exit
-# status, into a file and into a pipe; "cindrel" alone must start the
-# windowed program from there and return at once.
+# In the portable build unpacked into a folder whose name has spaces and
+# non-ASCII letters, "cindrel --help", "cindrel --version" and a bad option
+# with non-ASCII letters, typed in cmd, must print what the Linux build
+# prints (build/, compared line by line: Windows ends lines with CR LF)
+# with the same exit status, into a file and into a pipe. In a per-user
+# install into a folder with a dot and a blank in its name
+# (C:\users\john.doe\My Programs\...), the version must come through the
+# twin, also when the name is typed with quotes around the part with the
+# blank (C:\users\john.doe\"My Programs"\...), and the twin must outlast
+# Ctrl+C while "cindrel -reverse" runs and then end with the program's
+# status. Last, "cindrel" alone must start the windowed program and return
+# at once.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath "${1:-$root/build-windows}")
@@ -64,6 +70,74 @@ check 2 -platform
 [[ $(wine "$bin/cindrel.com" --help | tr -d '\r') == "$(exec -a cindrel "$linux" --help)" ]] ||
   fail "'cindrel.com --help' into a pipe differs from Linux"
 echo "windows-console: the help and the version through pipes" >&2
+
+# A per-user install into a folder with a dot in its name, as a user's own
+# folder often has, and a blank. NSIS takes the folder as the rest of the
+# command line after /D=, unquoted, and wine joins its arguments with
+# single spaces, so the folder goes in words.
+installer=$build/$stem.exe
+dotted="C:\\users\\john.doe\\My Programs\\$CINDREL_NAME"
+dotted_unix="$WINEPREFIX/drive_c/users/john.doe/My Programs/$CINDREL_NAME"
+rm -rf "$WINEPREFIX/drive_c/users/john.doe"
+wine "$installer" /S '/D=C:\users\john.doe\My' "Programs\\$CINDREL_NAME" ||
+  fail "the silent install into $dotted ended with $?"
+[[ -f $dotted_unix/bin/cindrel.com ]] || fail "the install into $dotted has no bin\\cindrel.com"
+[[ $(cd "$dotted_unix/bin" && wine cmd /c 'cindrel --version' | tr -d '\r') == "$CINDREL_NAME $CINDREL_VERSION" ]] ||
+  fail "'cindrel --version' in $dotted\\bin did not give the version"
+# The name typed with quotes around the part with the blank, read by the C
+# runtime's rule; from a batch file, so that cmd hands the line on as typed.
+printf '@%s --version\r\n' "C:\\users\\john.doe\\\"My Programs\"\\$CINDREL_NAME\\bin\\cindrel" >"$scratch/quoted.cmd"
+[[ $(wine cmd /c "$(wine_path "$scratch/quoted.cmd")" | tr -d '\r') == "$CINDREL_NAME $CINDREL_VERSION" ]] ||
+  fail "$(tr -d '\r' <"$scratch/quoted.cmd") did not give the version"
+echo "windows-console: the version through the twin in $dotted, also by a name typed with quotes" >&2
+
+# Ctrl+C while the twin waits for the program. A console hands Ctrl+C to
+# the processes on it: the twin, never the windowed program, which has no
+# console. wine turns a SIGINT into Ctrl+C for the process it reaches, so
+# the twin alone gets one. (A terminal's Ctrl+C would reach every wine
+# process of the shell's job, the windowed one too, which Windows never
+# does; and wine hands Ctrl+Break to no process group.)
+main_title="^${CINDREL_WINDOW_TITLE//./\\.}\$"
+# wait_until SECONDS DESCRIPTION COMMAND... ; main_windows: the ids of the
+# program's windows on screen (xdotool's --onlyvisible misses wine's).
+wait_until()
+{
+  local deadline=$((SECONDS + $1)) what=$2
+  shift 2
+  until "$@"; do
+    ((SECONDS < deadline)) || fail "timed out waiting for $what"
+    sleep 0.2
+  done
+}
+main_windows()
+{
+  local id
+  for id in $(xdotool search --name "$main_title" 2>/dev/null); do
+    xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$id"
+  done
+  return 0
+}
+window_up() { [[ -n $(main_windows) && $(main_windows | head -n 1) != "${1:-}" ]]; }
+wine "$dotted_unix/bin/cindrel.com" -reverse &
+twin=$!
+wait_until 40 "the main window of 'cindrel -reverse'" window_up
+kill -INT "$twin"
+sleep 1
+kill -0 "$twin" 2>/dev/null || fail "Ctrl+C ended the twin while the program ran"
+# The main window, then the farewell window it opens, closed as a user does.
+main=$(main_windows | head -n 1)
+wmctrl -i -c "$(printf '0x%08x' "$main")"
+wait_until 20 "the farewell window" window_up "$main"
+wmctrl -i -c "$(printf '0x%08x' "$(main_windows | head -n 1)")"
+wait_until 20 "the twin to end with the program" bash -c "! kill -0 $twin 2>/dev/null"
+status=0
+wait "$twin" || status=$?
+[[ $status == 0 ]] || fail "the twin ended with $status; the program ended with 0"
+echo "windows-console: Ctrl+C left the twin waiting; it ended with the program's status" >&2
+# The uninstaller runs from a copy of itself and returns at once.
+wine "$dotted_unix/Uninstall.exe" /S
+wait_until 60 "the uninstaller to remove $dotted" test ! -e "$dotted_unix"
+rm -rf "$WINEPREFIX/drive_c/users/john.doe"
 
 # Alone, the twin starts the windowed program and returns at once.
 started=$SECONDS

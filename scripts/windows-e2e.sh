@@ -11,14 +11,15 @@
 # window (kept on top) and that one to the end of the program; then starts
 # it on a registry value of the wrong type, which must stay as it is; ends a
 # run with the end of the session, which must take the program's own
-# shutdown; installs again over it in place (one Apps entry, settings kept);
-# signs a second installer with throwaway keys, time-stamped by a service
-# on the loopback address, installs it for all users beside the per-user
-# install (Program Files, HKEY_LOCAL_MACHINE), checks the signature and time
-# stamp of every program and DLL installed, and uninstalls it; and
-# uninstalls the per-user install silently: the files and entries go, the
-# user's settings stay. Every install holds exactly the files its licence
-# notices name.
+# shutdown; prints (the print module loads) and saves a result as PDF,
+# whose text reads back right; installs again over it in place (one Apps
+# entry, settings kept); signs a second installer with throwaway keys,
+# time-stamped by a service on the loopback address, installs it for all
+# users beside the per-user install (Program Files, HKEY_LOCAL_MACHINE),
+# checks the signature and time stamp of every program and DLL installed,
+# and uninstalls it; and uninstalls the per-user install silently: the files
+# and entries go, the user's settings stay. Every install holds exactly the
+# files its licence notices name.
 # Every wait is bounded; on failure the screen is saved as
 # BUILD-DIRECTORY/e2e-windows.png.
 set -euo pipefail
@@ -262,6 +263,59 @@ others=$(grep -v -x "$main" "$seen" | sort -u | xargs || true)
 rm -f "$seen"
 [[ -z $others ]] || fail "windows came up as the session ended: $others"
 log "the end of the session ended the program through its shutdown, with no farewell window"
+
+log "printing and saving a result as PDF"
+# The installed program finds its print module beside it and loads it once
+# its stamp is found in the file (the log says so), and saves a result
+# through the save dialog to a PDF whose text reads back right. Ann, 42,
+# Female; the answers score 1+1+1+0+0+1 = 4. Start leaves the focus in the
+# answer list.
+keys() { local key; for key in "$@"; do xdotool key --clearmodifiers "$key"; sleep 0.3; done; }
+pdf_unix=$WINEPREFIX/drive_c/cindrel-e2e/result.pdf
+rm -rf "$(dirname "$pdf_unix")" && mkdir -p "$(dirname "$pdf_unix")"
+wine "$program" >"$out" 2>&1 &
+fifth=$!
+wait_until 40 "the main window" titled_up "$main_title"
+main=$(windows_titled "$main_title" | head -n 1)
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool type --clearmodifiers --delay 60 -- "Ann Example"
+keys Tab
+xdotool type --clearmodifiers --delay 60 -- 42
+keys Tab Down alt+t
+for downs in 1 2 0 1 1 0; do
+  for ((i = 0; i < downs; i++)); do keys Down; done
+  keys alt+q
+done
+keys ctrl+p
+wait_until 20 "the print module to load" grep -q "Print module loaded from .*cindrel-print.dll" "$out"
+# wine has no printer, and Qt's print dialog on Windows needs one: it
+# comes only where a printer is set up.
+sleep 1
+if titled_up '^Print'; then
+  xdotool windowactivate --sync "$(windows_titled '^Print' | head -n 1)" key Escape 2>/dev/null || true
+  wait_until 20 "the print dialog to close" titled_gone '^Print'
+fi
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+keys ctrl+s
+wait_until 20 "the save dialog" titled_up '^Save Result as PDF$'
+xdotool windowactivate --sync "$(windows_titled '^Save Result as PDF$' | head -n 1)" 2>/dev/null || true
+# The file name box holds the suggested name: selected whole, typed over.
+keys End shift+Home
+xdotool type --clearmodifiers --delay 60 -- 'C:\cindrel-e2e\result.pdf'
+keys Return
+wait_until 20 "the saved PDF" test -s "$pdf_unix"
+text=$(pdftotext -layout "$pdf_unix" - | tr -s ' ')
+for line in "Name: Ann Example" "Age: 42" "Sex: Female" "Total score 4 of 10" \
+            "You are slightly dependent on nicotine" "$CINDREL_NAME version $CINDREL_VERSION"; do
+  grep -qxF -- "$line" <<<"$text" || fail "the saved PDF has no line '$line'; its lines: $text"
+done
+[[ $(pdfinfo "$pdf_unix" | awk '/^Pages:/ {print $2}') == 1 ]] || fail "the saved PDF is not one page"
+wmctrl -i -c "$(printf '0x%08x' "$main")"
+wait_until 20 "the farewell window" farewell_up
+wmctrl -i -c "$(printf '0x%08x' "$(windows_titled "$main_title" | head -n 1)")"
+wait_until 20 "the program to end" bash -c "! kill -0 $fifth 2>/dev/null"
+rm -rf "$(dirname "$pdf_unix")"
+log "the print module loaded; the saved PDF reads back right, on one page"
 
 log "installing over the installed program in place"
 install_silently "$installer"

@@ -4,7 +4,8 @@
 #   wine_init         the 64-bit wine prefix, made once and kept outside the
 #                     checkout ($CINDREL_WINEPREFIX, default
 #                     ~/.cache/cindrel/wine), with Debian's free fonts for the
-#                     Windows fonts the program asks for
+#                     Windows fonts the program asks for; held by this script
+#                     alone until it ends
 #   wine_display      a private Xvfb with openbox; wine needs a display even
 #                     for Qt's offscreen platform
 #   wine_stop         stops what these started
@@ -25,11 +26,19 @@ wine_init()
   export WINEDLLOVERRIDES="mscoree,mshtml="
   # Unix file names and arguments are UTF-8, also for wine.
   export LANG=C.UTF-8
+  # One script at a time in a prefix: each ends the prefix's wine server when
+  # it is done (wine_stop), which ends at once, without a word, every program
+  # another script still runs there. A second script waits for the first.
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  exec {WINE_LOCK_FD}>>"$WINEPREFIX.lock"
+  if ! flock -n "$WINE_LOCK_FD"; then
+    echo "wine: waiting for another script to finish with $WINEPREFIX" >&2
+    flock -w 1800 "$WINE_LOCK_FD" || { echo "wine: $WINEPREFIX stayed in use" >&2; return 1; }
+  fi
   if [[ -f $WINEPREFIX/.cindrel-ready ]]; then
     return
   fi
   echo "wine: making the prefix $WINEPREFIX" >&2
-  mkdir -p "$(dirname "$WINEPREFIX")"
   wineboot --init >/dev/null 2>&1
   wineserver --wait
   wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null

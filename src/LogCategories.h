@@ -20,4 +20,17 @@ Q_DECLARE_LOGGING_CATEGORY(lcPrint)
 /// cindrel.signals: the signals that ask the program to end.
 Q_DECLARE_LOGGING_CATEGORY(lcSignals)
 
+/// Settings the program does not understand are left exactly as they are:
+/// logs in cindrel.settings that they are left alone and why ("Settings
+/// file <path> left alone: <why>"), as a warning, or as a debug message when
+/// why is lastWhy, the reason met before (the reminder reads, then writes).
+/// lastWhy becomes why.
+inline void logLeftAlone(QString &lastWhy, const char *kind, const QString &name, const QString &why)
+{
+    if (std::exchange(lastWhy, why) == why)
+        qCDebug(lcSettings).noquote() << kind << name << "still left alone";
+    else
+        qCWarning(lcSettings).noquote().nospace() << kind << ' ' << name << " left alone: " << why;
+}
+
 } // namespace cindrel

@@ -54,6 +54,7 @@ int answerOnTerminal(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    restrictLibrarySearch();
     // The command line is read before anything can open a window or take the
     // single-instance lock; only a plain start goes on to the windows.
     QStringList arguments;

@@ -2,30 +2,20 @@
 // console, so "cindrel --help" typed in cmd or PowerShell would print
 // nothing; the console finds cindrel.com before cindrel.exe, and this runs
 // cindrel.exe from its own folder with the console's standard handles (or
-// the file or pipe they are redirected to), waits for it and ends with its
-// exit status. Without arguments it only starts the windowed program and
-// returns at once. The texts are the program's own: it writes them as
-// UTF-8, so the console shows UTF-8 while it runs.
+// the file or pipe they are redirected to), and no other handle, waits for
+// it and ends with its exit status. Without arguments it only starts the
+// windowed program and returns at once. The texts are the program's own: it
+// writes them as UTF-8, so the console shows UTF-8 while it runs.
 
 #include <windows.h>
 
 #include <algorithm>
-#include <cwchar>
 #include <string>
-#include <string_view>
+#include <vector>
+
+#include "TwinNames.h"
 
 namespace {
-
-/// The command line after the program's own name: that ends at the closing
-/// quote when it starts with one, else at the first blank.
-const wchar_t *afterProgramName(const wchar_t *line)
-{
-    if (*line == L'"') {
-        const wchar_t *quote = std::wcschr(line + 1, L'"');
-        return quote != nullptr ? quote + 1 : line + std::wcslen(line);
-    }
-    return line + std::wcscspn(line, L" \t");
-}
 
 std::wstring ownPath()
 {
@@ -48,38 +38,73 @@ void complain(const std::wstring &text)
     WriteFile(GetStdHandle(STD_ERROR_HANDLE), bytes.data(), DWORD(bytes.size()), &written, nullptr);
 }
 
+/// Ctrl+C and Ctrl+Break while cindrel.exe runs leave the twin waiting, as
+/// cmd does while a program it started runs: it then restores the
+/// console's code page and ends with the program's status. (The windowed
+/// program has no console, so they do not reach it.)
+BOOL WINAPI keepWaiting(DWORD event)
+{
+    return event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT ? TRUE : FALSE;
+}
+
+/// Puts this process's standard handles into startup and returns them, each
+/// once and only those there are, made inheritable: the handles a child
+/// that answers on the console needs.
+std::vector<HANDLE> standardHandles(STARTUPINFOW &startup)
+{
+    startup.dwFlags |= STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    std::vector<HANDLE> handles;
+    for (HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) {
+        if (handle != nullptr && handle != INVALID_HANDLE_VALUE
+            && std::find(handles.begin(), handles.end(), handle) == handles.end()
+            && SetHandleInformation(handle, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT))
+            handles.push_back(handle);
+    }
+    return handles;
+}
+
 } // namespace
 
 int main()
 {
     // cindrel.exe beside this file, started under the name the user knows
     // (its messages and help name it, as on Linux: "cindrel").
-    const std::wstring path = ownPath();
-    const size_t folderEnd = path.find_last_of(L'\\') + 1;
-    const size_t dot = std::max(path.find_last_of(L'.'), folderEnd);
-    const std::wstring program = path.substr(0, dot) + L".exe";
-    const std::wstring name = path.substr(folderEnd, dot - folderEnd);
-    const wchar_t *arguments = afterProgramName(GetCommandLineW());
-    std::wstring commandLine = L'"' + name + L'"' + arguments;
-    const bool answers = std::wstring_view(arguments).find_first_not_of(L" \t") != std::wstring_view::npos;
+    const cindrel::twin::WindowedProgram program = cindrel::twin::windowedProgramOf(ownPath());
+    const std::wstring_view arguments = cindrel::twin::afterProgramName(GetCommandLineW());
+    std::wstring commandLine = L'"' + program.name + L'"' + std::wstring(arguments);
+    const bool answers = arguments.find_first_not_of(L" \t") != std::wstring_view::npos;
 
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    if (answers) {
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-        startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
-        startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-        for (HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError})
-            SetHandleInformation(handle, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
-    }
+    STARTUPINFOEXW startup{};
+    startup.StartupInfo.cb = sizeof startup;
+    // With arguments the program gets the three standard handles, and only
+    // those, whatever else this process inherited; without, no handle.
+    std::vector<HANDLE> inherited = answers ? standardHandles(startup.StartupInfo) : std::vector<HANDLE>{};
+    SIZE_T size = 0;
+    InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+    std::vector<unsigned char> attributes(size);
+    auto *list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(attributes.data());
+    const bool listed = !inherited.empty() && InitializeProcThreadAttributeList(list, 1, 0, &size);
+    const bool ready = inherited.empty()
+                       || (listed
+                           && UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST,
+                                                        inherited.data(), inherited.size() * sizeof(HANDLE),
+                                                        nullptr, nullptr));
+    startup.lpAttributeList = listed ? list : nullptr;
+    const DWORD listError = ready ? ERROR_SUCCESS : GetLastError();
+
+    SetConsoleCtrlHandler(keepWaiting, TRUE);
     const UINT codePage = GetConsoleOutputCP(); // 0 without a console
     if (codePage != 0)
         SetConsoleOutputCP(CP_UTF8);
     PROCESS_INFORMATION process{};
     DWORD status = 0;
-    if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, answers, 0, nullptr, nullptr,
-                       &startup, &process)) {
+    if (ready
+        && CreateProcessW(program.path.c_str(), commandLine.data(), nullptr, nullptr, listed,
+                          listed ? EXTENDED_STARTUPINFO_PRESENT : 0, nullptr, nullptr, &startup.StartupInfo,
+                          &process)) {
         if (answers) {
             WaitForSingleObject(process.hProcess, INFINITE);
             GetExitCodeProcess(process.hProcess, &status);
@@ -89,14 +114,16 @@ int main()
     } else {
         // The system's own words, in the user's language.
         wchar_t *reason = nullptr;
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
-                           | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, GetLastError(), 0, reinterpret_cast<wchar_t *>(&reason), 0, nullptr);
-        complain(name + L": " + program + L": " + (reason != nullptr ? reason : L"?\r\n"));
+        FormatMessageW(
+            FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+            nullptr, ready ? GetLastError() : listError, 0, reinterpret_cast<wchar_t *>(&reason), 0, nullptr);
+        complain(program.name + L": " + program.path + L": " + (reason != nullptr ? reason : L"?\r\n"));
         LocalFree(reason);
         status = 1;
     }
     if (codePage != 0)
         SetConsoleOutputCP(codePage);
+    if (listed)
+        DeleteProcThreadAttributeList(list);
     return int(status);
 }

@@ -99,16 +99,6 @@ IniSettingsStore::IniSettingsStore(QString path) : path_(std::move(path))
     }
 }
 
-void IniSettingsStore::leftAlone(const QString &why)
-{
-    if (why == leftAloneWhy_) {
-        qCDebug(lcSettings).noquote() << "Settings file" << path_ << "still left alone";
-        return;
-    }
-    leftAloneWhy_ = why;
-    qCWarning(lcSettings).noquote().nospace() << "Settings file " << path_ << " left alone: " << why;
-}
-
 QString IniSettingsStore::read(const QString &key)
 {
     const FoundFile file = readRegularFile(path_);
@@ -117,13 +107,14 @@ QString IniSettingsStore::read(const QString &key)
         return {};
     }
     if (file.state == FoundFile::Unusable) {
-        leftAlone(file.why);
+        logLeftAlone(leftAloneWhy_, "Settings file", path_, file.why);
         return {};
     }
     const auto [group, name] = groupAndName(key);
     const SettingsText text = readSettingsText(file.bytes, group, name);
     if (text.kind == SettingsFileKind::Foreign) {
-        leftAlone(QStringLiteral("not the program's own settings, as ") + text.whyForeign);
+        logLeftAlone(leftAloneWhy_, "Settings file", path_,
+                     QStringLiteral("not the program's own settings, as ") + text.whyForeign);
         return {};
     }
     leftAloneWhy_.clear();
@@ -136,7 +127,7 @@ bool IniSettingsStore::write(const QString &key, const QString &value)
 {
     const FoundFile file = readRegularFile(path_);
     if (file.state == FoundFile::Unusable) {
-        leftAlone(file.why);
+        logLeftAlone(leftAloneWhy_, "Settings file", path_, file.why);
         return false;
     }
     const auto [group, name] = groupAndName(key);
@@ -144,9 +135,11 @@ bool IniSettingsStore::write(const QString &key, const QString &value)
     if (!bytes) {
         // Not the program's file: left exactly as it is.
         const SettingsText text = readSettingsText(file.bytes, group, name);
-        leftAlone(text.kind == SettingsFileKind::Foreign
-                      ? QStringLiteral("not the program's own settings, as ") + text.whyForeign
-                      : QStringLiteral("the value for %1 holds a line break or makes it too large").arg(key));
+        logLeftAlone(
+            leftAloneWhy_, "Settings file", path_,
+            text.kind == SettingsFileKind::Foreign
+                ? QStringLiteral("not the program's own settings, as ") + text.whyForeign
+                : QStringLiteral("the value for %1 holds a line break or makes it too large").arg(key));
         return false;
     }
     if (*bytes == file.bytes)

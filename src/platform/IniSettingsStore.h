@@ -25,10 +25,6 @@ public:
     QString path() const { return path_; }
 
 private:
-    /// Logs that the file is left alone and why; the same reason, met again
-    /// (the reminder reads, then writes), goes to the debug log only.
-    void leftAlone(const QString &why);
-
     QString path_;
     QString leftAloneWhy_;
 };

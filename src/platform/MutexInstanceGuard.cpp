@@ -11,11 +11,6 @@
 namespace cindrel {
 
 namespace {
-const wchar_t *wide(const QString &text)
-{
-    return reinterpret_cast<const wchar_t *>(text.utf16());
-}
-
 QString sidText(PSID sid)
 {
     QString text;
@@ -113,17 +108,21 @@ bool MutexInstanceGuard::anotherCopyRunning()
         return notTaken(QStringLiteral("the system does not tell this process's user or integrity level"));
     // Owned by this user, open to this user alone, labelled with this
     // process's integrity level: a copy that finds it can tell it from an
-    // object someone else made first under the same name.
-    const QString sddl = QStringLiteral("O:%1D:P(A;;GA;;;%1)S:(ML;;NW;;;%2)").arg(userSid_, levelSid);
+    // object someone else made first under the same name. The label denies
+    // reading, writing and waiting on it (NR, NW, NX) to any lower level,
+    // so that a sandboxed process of the user cannot open the mutex and
+    // keep it alive after the program ends, refusing every later start.
+    const QString sddl = QStringLiteral("O:%1D:P(A;;GA;;;%1)S:(ML;;NWNRNX;;;%2)").arg(userSid_, levelSid);
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(wide(sddl), SDDL_REVISION_1, &descriptor,
-                                                              nullptr))
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.toStdWString().c_str(), SDDL_REVISION_1,
+                                                              &descriptor, nullptr))
         return notTaken(QStringLiteral("its security descriptor cannot be made: ")
                         + qt_error_string(static_cast<int>(GetLastError())));
     SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
-    // Only the rights to hold it and to read its owner and label, which a
-    // lower level may take from a higher one's mutex.
-    HANDLE mutex = CreateMutexExW(&attributes, wide(name_), 0, SYNCHRONIZE | READ_CONTROL);
+    // Only the rights to hold it and to read its owner and label. A copy at
+    // a lower level than the one that made it (an elevated copy) is denied
+    // even those, and starts without the guard.
+    HANDLE mutex = CreateMutexExW(&attributes, name_.toStdWString().c_str(), 0, SYNCHRONIZE | READ_CONTROL);
     const DWORD error = GetLastError();
     LocalFree(descriptor);
     if (!mutex) {

@@ -11,6 +11,14 @@
 
 namespace cindrel {
 
+/// Has libraries loaded by a bare name come only from the program's own
+/// folder and the system's, never from the current folder or PATH, where
+/// anyone may have left a file of a known name. Windows: the default DLL
+/// folders; Linux: nothing, as its loader never searches the current folder.
+/// Call it first in main; Qt loads its plug-ins and the print module by
+/// their full paths.
+void restrictLibrarySearch();
+
 /// This system's per-user settings store. Linux: the settings file under
 /// $XDG_CONFIG_HOME. Windows: the registry under HKEY_CURRENT_USER.
 std::unique_ptr<SettingsStore> makeSettingsStore();

@@ -17,6 +17,8 @@
 
 namespace cindrel {
 
+void restrictLibrarySearch() {}
+
 std::unique_ptr<SettingsStore> makeSettingsStore()
 {
     return std::make_unique<IniSettingsStore>();

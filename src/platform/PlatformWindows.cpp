@@ -11,6 +11,15 @@
 
 namespace cindrel {
 
+void restrictLibrarySearch()
+{
+    // The program's folder, System32 and folders added on purpose: never the
+    // current folder nor PATH. Windows 10, which the program needs, has it.
+    if (!SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS))
+        qCWarning(lcPrint).noquote() << "Libraries may still be loaded from the current folder:"
+                                     << qt_error_string(static_cast<int>(GetLastError()));
+}
+
 std::unique_ptr<SettingsStore> makeSettingsStore()
 {
     return std::make_unique<RegistrySettingsStore>();

@@ -32,11 +32,6 @@ ValuePlace placeOf(const QString &keyPath, const QString &key)
     return place;
 }
 
-const wchar_t *wide(const QString &text)
-{
-    return reinterpret_cast<const wchar_t *>(text.utf16());
-}
-
 QString systemMessage(LSTATUS status)
 {
     return qt_error_string(static_cast<int>(status));
@@ -69,8 +64,9 @@ struct FoundValue {
 };
 
 /// Reads the value name of the open key: Absent when it is not there,
-/// Text for a REG_SZ (its text up to the first NUL, so that a value with
-/// or without its terminator reads alike), Unusable for anything else. One
+/// Text for a REG_SZ of whole UTF-16 characters with no NUL but at its end
+/// (so that a value with or without its terminator reads alike), Unusable
+/// for anything else: text cut at an inner NUL is not the program's. One
 /// read into a buffer of the settings file's cap: a larger value, or one
 /// that grew past it since it was written, is not the program's, and the
 /// size the system reports is never trusted for an allocation.
@@ -79,7 +75,7 @@ FoundValue readValue(HKEY key, const QString &name)
     QByteArray buffer(kMaxSettingsFileSize, '\0');
     DWORD type = 0;
     auto size = DWORD(buffer.size());
-    const LSTATUS status = RegQueryValueExW(key, wide(name), nullptr, &type,
+    const LSTATUS status = RegQueryValueExW(key, name.toStdWString().c_str(), nullptr, &type,
                                             reinterpret_cast<BYTE *>(buffer.data()), &size);
     if (status == ERROR_FILE_NOT_FOUND)
         return {FoundValue::Absent, {}, {}};
@@ -91,11 +87,15 @@ FoundValue readValue(HKEY key, const QString &name)
     if (type != REG_SZ)
         return {
             FoundValue::Unusable, {}, QStringLiteral("it is ") + typeName(type) + QStringLiteral(", not text")};
+    if (size % sizeof(wchar_t) != 0)
+        return {
+            FoundValue::Unusable, {}, QStringLiteral("it is not UTF-16 text: it has an odd number of bytes")};
     QString text = QString::fromWCharArray(reinterpret_cast<const wchar_t *>(buffer.constData()),
                                            qsizetype(size / sizeof(wchar_t)));
-    const qsizetype nul = text.indexOf(QChar(0));
-    if (nul >= 0)
-        text.truncate(nul);
+    if (text.endsWith(QChar(0)))
+        text.chop(1);
+    if (text.contains(QChar(0)))
+        return {FoundValue::Unusable, {}, QStringLiteral("its text holds a NUL before its end")};
     return {FoundValue::Text, text, {}};
 }
 
@@ -127,19 +127,15 @@ RegistrySettingsStore::RegistrySettingsStore(QString keyPath) : keyPath_(std::mo
 
 void RegistrySettingsStore::leftAlone(const QString &where, const QString &why)
 {
-    if (why == leftAloneWhy_) {
-        qCDebug(lcSettings).noquote() << "Registry value" << where << "still left alone";
-        return;
-    }
-    leftAloneWhy_ = why;
-    qCWarning(lcSettings).noquote().nospace() << "Registry value " << where << " left alone: " << why;
+    logLeftAlone(leftAloneWhy_, "Registry value", where, why);
 }
 
 QString RegistrySettingsStore::read(const QString &key)
 {
     const auto [path, name, where] = placeOf(keyPath_, key);
     OpenKey open;
-    const LSTATUS status = RegOpenKeyExW(HKEY_CURRENT_USER, wide(path), 0, KEY_QUERY_VALUE, open.out());
+    const LSTATUS status = RegOpenKeyExW(HKEY_CURRENT_USER, path.toStdWString().c_str(), 0, KEY_QUERY_VALUE,
+                                         open.out());
     if (status == ERROR_FILE_NOT_FOUND) {
         qCDebug(lcSettings).noquote() << "No registry key" << path;
         return {};
@@ -170,8 +166,9 @@ bool RegistrySettingsStore::write(const QString &key, const QString &value)
     if (value.contains(QChar(0)))
         return notWritten(QStringLiteral("the value holds a NUL character"));
     OpenKey open;
-    const LSTATUS created = RegCreateKeyExW(HKEY_CURRENT_USER, wide(path), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                            KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, open.out(), nullptr);
+    const LSTATUS created = RegCreateKeyExW(HKEY_CURRENT_USER, path.toStdWString().c_str(), 0, nullptr,
+                                            REG_OPTION_NON_VOLATILE, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr,
+                                            open.out(), nullptr);
     if (created != ERROR_SUCCESS)
         return notWritten(QStringLiteral("its key cannot be opened for writing: ") + systemMessage(created));
     // A value the program did not write as text is someone else's: left as it is.
@@ -183,8 +180,8 @@ bool RegistrySettingsStore::write(const QString &key, const QString &value)
     if (found.state == FoundValue::Text && found.text == value)
         return true;
     const auto size = DWORD((value.size() + 1) * qsizetype(sizeof(wchar_t)));
-    const LSTATUS status = RegSetValueExW(open.get(), wide(name), 0, REG_SZ,
-                                          reinterpret_cast<const BYTE *>(wide(value)), size);
+    const LSTATUS status = RegSetValueExW(open.get(), name.toStdWString().c_str(), 0, REG_SZ,
+                                          reinterpret_cast<const BYTE *>(value.utf16()), size);
     if (status != ERROR_SUCCESS)
         return notWritten(systemMessage(status));
     leftAloneWhy_.clear();

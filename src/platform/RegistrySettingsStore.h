@@ -10,11 +10,12 @@ namespace cindrel {
 /// The per-user settings under HKEY_CURRENT_USER\Software\<maker>\Cindrel:
 /// a key "Settings/LastReminderDate" is the text value (REG_SZ)
 /// LastReminderDate of the subkey Settings. A value of any other type
-/// (a number, binary data, an expandable or multi-line string), or one
-/// larger than the settings file's cap, is not one the program wrote: read
-/// gives nothing and write leaves it exactly as it is. That, and a key
-/// that cannot be opened or written, is logged in cindrel.settings, naming
-/// the key and why.
+/// (a number, binary data, an expandable or multi-line string), one larger
+/// than the settings file's cap, or one whose bytes are not one text with
+/// at most its terminating NUL (an odd number of bytes, a NUL before the
+/// end) is not one the program wrote: read gives nothing and write leaves
+/// it exactly as it is. That, and a key that cannot be opened or written,
+/// is logged in cindrel.settings, naming the key and why.
 class RegistrySettingsStore : public SettingsStore {
 public:
     /// keyPath empty: Software\<maker>\Cindrel.
@@ -24,8 +25,7 @@ public:
     QString keyPath() const { return keyPath_; }
 
 private:
-    /// Logs that the value is left alone and why; the same reason, met
-    /// again (the reminder reads, then writes), goes to the debug log only.
+    /// Logs that the value is left alone and why (logLeftAlone).
     void leftAlone(const QString &where, const QString &why);
 
     QString keyPath_;

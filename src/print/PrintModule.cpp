@@ -5,6 +5,7 @@
 
 #include "print/PrintModule.h"
 
+// Exported, so that no linker drops it: the program reads it from the file.
 extern "C" Q_DECL_EXPORT const char cindrelPrintStamp[] = CINDREL_PRINT_STAMP;
 
 extern "C" Q_DECL_EXPORT void cindrelPrint(const cindrel::PrintRequest *request,

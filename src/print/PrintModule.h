@@ -28,12 +28,12 @@ struct PrintRequest {
     QString failedReason;
 };
 
-/// The module's stamp, a string looked up by this name: the build it
-/// belongs to (CINDREL_PRINT_STAMP, which CMake derives from the version
-/// and the sources the program and the module share). It is data, read
-/// before anything in the module is called: a module of another build may
-/// expect another request, and is not used.
-inline constexpr char kPrintStamp[] = "cindrelPrintStamp";
+// The module carries the stamp of the build it belongs to
+// (CINDREL_PRINT_STAMP, which CMake derives from the version and the sources
+// the program and the module share) as a string in its file. The program
+// looks for it there before it loads the module: a module of another build
+// may expect another request, and is never loaded.
+
 /// The module's entry, looked up by this name; it fills outcome.
 inline constexpr char kPrintEntry[] = "cindrelPrint";
 using PrintEntry = void (*)(const PrintRequest *request, OutputOutcome *outcome);

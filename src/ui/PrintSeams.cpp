@@ -74,23 +74,23 @@ PrintEntry QtPrintouts::printEntry()
 {
     if (printEntry_)
         return printEntry_;
+    // The stamp is looked for in the file before the module is loaded, so
+    // that a module of another build is never loaded: none of its code runs,
+    // nor that of the libraries it links.
+    QFile file(printModuleFolder_ + QStringLiteral("/" CINDREL_PRINT_MODULE_FILE));
+    const bool ours = file.open(QIODevice::ReadOnly) && file.readAll().contains(CINDREL_PRINT_STAMP);
     // Stays loaded for the rest of the run, like a linked library.
-    QLibrary module(printModuleFolder_ + QStringLiteral("/cindrel-print"));
-    const QLatin1String stamp(reinterpret_cast<const char *>(module.resolve(kPrintStamp)));
-    const QLatin1String ours(CINDREL_PRINT_STAMP);
-    // The stamp is read before anything in the module is called.
-    if (const auto entry = stamp == ours ? reinterpret_cast<PrintEntry>(module.resolve(kPrintEntry))
-                                         : nullptr) {
+    QLibrary module(file.fileName());
+    if (const auto entry = ours ? reinterpret_cast<PrintEntry>(module.resolve(kPrintEntry)) : nullptr) {
         qCDebug(lcPrint) << "Print module loaded from" << module.fileName();
         return printEntry_ = entry;
     }
     // The user is told that printing is not installed; the log says why.
-    qCWarning(lcPrint).noquote() << "Print module not loaded:"
-                                 << (stamp.isNull() || stamp == ours
-                                         ? module.errorString()
-                                         : QStringLiteral(
-                                               "%1 belongs to another build (stamp %2, this program's %3)")
-                                               .arg(module.fileName(), stamp, ours));
+    const QString why = ours            ? module.errorString()
+                        : file.isOpen() ? QStringLiteral(
+                              "it is of another build, without this program's stamp " CINDREL_PRINT_STAMP)
+                                        : file.errorString();
+    qCWarning(lcPrint).noquote() << "Print module not loaded:" << file.fileName() + QLatin1Char(':') << why;
     return nullptr;
 }
 

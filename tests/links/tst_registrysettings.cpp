@@ -1,5 +1,6 @@
 // The reminder's day in the Windows registry: where it lands and in what
-// form, and that a value the program did not write as text is never changed.
+// form, and that a value the program did not write as its text is never
+// changed.
 
 #include <windows.h>
 
@@ -116,35 +117,45 @@ private slots:
     }
 
     /// Values the program did not write: the reminder stays silent, says
-    /// why in the log, and the value keeps its type and bytes.
+    /// why in the log, and the value keeps its type and bytes. A value the
+    /// store itself cannot take as its own text is not written over even
+    /// when it is asked to.
     void hostileValuesAreLeftAsTheyAre_data()
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("refusedByTheStore");
         const quint32 number = 20270203;
-        QTest::newRow("number") << int(REG_DWORD) << QByteArray(reinterpret_cast<const char *>(&number), 4);
-        QTest::newRow("binary") << int(REG_BINARY) << QByteArray("2027-02-03");
-        QTest::newRow("expandable") << int(REG_EXPAND_SZ) << text(L"%DATE%", 7);
-        QTest::newRow("list") << int(REG_MULTI_SZ) << text(L"2027-02-03\0\0", 12);
-        QTest::newRow("not a date") << int(REG_SZ) << text(L"tomorrow", 9);
-        QTest::newRow("a day in another form") << int(REG_SZ) << text(L"03.02.2027", 11);
+        QTest::newRow("number") << int(REG_DWORD) << QByteArray(reinterpret_cast<const char *>(&number), 4)
+                                << true;
+        QTest::newRow("binary") << int(REG_BINARY) << QByteArray("2027-02-03") << true;
+        QTest::newRow("expandable") << int(REG_EXPAND_SZ) << text(L"%DATE%", 7) << true;
+        QTest::newRow("list") << int(REG_MULTI_SZ) << text(L"2027-02-03\0\0", 12) << true;
+        QTest::newRow("not a date") << int(REG_SZ) << text(L"tomorrow", 9) << false;
+        QTest::newRow("a day in another form") << int(REG_SZ) << text(L"03.02.2027", 11) << false;
         // A day, then NULs up to 1 MiB: larger than the program ever writes.
-        QTest::newRow("1 MiB") << int(REG_SZ) << text(L"2027-02-03", 10).leftJustified(1 << 20, '\0');
+        QTest::newRow("1 MiB") << int(REG_SZ) << text(L"2027-02-03", 10).leftJustified(1 << 20, '\0') << true;
+        // Text with a NUL before its end, cut there, would read as empty or
+        // as a day: not the program's.
+        QTest::newRow("a NUL first") << int(REG_SZ) << text(L"\0junk", 6) << true;
+        QTest::newRow("a day, a NUL, more") << int(REG_SZ) << text(L"2027-02-03\0junk", 16) << true;
+        QTest::newRow("one byte") << int(REG_SZ) << QByteArray(1, '\0') << true;
     }
     void hostileValuesAreLeftAsTheyAre()
     {
         QFETCH(int, type);
         QFETCH(QByteArray, bytes);
+        QFETCH(bool, refusedByTheStore);
         put(DWORD(type), bytes);
         const RawValue before = get();
+        QCOMPARE(before.bytes, bytes);
         RegistrySettingsStore store(keyPath_);
         LogCapture log;
         QVERIFY(remindsQuietly(store, QDate(2027, 12, 24)));
         QVERIFY(get() == before);
         QVERIFY(!log.programLines().empty());
         QCOMPARE(log.programLines().front().category, QStringLiteral("cindrel.settings"));
-        // A value of another type is never written over, even when asked.
-        if (type != REG_SZ) {
+        if (refusedByTheStore) {
             QVERIFY(!store.write(kLastReminderDateKey, QStringLiteral("2027-12-24")));
             QVERIFY(get() == before);
         }

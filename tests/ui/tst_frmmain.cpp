@@ -270,6 +270,9 @@ private slots:
             QVERIFY(printouts.suggestedPaths[0].endsWith("/" + name + ".pdf"));
             QCOMPARE(printouts.writes[0].path, chosen);
         }
+        // The path as the user's system writes it (backslashes on Windows).
+        if (!chosen.isEmpty())
+            message.replace(chosen, QDir::toNativeSeparators(chosen));
         QCOMPARE(h->fake.boxes.texts(), message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(h->visibleSteps(), QList<int>{2});
         if (!printouts.lastPainter)

@@ -2,7 +2,9 @@
 // is whole, and a failure of the folder or of the painting leaves nothing
 // behind, not even a partial or temporary file, and keeps an older file.
 // The print module is loaded only when asked for, and only a module of
-// this build.
+// this build: one of another build is not even loaded. On Linux and under
+// wine; what only Linux shows (the PDF's text, the files mapped) is skipped
+// under wine.
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -100,6 +102,9 @@ private slots:
         const OutputOutcome outcome = QtPrintouts().writePdf(
             path, paperMm, [&](QPagedPaintDevice &device) { return paintResultReport(device, report); });
         QCOMPARE(outcome.status, OutputOutcome::Done);
+        if (!onLinux())
+            QSKIP("wine cannot wait for a Linux program it starts: the Windows end-to-end test reads a saved "
+                  "PDF");
         // pdftotext leaves out what lies off the page, and ends each page
         // with a form feed.
         QProcess pdftotext;
@@ -115,14 +120,28 @@ private slots:
             QVERIFY2(text.contains(QString(part).remove(blanks)), qPrintable(part));
     }
 
+    /// A module of another build is refused before it is loaded: none of
+    /// its code runs, nor that of Qt Print Support, which it links.
+    void moduleOfAnotherBuildIsNeverLoaded()
+    {
+        testing::LogCapture log;
+        QtPrintouts foreign(QStringLiteral(CINDREL_FOREIGN_PRINT_MODULE_DIR));
+        // No entry: print() fails as when the module is missing.
+        QVERIFY(!foreign.printEntry());
+        QCOMPARE(log.programLines().size(), 1u);
+        const QString line = log.programLines().front().message;
+        for (const char *named : {CINDREL_FOREIGN_PRINT_MODULE_DIR "/cindrel-print", CINDREL_PRINT_STAMP})
+            QVERIFY2(line.contains(QLatin1String(named)), qPrintable(line));
+        if (!onLinux())
+            QSKIP(kNoMappings);
+        QVERIFY(!mapped("foreign-print"));
+        QVERIFY(!mapped("Qt6PrintSupport"));
+    }
+
     void printModuleLoadsOnlyWhenAskedFor()
     {
         // The program does not link Qt Print Support: the module brings it.
-        const auto printSupportLoaded = [] {
-            QFile maps(QStringLiteral("/proc/self/maps"));
-            return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6PrintSupport");
-        };
-        QVERIFY(!printSupportLoaded());
+        QVERIFY(!mapped("Qt6PrintSupport"));
         // A folder of this test's own: any user can make one in /tmp and put
         // a module there that this process would load.
         const QTemporaryDir scratch;
@@ -134,20 +153,21 @@ private slots:
 
         QtPrintouts built(QStringLiteral(CINDREL_PRINT_MODULE_DIR));
         QVERIFY(built.printEntry());
-        QVERIFY(printSupportLoaded());
+        if (!onLinux())
+            QSKIP(kNoMappings);
+        QVERIFY(mapped("Qt6PrintSupport"));
     }
 
-    void moduleOfAnotherBuildIsRefused()
+private:
+    static bool onLinux() { return QSysInfo::kernelType() == QLatin1String("linux"); }
+    static constexpr char kNoMappings[] = "wine lists no DLL in /proc/self/maps: it reads them into memory";
+
+    /// Whether a file whose path holds name is mapped into this process (a
+    /// library loaded), as Linux lists this process's mappings.
+    static bool mapped(const char *name)
     {
-        testing::LogCapture log;
-        QtPrintouts foreign(QStringLiteral(CINDREL_FOREIGN_PRINT_MODULE_DIR));
-        // No entry: print() fails as when the module is missing.
-        QVERIFY(!foreign.printEntry());
-        QCOMPARE(log.programLines().size(), 1u);
-        const QString line = log.programLines().front().message;
-        for (const char *named :
-             {CINDREL_FOREIGN_PRINT_MODULE_DIR "/cindrel-print", "0.9-0123456789abcdef", CINDREL_PRINT_STAMP})
-            QVERIFY2(line.contains(QLatin1String(named)), qPrintable(line));
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
     }
 };
 
