@@ -56,6 +56,33 @@ La página de manual %1(1) da los detalles.</translation>
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>%1 is running from %2. Close it, then choose Retry.</source>
+        <comment>Running</comment>
+        <extracomment>A message box, when the program runs from the folder the installer or uninstaller must change. %1 is the program&apos;s name, %2 its folder. &quot;Retry&quot; is the button of the same box, in Windows&apos; words.</extracomment>
+        <translation>%1 se está ejecutando desde %2. Ciérrelo y elija Reintentar.</translation>
+    </message>
+    <message>
+        <source>Installing or removing %1 for all users needs administrator rights.</source>
+        <comment>NeedsAdmin</comment>
+        <extracomment>A message box, when an install or removal for all users lacks the rights and Windows&apos; elevation prompt was declined. %1 is the program&apos;s name.</extracomment>
+        <translation>Instalar o quitar %1 para todos los usuarios requiere derechos de administrador.</translation>
+    </message>
+    <message>
+        <source>The installed %1 in %2 could not be removed; nothing was changed.</source>
+        <comment>RemovalFailed</comment>
+        <extracomment>A message box, when the uninstaller of the install being replaced failed; nothing else was done. %1 is the program&apos;s name, %2 the folder of that install.</extracomment>
+        <translation>No se pudo quitar el %1 instalado en %2; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Removing the installed %1 from %2</source>
+        <comment>Removing</comment>
+        <extracomment>A line in the installer&apos;s list of steps, as it removes an earlier install before it installs. %1 is the program&apos;s name, %2 the folder of the earlier install.</extracomment>
+        <translation>Quitando el %1 instalado en %2</translation>
+    </message>
+</context>
+<context>
     <name>Printouts</name>
     <message>
         <source>Save Result as PDF</source>

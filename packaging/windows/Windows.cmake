@@ -98,6 +98,35 @@ set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_NSIS_DEFINES "  Target amd64-unicode")
 
+# The installer's languages and texts: the context "Installer" of the
+# program's compiled translations (CINDREL_QM_FILES, from src/ui), made into
+# NSIS script at build time. Each shipped language needs the name NSIS knows
+# it by.
+set(nsis_language_de German)
+set(nsis_language_fr French)
+set(nsis_language_es Spanish)
+get_property(qm_files GLOBAL PROPERTY CINDREL_QM_FILES)
+set(nsis_languages)
+foreach(language IN LISTS CINDREL_LANGUAGES)
+  if(NOT nsis_language_${language})
+    message(FATAL_ERROR "The installer has no NSIS language for '${language}': "
+            "set nsis_language_${language} in ${CMAKE_CURRENT_LIST_FILE}")
+  endif()
+  set(qm ${qm_files})
+  list(FILTER qm INCLUDE REGEX "/cindrel_${language}\\.qm$")
+  list(APPEND nsis_languages ${language}=${nsis_language_${language}}=${qm})
+endforeach()
+set(CPACK_CINDREL_NSIS_TEXTS ${CMAKE_CURRENT_BINARY_DIR}/installer-texts.nsh)
+add_custom_command(OUTPUT ${CPACK_CINDREL_NSIS_TEXTS}
+  COMMAND Python3::Interpreter ${CMAKE_CURRENT_LIST_DIR}/nsis_texts.py ${CPACK_CINDREL_NSIS_TEXTS}
+          $<TARGET_FILE:Qt6::lupdate> $<TARGET_FILE:Qt6::lconvert>
+          ${PROJECT_SOURCE_DIR}/${CINDREL_INSTALLER_TEXTS} ${nsis_languages}
+  DEPENDS ${CMAKE_CURRENT_LIST_DIR}/nsis_texts.py ${PROJECT_SOURCE_DIR}/${CINDREL_INSTALLER_TEXTS} ${qm_files}
+  COMMENT "Making the installer's texts from the translations"
+  VERBATIM)
+add_custom_target(cindrel_installer_texts ALL DEPENDS ${CPACK_CINDREL_NSIS_TEXTS})
+add_dependencies(cindrel_installer_texts cindrel_ui_lrelease)
+
 # Every package is made of the same staged files, stripped and signed once
 # they are staged (CindrelStage.cmake): every executable and DLL loses its
 # symbols, kept as debug files in build-windows/debug/ for crash reports,
