@@ -66,7 +66,7 @@ La página de manual %1(1) da los detalles.</translation>
     <message>
         <source>Installing or removing %1 for all users needs administrator rights.</source>
         <comment>NeedsAdmin</comment>
-        <extracomment>A message box, when an install or removal for all users lacks the rights and Windows&apos; elevation prompt was declined. %1 is the program&apos;s name.</extracomment>
+        <extracomment>A message box, when an install or removal for all users lacks the rights: Windows&apos; elevation prompt was declined, or gave none. %1 is the program&apos;s name.</extracomment>
         <translation>Instalar o quitar %1 para todos los usuarios requiere derechos de administrador.</translation>
     </message>
     <message>
@@ -80,6 +80,24 @@ La página de manual %1(1) da los detalles.</translation>
         <comment>Removing</comment>
         <extracomment>A line in the installer&apos;s list of steps, as it removes an earlier install before it installs. %1 is the program&apos;s name, %2 the folder of the earlier install.</extracomment>
         <translation>Quitando el %1 instalado en %2</translation>
+    </message>
+    <message>
+        <source>%1 needs Windows 10 version 1809 or later. Nothing was installed.</source>
+        <comment>OldWindows</comment>
+        <extracomment>A message box on a Windows the program cannot run on; the installer then ends and installs nothing. %1 is the program&apos;s name. &quot;Version 1809&quot; is Windows&apos; own name of that update.</extracomment>
+        <translation>%1 necesita Windows 10 versión 1809 o posterior. No se ha instalado nada.</translation>
+    </message>
+    <message>
+        <source>An earlier version of %1 is installed for all users in %2. Removing it first needs administrator rights; nothing was changed.</source>
+        <comment>EarlierNeedsAdmin</comment>
+        <extracomment>A message box, when an install for the current user finds an earlier version installed for all users and Windows&apos; elevation prompt to remove it was declined. %1 is the program&apos;s name, %2 the earlier one&apos;s folder.</extracomment>
+        <translation>Hay una versión anterior de %1 instalada para todos los usuarios en %2. Quitarla antes requiere derechos de administrador; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The earlier version of %1 in %2 could not be removed completely. Remove it in Windows&apos; Settings under Apps, then install again.</source>
+        <comment>EarlierRemovalFailed</comment>
+        <extracomment>A message box, when the earlier version&apos;s own uninstaller left it in place. %1 is the program&apos;s name, %2 the earlier one&apos;s folder. &quot;Apps&quot; is the page of Windows&apos; Settings, in Windows&apos; words.</extracomment>
+        <translation>No se pudo quitar por completo la versión anterior de %1 en %2. Quítela en la Configuración de Windows, en «Aplicaciones», y vuelva a iniciar la instalación.</translation>
     </message>
 </context>
 <context>

@@ -77,7 +77,8 @@ include(${CMAKE_CURRENT_LIST_DIR}/Notices.cmake)
 # it needs no 32-bit Windows layer (wine32) to run, from the project's own
 # template (NSIS.template.in here, found first on CMAKE_MODULE_PATH): per
 # user by default with no elevation, all users with /AllUsers, upgrades in
-# place, and never touches the program's settings.
+# place and from the last release, refuses Windows older than Qt supports,
+# and never touches the program's settings.
 list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
 set(CPACK_GENERATOR NSIS)
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
@@ -88,6 +89,9 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY ${PROJECT_NAME})
 # The Apps entry's key, Software\Microsoft\Windows\CurrentVersion\Uninstall\Cindrel
 # under HKCU or HKLM: the product code package managers (winget) know it by.
 set(CPACK_CINDREL_PRODUCT_CODE ${PROJECT_NAME})
+# The key of the last release's Apps entry under HKLM: it was packed by
+# CMake's stock template, whose CPACK_PACKAGE_INSTALL_REGISTRY_KEY was this.
+set(CPACK_CINDREL_EARLIER_PRODUCT_CODE "${PROJECT_NAME} Installer")
 set(CPACK_NSIS_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_NSIS_DISPLAY_NAME ${PROJECT_NAME})
 set(CPACK_NSIS_MUI_ICON ${CINDREL_ICO})
