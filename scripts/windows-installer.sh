@@ -51,7 +51,7 @@ cleanup()
 trap cleanup EXIT
 
 # The last release's installer, packed once for each installer built.
-last_release=$build/last-release/$CINDREL_NAME-1.15-win64.exe
+last_release=$build/last-release/last-release.exe
 if [[ ! $last_release -nt $installer ]]; then
   log "packing the last release's installer from this build's files"
   rm -rf "$build/last-release"
