@@ -30,7 +30,8 @@ foreach(language IN LISTS CINDREL_LANGUAGES)
 endforeach()
 
 execute_process(
-  COMMAND ${LUPDATE} ${CINDREL_LUPDATE_OPTIONS} -extensions cpp,h ${SOURCE_DIR}/src -ts ${copies}
+  COMMAND ${LUPDATE} ${CINDREL_LUPDATE_OPTIONS} -extensions cpp,h ${SOURCE_DIR}/src
+          ${SOURCE_DIR}/${CINDREL_INSTALLER_TEXTS} -ts ${copies}
   WORKING_DIRECTORY ${SOURCE_DIR}
   RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

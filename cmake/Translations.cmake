@@ -17,6 +17,12 @@ list(JOIN CINDREL_LANGUAGES " " CINDREL_LANGUAGES_WORDS)
 # changes only when a text does; texts that left the sources are dropped.
 set(CINDREL_LUPDATE_OPTIONS -locations none -no-obsolete -no-ui-lines -silent)
 
+# The Windows installer's texts (context "Installer"), read by lupdate with
+# the program's sources so that they are translated and checked with them;
+# the Windows build makes NSIS language strings of them
+# (packaging/windows/Windows.cmake).
+set(CINDREL_INSTALLER_TEXTS packaging/windows/installer-texts.h)
+
 if(NOT CMAKE_SCRIPT_MODE_FILE)
   # The host's lupdate and lrelease (QT_HOST_PATH's in a cross build).
   find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
@@ -29,4 +35,5 @@ if(NOT CMAKE_SCRIPT_MODE_FILE)
   # up-to-date check reads them.
   file(GLOB_RECURSE CINDREL_TRANSLATED_SOURCES CONFIGURE_DEPENDS
        ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h)
+  list(APPEND CINDREL_TRANSLATED_SOURCES ${PROJECT_SOURCE_DIR}/${CINDREL_INSTALLER_TEXTS})
 endif()

@@ -16,8 +16,10 @@
 #   6. Windows: the program cross-built with MinGW-w64, its unit and widget
 #      tests under wine, the installer, and the installed program end to end
 #      under wine (scripts/windows.sh, scripts/windows-e2e.sh), its console
-#      twin (scripts/windows-console.sh), and a second build of the same
-#      commit that must give the same bytes (scripts/windows-repro.sh).
+#      twin (scripts/windows-console.sh), the installer's own scenarios (old
+#      Windows, the last release, elevation: scripts/windows-installer.sh),
+#      and a second build of the same commit that must give the same bytes
+#      (scripts/windows-repro.sh).
 # Needs no terminal and no display; exits non-zero when any stage fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -105,8 +107,16 @@ bash scripts/windows.sh
 bash scripts/windows-repro.sh build-windows >build-windows/repro.log 2>&1 &
 windows_repro=$!
 trap 'kill "$windows_repro" 2>/dev/null || true' EXIT
+# The installer's own scenarios run beside them, in a wine prefix of their own.
+bash scripts/windows-installer.sh build-windows >build-windows/installer.log 2>&1 &
+windows_installer=$!
+trap 'kill "$windows_repro" "$windows_installer" 2>/dev/null || true' EXIT
 bash scripts/windows-e2e.sh build-windows
 bash scripts/windows-console.sh build-windows
+installer_status=0
+wait "$windows_installer" || installer_status=$?
+cat build-windows/installer.log
+((installer_status == 0)) || { echo "test: the installer's scenarios failed under wine" >&2; exit 1; }
 repro_status=0
 wait "$windows_repro" || repro_status=$?
 trap - EXIT

@@ -3,9 +3,9 @@
 # scripts/windows-e2e.sh and scripts/screenshots.sh:
 #   wine_init         the 64-bit wine prefix, made once and kept outside the
 #                     checkout ($CINDREL_WINEPREFIX, default
-#                     ~/.cache/cindrel/wine), with Debian's free fonts for the
-#                     Windows fonts the program asks for; held by this script
-#                     alone until it ends
+#                     ~/.cache/cindrel/wine), set to Windows 10, with Debian's
+#                     free fonts for the Windows fonts the program asks for;
+#                     held by this script alone until it ends
 #   wine_display      a private Xvfb with openbox; wine needs a display even
 #                     for Qt's offscreen platform
 #   wine_stop         stops what these started
@@ -36,6 +36,7 @@ wine_init()
     flock -w 1800 "$WINE_LOCK_FD" || { echo "wine: $WINEPREFIX stayed in use" >&2; return 1; }
   fi
   if [[ -f $WINEPREFIX/.cindrel-ready ]]; then
+    wine_windows_10
     return
   fi
   echo "wine: making the prefix $WINEPREFIX" >&2
@@ -50,7 +51,17 @@ wine_init()
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /d "DejaVu Sans" /f >/dev/null
   done
   wineserver --wait
+  wine_windows_10
   touch "$WINEPREFIX/.cindrel-ready"
+}
+
+# wine_windows_10 : the prefix says Windows 10 (wine's is version 1903), as
+# the program and its installer need; a new wine 8 prefix says Windows 7.
+wine_windows_10()
+{
+  grep -q '^"CurrentMajorVersionNumber"=dword:0000000a' "$WINEPREFIX/system.reg" && return
+  winecfg -v win10
+  wineserver --wait
 }
 
 # wine_display [WIDTHxHEIGHTxDEPTH] : starts Xvfb on a free display, and

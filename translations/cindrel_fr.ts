@@ -56,6 +56,51 @@ La page de manuel %1(1) donne les détails.</translation>
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>%1 is running from %2. Close it, then choose Retry.</source>
+        <comment>Running</comment>
+        <extracomment>A message box, when the program runs from the folder the installer or uninstaller must change. %1 is the program&apos;s name, %2 its folder. &quot;Retry&quot; is the button of the same box, in Windows&apos; words.</extracomment>
+        <translation>%1 est en cours d’exécution depuis %2. Fermez-le, puis choisissez Réessayer.</translation>
+    </message>
+    <message>
+        <source>Installing or removing %1 for all users needs administrator rights.</source>
+        <comment>NeedsAdmin</comment>
+        <extracomment>A message box, when an install or removal for all users lacks the rights: Windows&apos; elevation prompt was declined, or gave none. %1 is the program&apos;s name.</extracomment>
+        <translation>Installer ou supprimer %1 pour tous les utilisateurs demande les droits d’administrateur.</translation>
+    </message>
+    <message>
+        <source>The installed %1 in %2 could not be removed; nothing was changed.</source>
+        <comment>RemovalFailed</comment>
+        <extracomment>A message box, when the uninstaller of the install being replaced failed; nothing else was done. %1 is the program&apos;s name, %2 the folder of that install.</extracomment>
+        <translation>Le %1 installé dans %2 n’a pas pu être supprimé&#xa0;; rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Removing the installed %1 from %2</source>
+        <comment>Removing</comment>
+        <extracomment>A line in the installer&apos;s list of steps, as it removes an earlier install before it installs. %1 is the program&apos;s name, %2 the folder of the earlier install.</extracomment>
+        <translation>Suppression du %1 installé dans %2</translation>
+    </message>
+    <message>
+        <source>%1 needs Windows 10 version 1809 or later. Nothing was installed.</source>
+        <comment>OldWindows</comment>
+        <extracomment>A message box on a Windows the program cannot run on; the installer then ends and installs nothing. %1 is the program&apos;s name. &quot;Version 1809&quot; is Windows&apos; own name of that update.</extracomment>
+        <translation>%1 nécessite Windows 10 version 1809 ou ultérieure. Rien n’a été installé.</translation>
+    </message>
+    <message>
+        <source>An earlier version of %1 is installed for all users in %2. Removing it first needs administrator rights; nothing was changed.</source>
+        <comment>EarlierNeedsAdmin</comment>
+        <extracomment>A message box, when an install for the current user finds an earlier version installed for all users and Windows&apos; elevation prompt to remove it was declined. %1 is the program&apos;s name, %2 the earlier one&apos;s folder.</extracomment>
+        <translation>Une version antérieure de %1 est installée pour tous les utilisateurs dans %2. La supprimer d’abord demande les droits d’administrateur&#xa0;; rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The earlier version of %1 in %2 could not be removed completely. Remove it in Windows&apos; Settings under Apps, then install again.</source>
+        <comment>EarlierRemovalFailed</comment>
+        <extracomment>A message box, when the earlier version&apos;s own uninstaller left it in place. %1 is the program&apos;s name, %2 the earlier one&apos;s folder. &quot;Apps&quot; is the page of Windows&apos; Settings, in Windows&apos; words.</extracomment>
+        <translation>L’ancienne version de %1 dans %2 n’a pas pu être entièrement supprimée. Supprimez-la dans les Paramètres de Windows, sous «&#xa0;Applications&#xa0;», puis relancez l’installation.</translation>
+    </message>
+</context>
+<context>
     <name>Printouts</name>
     <message>
         <source>Save Result as PDF</source>

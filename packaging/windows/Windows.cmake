@@ -113,7 +113,8 @@ include(${CMAKE_CURRENT_LIST_DIR}/Notices.cmake)
 # it needs no 32-bit Windows layer (wine32) to run, from the project's own
 # template (NSIS.template.in here, found first on CMAKE_MODULE_PATH): per
 # user by default with no elevation, all users with /AllUsers, upgrades in
-# place, and never touches the program's settings.
+# place and from the last release, refuses Windows older than Qt supports,
+# and never touches the program's settings.
 list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
 set(CPACK_GENERATOR NSIS)
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
@@ -124,6 +125,9 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY ${PROJECT_NAME})
 # The Apps entry's key, Software\Microsoft\Windows\CurrentVersion\Uninstall\Cindrel
 # under HKCU or HKLM: the product code package managers (winget) know it by.
 set(CPACK_CINDREL_PRODUCT_CODE ${PROJECT_NAME})
+# The key of the last release's Apps entry under HKLM: it was packed by
+# CMake's stock template, whose CPACK_PACKAGE_INSTALL_REGISTRY_KEY was this.
+set(CPACK_CINDREL_EARLIER_PRODUCT_CODE "${PROJECT_NAME} Installer")
 set(CPACK_NSIS_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_NSIS_DISPLAY_NAME ${PROJECT_NAME})
 set(CPACK_NSIS_MUI_ICON ${CINDREL_ICO})
@@ -133,6 +137,35 @@ set(CPACK_NSIS_HELP_LINK "${CINDREL_SITE_URL}ssd.php?page=help-web-page")
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_NSIS_DEFINES "  Target amd64-unicode")
+
+# The installer's languages and texts: the context "Installer" of the
+# program's compiled translations (CINDREL_QM_FILES, from src/ui), made into
+# NSIS script at build time. Each shipped language needs the name NSIS knows
+# it by.
+set(nsis_language_de German)
+set(nsis_language_fr French)
+set(nsis_language_es Spanish)
+get_property(qm_files GLOBAL PROPERTY CINDREL_QM_FILES)
+set(nsis_languages)
+foreach(language IN LISTS CINDREL_LANGUAGES)
+  if(NOT nsis_language_${language})
+    message(FATAL_ERROR "The installer has no NSIS language for '${language}': "
+            "set nsis_language_${language} in ${CMAKE_CURRENT_LIST_FILE}")
+  endif()
+  set(qm ${qm_files})
+  list(FILTER qm INCLUDE REGEX "/cindrel_${language}\\.qm$")
+  list(APPEND nsis_languages ${language}=${nsis_language_${language}}=${qm})
+endforeach()
+set(CPACK_CINDREL_NSIS_TEXTS ${CMAKE_CURRENT_BINARY_DIR}/installer-texts.nsh)
+add_custom_command(OUTPUT ${CPACK_CINDREL_NSIS_TEXTS}
+  COMMAND Python3::Interpreter ${CMAKE_CURRENT_LIST_DIR}/nsis_texts.py ${CPACK_CINDREL_NSIS_TEXTS}
+          $<TARGET_FILE:Qt6::lupdate> $<TARGET_FILE:Qt6::lconvert>
+          ${PROJECT_SOURCE_DIR}/${CINDREL_INSTALLER_TEXTS} ${nsis_languages}
+  DEPENDS ${CMAKE_CURRENT_LIST_DIR}/nsis_texts.py ${PROJECT_SOURCE_DIR}/${CINDREL_INSTALLER_TEXTS} ${qm_files}
+  COMMENT "Making the installer's texts from the translations"
+  VERBATIM)
+add_custom_target(cindrel_installer_texts ALL DEPENDS ${CPACK_CINDREL_NSIS_TEXTS})
+add_dependencies(cindrel_installer_texts cindrel_ui_lrelease)
 
 # Every package is made of the same staged files, checked, stripped and
 # signed once they are staged (CindrelStage.cmake): each must be named in the
