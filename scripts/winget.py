@@ -75,7 +75,7 @@ def main():
             "PackageLocale": "en-US",
             "Publisher": maker,
             "PackageName": name,
-            "PackageUrl": identity["CINDREL_SITE_BASE"],
+            "PackageUrl": identity["CINDREL_SITE_URL"],
             "License": "Proprietary",
             "ShortDescription": cache["CMAKE_PROJECT_DESCRIPTION"],
             "Moniker": name.lower(),

@@ -16,6 +16,7 @@
 #include "Identity.h"
 #include "doubles/ActiveWindow.h"
 #include "doubles/FakeProgram.h"
+#include "doubles/SiteUrls.h"
 #include "links/SitePages.h"
 #include "ui/FrmAbout.h"
 #include "ui/Lifecycle.h"
@@ -25,9 +26,6 @@ using namespace cindrel;
 using namespace cindrel::testing;
 
 namespace {
-
-// A page URL without its key; the form is pinned in tst_sitepages.
-const QString kSiteBase = siteBaseUrl() + QStringLiteral("ssd.php?page=");
 
 using Program = FakeProgram;
 
@@ -331,8 +329,8 @@ private slots:
         // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("url");
-        QTest::newRow("lblHomePage") << "lblHomePage" << kSiteBase + QStringLiteral("home-page");
-        QTest::newRow("lblCoBrand") << "lblCoBrand" << kSiteBase + QStringLiteral("fully-branded");
+        QTest::newRow("lblHomePage") << "lblHomePage" << expectedPageUrl(QStringLiteral("home-page"));
+        QTest::newRow("lblCoBrand") << "lblCoBrand" << expectedPageUrl(QStringLiteral("fully-branded"));
         // clang-format on
     }
 
@@ -446,7 +444,7 @@ private slots:
         QCOMPARE(second.texts, first.texts);
         QCOMPARE(second.place, first.place);
         QVERIFY(first.okHadFocus && second.okHadFocus);
-        QCOMPARE(program.fake.browser.urls, QStringList{kSiteBase + QStringLiteral("fully-branded")});
+        QCOMPARE(program.fake.browser.urls, QStringList{expectedPageUrl(QStringLiteral("fully-branded"))});
     }
 
     void shutdownClosesAnOpenWindow()
