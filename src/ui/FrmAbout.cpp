@@ -131,11 +131,13 @@ FrmAbout::FrmAbout(Browser &browser, QWidget *parent)
     const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
     QLabel *title = styleLabel(makeLabel(this, QStringLiteral("Label2"), programWindowTitle()),
                                verdana(12, true), kCyan, topLeft);
-    //: The About window's description. In every translation, add a sentence saying that this
-    //: translation of the questionnaire is the program's own and not a validated clinical version.
+    //: The About window's description; %1 is the maker. In every translation, add a sentence saying
+    //: that this translation of the questionnaire is the program's own and not a validated clinical
+    //: version.
     const QString about = tr("Cindrel is a simple health tool that helps one know their level of "
                              "dependency on nicotine. Nicotine has harmful effects and is best to be "
-                             "avoided. All rights in this software are reserved by Velmor Softwares.");
+                             "avoided. All rights in this software are reserved by %1.")
+                              .arg(makerName());
     QLabel *description = styleLabel(makeLabel(this, QStringLiteral("Label1"), about), verdana(8.25),
                                      kLightYellow, topLeft, true);
 
