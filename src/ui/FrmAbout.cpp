@@ -21,9 +21,9 @@ namespace cindrel {
 
 namespace {
 
-/// The client area as designed, in twips.
-constexpr int kClientWidth = 7035;
-constexpr int kClientHeight = 3015;
+/// The About window's client area, in twips, before any label grows.
+constexpr int kAboutWidth = 7035;
+constexpr int kAboutHeight = 3015;
 
 /// A control and the place it was designed at.
 struct Placement {
@@ -172,7 +172,7 @@ FrmAbout::FrmAbout(Browser &browser, QWidget *parent)
     setAccessibleRole(rule, QAccessible::Separator);
     fillBackground(rule, kCyan);
 
-    const int clientWidth = twips(kClientWidth);
+    const int clientWidth = twips(kAboutWidth);
     // The rule runs past both edges, 2 pixels thick, centred on its line.
     const QRect lineRect(-1, twips(2520) - 1, clientWidth + 2, 2);
 
@@ -189,7 +189,7 @@ FrmAbout::FrmAbout(Browser &browser, QWidget *parent)
     };
     const int extraHeight = place(controls, clientWidth);
 
-    setFixedSize(clientWidth, twips(kClientHeight) + extraHeight);
+    setFixedSize(clientWidth, twips(kAboutHeight) + extraHeight);
     cmdOK->setFocus(Qt::OtherFocusReason);
     centreOnMainWindowScreen(this);
 }
