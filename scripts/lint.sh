@@ -41,8 +41,8 @@ step "clang-tidy"
 # generated file other than the configured Config.h. The build folder is a
 # unity build: each library's sources are read as one combined file, so that
 # Qt's headers, where the analyzers spend most of their time, are read once
-# a library instead of once a source. A source that cannot be combined is
-# marked SKIP_UNITY_BUILD_INCLUSION and read on its own.
+# a library instead of once a source. The sources of one library therefore
+# keep the names in their anonymous namespaces apart.
 unity=(-DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=0)
 if [[ -f $build/CMakeCache.txt ]]; then
   cmake -B "$build" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCINDREL_PCH=OFF "${unity[@]}" >/dev/null

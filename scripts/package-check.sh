@@ -26,7 +26,7 @@ done
 
 recommends=$(dpkg-deb -f "$deb" Recommends)
 echo "Recommends: $recommends"
-for recommended in qt6-wayland qt6-translations-l10n; do
+for recommended in qt6-wayland qt6-translations-l10n xdg-utils; do
   if [[ $recommends != *"$recommended"* ]]; then
     echo "package-check: the package does not recommend $recommended" >&2
     exit 1

@@ -41,9 +41,9 @@ stage() {
 stage "dependencies"
 bash scripts/deps.sh --windows
 
-# Qt for Windows takes about 45 minutes when its cache is cold: it builds
-# in the background at nice 19, behind the Linux stages, and the Windows
-# stage waits for it. With a warm cache this returns at once.
+# Qt for Windows, when its cache is cold, is the longest step of the run: it
+# builds in the background at nice 19, behind the Linux stages, and the
+# Windows stage waits for it. With a warm cache this returns at once.
 mkdir -p build-windows
 bash scripts/windows-qt.sh >build-windows/qt-build.log 2>&1 &
 windows_qt=$!

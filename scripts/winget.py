@@ -83,7 +83,7 @@ def main():
             "PackageLocale": "en-US",
             "Publisher": maker,
             "PackageName": name,
-            "PackageUrl": values["CINDREL_SITE_BASE"],
+            "PackageUrl": values["CINDREL_SITE_URL"],
             "License": "Proprietary",
             "ShortDescription": cache["CMAKE_PROJECT_DESCRIPTION"],
             "Moniker": command,

@@ -325,15 +325,17 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     </message>
     <message>
         <source>low</source>
-        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;5 of 6, high&quot;.</extracomment>
+        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;1 of 6, low&quot;.</extracomment>
         <translation>niedrig</translation>
     </message>
     <message>
         <source>medium</source>
+        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;3 of 6, medium&quot;.</extracomment>
         <translation>mittel</translation>
     </message>
     <message>
         <source>high</source>
+        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;5 of 6, high&quot;.</extracomment>
         <translation>hoch</translation>
     </message>
     <message>
@@ -344,7 +346,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     <message>
         <source>Heaviness of Smoking Index (HSI): Heatherton et al., Br J Addict 1989. Bands from the NIDA Data Share instrument page: %1.</source>
         <extracomment>The source of the index and its bands, in the report&apos;s small print; the citation stays as it is. %1 lists the bands with their values: &quot;0–1 low, 2–4 medium, 5–6 high&quot;.</extracomment>
-        <translation>Heaviness of Smoking Index (HSI): Heatherton et al., Br J Addict 1989. Einteilung gemäß der Instrumentenseite von NIDA Data Share: %1.</translation>
+        <translation>Heaviness of Smoking Index (HSI): Heatherton et al., Br J Addict 1989. Einteilung gemäß der Seite zum Instrument bei NIDA Data Share: %1.</translation>
     </message>
     <message>
         <source>%1–⁠%2&#xa0;%3</source>
@@ -438,9 +440,9 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
 <context>
     <name>cindrel::FrmAbout</name>
     <message>
-        <source>Cindrel is a simple health tool that helps one know their level of dependency on nicotine. Nicotine has harmful effects and is best to be avoided. All rights in this software are reserved by Velmor Softwares.</source>
-        <extracomment>The About window&apos;s description. In every translation, add a sentence saying that this translation of the questionnaire is the program&apos;s own and not a validated clinical version.</extracomment>
-        <translation>Cindrel ist ein einfaches Gesundheitsprogramm, mit dem Sie den Grad Ihrer Nikotinabhängigkeit ermitteln können. Nikotin ist schädlich und sollte am besten gemieden werden. Alle Rechte an dieser Software liegen bei Velmor Softwares. Die deutsche Fassung des Fragebogens wurde für dieses Programm übersetzt und ist keine validierte klinische Version.</translation>
+        <source>Cindrel is a simple health tool that helps one know their level of dependency on nicotine. Nicotine has harmful effects and is best to be avoided. All rights in this software are reserved by %1.</source>
+        <extracomment>The About window&apos;s description; %1 is the maker. In every translation, add a sentence saying that this translation of the questionnaire is the program&apos;s own and not a validated clinical version.</extracomment>
+        <translation>Cindrel ist ein einfaches Gesundheitsprogramm, mit dem Sie den Grad Ihrer Nikotinabhängigkeit ermitteln können. Nikotin ist schädlich und sollte am besten gemieden werden. %1 behält sich alle Rechte an dieser Software vor. Die deutsche Fassung des Fragebogens wurde für dieses Programm übersetzt und ist keine validierte klinische Version.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -461,7 +463,7 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
     </message>
     <message>
         <source>The notices should be in %1, which cannot be read.</source>
-        <translation>Die Hinweise sollten in %1 stehen, doch diese Datei lässt sich nicht lesen.</translation>
+        <translation>Die Lizenzhinweise sollten in %1 stehen, doch diese Datei lässt sich nicht lesen.</translation>
     </message>
     <message>
         <source>%1 %2
@@ -470,9 +472,9 @@ Copyright %3 %4. All rights in this software are reserved by %4.
 %1 runs with Qt %5, which it uses under the terms of the GNU Lesser General Public License, version 3 (LGPL-3).</source>
         <extracomment>The Licences window&apos;s opening: %1 is the program&apos;s name, %2 its version, %3 the year, %4 the maker, %5 Qt&apos;s version. The notices that follow it stay in English, as licences do.</extracomment>
         <translation>%1 %2
-Copyright %3 %4. Alle Rechte an dieser Software liegen bei %4.
+Copyright %3 %4. %4 behält sich alle Rechte an dieser Software vor.
 
-%1 läuft mit Qt %5 und verwendet es gemäß der GNU Lesser General Public License, Version 3 (LGPL-3).</translation>
+%1 läuft mit Qt %5 und verwendet es unter den Bedingungen der GNU Lesser General Public License, Version 3 (LGPL-3).</translation>
     </message>
     <message>
         <source>Licences</source>

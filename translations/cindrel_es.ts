@@ -325,15 +325,17 @@ La página de manual %1(1) da los detalles.</translation>
     </message>
     <message>
         <source>low</source>
-        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;5 of 6, high&quot;.</extracomment>
+        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;1 of 6, low&quot;.</extracomment>
         <translation>bajo</translation>
     </message>
     <message>
         <source>medium</source>
+        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;3 of 6, medium&quot;.</extracomment>
         <translation>medio</translation>
     </message>
     <message>
         <source>high</source>
+        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;5 of 6, high&quot;.</extracomment>
         <translation>alto</translation>
     </message>
     <message>
@@ -438,9 +440,9 @@ La página de manual %1(1) da los detalles.</translation>
 <context>
     <name>cindrel::FrmAbout</name>
     <message>
-        <source>Cindrel is a simple health tool that helps one know their level of dependency on nicotine. Nicotine has harmful effects and is best to be avoided. All rights in this software are reserved by Velmor Softwares.</source>
-        <extracomment>The About window&apos;s description. In every translation, add a sentence saying that this translation of the questionnaire is the program&apos;s own and not a validated clinical version.</extracomment>
-        <translation>Cindrel es una sencilla herramienta de salud que le ayuda a conocer su nivel de dependencia de la nicotina. La nicotina tiene efectos nocivos y lo mejor es evitarla. Todos los derechos de este software están reservados a Velmor Softwares. Esta versión en español del cuestionario es una traducción propia del programa y no una versión clínica validada.</translation>
+        <source>Cindrel is a simple health tool that helps one know their level of dependency on nicotine. Nicotine has harmful effects and is best to be avoided. All rights in this software are reserved by %1.</source>
+        <extracomment>The About window&apos;s description; %1 is the maker. In every translation, add a sentence saying that this translation of the questionnaire is the program&apos;s own and not a validated clinical version.</extracomment>
+        <translation>Cindrel es una sencilla herramienta de salud que le ayuda a conocer su nivel de dependencia de la nicotina. La nicotina tiene efectos nocivos y lo mejor es evitarla. Todos los derechos de este software están reservados a %1. Esta versión en español del cuestionario es una traducción propia del programa y no una versión clínica validada.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -461,7 +463,7 @@ La página de manual %1(1) da los detalles.</translation>
     </message>
     <message>
         <source>The notices should be in %1, which cannot be read.</source>
-        <translation>Los avisos deberían estar en %1, pero no se puede leer ese archivo.</translation>
+        <translation>Los avisos de licencia deberían estar en %1, pero no se puede leer ese archivo.</translation>
     </message>
     <message>
         <source>%1 %2
@@ -472,7 +474,7 @@ Copyright %3 %4. All rights in this software are reserved by %4.
         <translation>%1 %2
 Copyright %3 %4. Todos los derechos de este software están reservados a %4.
 
-%1 funciona con Qt %5, que utiliza según los términos de la GNU Lesser General Public License, versión 3 (LGPL-3).</translation>
+%1 funciona con Qt %5 y lo utiliza según los términos de la GNU Lesser General Public License, versión 3 (LGPL-3).</translation>
     </message>
     <message>
         <source>Licences</source>

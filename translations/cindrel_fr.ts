@@ -325,15 +325,17 @@ La page de manuel %1(1) donne les détails.</translation>
     </message>
     <message>
         <source>low</source>
-        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;5 of 6, high&quot;.</extracomment>
+        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;1 of 6, low&quot;.</extracomment>
         <translation>faible</translation>
     </message>
     <message>
         <source>medium</source>
+        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;3 of 6, medium&quot;.</extracomment>
         <translation>moyen</translation>
     </message>
     <message>
         <source>high</source>
+        <extracomment>A band of the Heaviness of Smoking Index, after its value: &quot;5 of 6, high&quot;.</extracomment>
         <translation>élevé</translation>
     </message>
     <message>
@@ -438,9 +440,9 @@ La page de manuel %1(1) donne les détails.</translation>
 <context>
     <name>cindrel::FrmAbout</name>
     <message>
-        <source>Cindrel is a simple health tool that helps one know their level of dependency on nicotine. Nicotine has harmful effects and is best to be avoided. All rights in this software are reserved by Velmor Softwares.</source>
-        <extracomment>The About window&apos;s description. In every translation, add a sentence saying that this translation of the questionnaire is the program&apos;s own and not a validated clinical version.</extracomment>
-        <translation>Cindrel est un outil de santé simple qui vous aide à connaître votre niveau de dépendance à la nicotine. La nicotine a des effets nocifs et il vaut mieux l’éviter. Tous les droits sur ce logiciel sont réservés à Velmor Softwares. Cette version française du questionnaire est une traduction propre au programme et non une version clinique validée.</translation>
+        <source>Cindrel is a simple health tool that helps one know their level of dependency on nicotine. Nicotine has harmful effects and is best to be avoided. All rights in this software are reserved by %1.</source>
+        <extracomment>The About window&apos;s description; %1 is the maker. In every translation, add a sentence saying that this translation of the questionnaire is the program&apos;s own and not a validated clinical version.</extracomment>
+        <translation>Cindrel est un outil de santé simple qui vous aide à connaître votre niveau de dépendance à la nicotine. La nicotine a des effets nocifs et il vaut mieux l’éviter. Tous les droits sur ce logiciel sont réservés à %1. Cette version française du questionnaire est une traduction propre au programme et non une version clinique validée.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -461,7 +463,7 @@ La page de manuel %1(1) donne les détails.</translation>
     </message>
     <message>
         <source>The notices should be in %1, which cannot be read.</source>
-        <translation>Les mentions devraient se trouver dans %1, mais ce fichier ne peut pas être lu.</translation>
+        <translation>Les mentions de licence devraient se trouver dans %1, mais ce fichier ne peut pas être lu.</translation>
     </message>
     <message>
         <source>%1 %2

@@ -143,9 +143,11 @@ struct HeavinessBandRow {
 
 // clang-format off
 inline constexpr auto kHeavinessBands = std::to_array<HeavinessBandRow>({
-    //: A band of the Heaviness of Smoking Index, after its value: "5 of 6, high".
+    //: A band of the Heaviness of Smoking Index, after its value: "1 of 6, low".
     {0, 1, QT_TRANSLATE_NOOP("ResultReport", "low")},
+    //: A band of the Heaviness of Smoking Index, after its value: "3 of 6, medium".
     {2, 4, QT_TRANSLATE_NOOP("ResultReport", "medium")},
+    //: A band of the Heaviness of Smoking Index, after its value: "5 of 6, high".
     {5, kMaxHeavinessIndex, QT_TRANSLATE_NOOP("ResultReport", "high")},
 });
 // clang-format on

@@ -50,7 +50,7 @@ QString buildReferralUrl(const modTellAFriend &referral)
     int n = 0;
     for (const ReferralFieldRow &row : kReferralFields)
         url += QStringLiteral("&taf%1=").arg(++n) + encoded(referral.*row.value);
-    return url + QStringLiteral("&taf6=") + encoded(siteBaseUrl());
+    return url + QStringLiteral("&taf6=") + encoded(siteUrl());
 }
 
 } // namespace cindrel

@@ -1,10 +1,8 @@
 #include "SitePages.h"
 
-#include "Config.h"
-
 namespace cindrel {
 
-QString siteBaseUrl()
+QString siteUrl()
 {
     return QLatin1String(config::kSiteUrl);
 }
@@ -16,7 +14,7 @@ QString forumAddress()
 
 QString pageUrl(SitePage page)
 {
-    return siteBaseUrl() + QStringLiteral("ssd.php?page=") + QLatin1String(sitePageRow(page).key);
+    return QLatin1String(config::kPageUrl) + QLatin1String(sitePageRow(page).key);
 }
 
 void OpenSitePage(Browser &browser, SitePage page)

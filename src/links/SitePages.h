@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "Config.h"
 #include "TableChecks.h"
 #include "platform/Seams.h"
 
@@ -38,7 +39,7 @@ inline constexpr SitePageRow kSitePages[] = {
      QT_TRANSLATE_NOOP("cindrel::Accessibility", "Opens the Velmor Softwares catalogue in your web browser")},
     {SitePage::donate, "donate",
      QT_TRANSLATE_NOOP("cindrel::Accessibility", "Opens the donation page in your web browser")},
-    {SitePage::help_web_page, "help-web-page",
+    {SitePage::help_web_page, config::kHelpPageKey,
      QT_TRANSLATE_NOOP("cindrel::Accessibility", "Opens the online help in your web browser")},
     {SitePage::fully_branded, "fully-branded",
      QT_TRANSLATE_NOOP("cindrel::Accessibility", "Opens the page on fully branded software in your web browser")},
@@ -60,10 +61,10 @@ inline const SitePageRow &sitePageRow(SitePage page)
 }
 
 /// "https://" + the maker's host + "/cindrel/".
-QString siteBaseUrl();
+QString siteUrl();
 /// The forum's web address as shown in captions (no scheme).
 QString forumAddress();
-/// The page URL: site base URL + "ssd.php?page=" + the page's key.
+/// The page URL: the site URL + "ssd.php?page=" + the page's key.
 QString pageUrl(SitePage page);
 
 /// Opens the page in the default browser; reports nothing.

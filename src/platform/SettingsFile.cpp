@@ -232,18 +232,17 @@ std::optional<QByteArray> withSettingsValue(const QByteArray &bytes, const QStri
     }
 
     QByteArray result = bytes;
+    // A line the program adds ends as the file's first line does, so that a
+    // file keeps one kind of line ending.
+    const QByteArray eol = lineEnding(parsed.lines.front());
     if (parsed.entry) {
         const Line &line = parsed.lines[*parsed.entry];
         result.replace(line.valueBegin, line.valueEnd - line.valueBegin, value.toUtf8());
     } else if (parsed.groupHeader) {
         const Line &header = parsed.lines[*parsed.groupHeader];
-        if (header.next == header.end) // the header ends the file without a line break
-            result.insert(header.next, "\n" + entry);
-        else
-            result.insert(header.next, entry + lineEnding(header));
+        // A header that ends the file without a line break gets one first.
+        result.insert(header.next, header.next == header.end ? eol + entry : entry + eol);
     } else {
-        const QByteArray eol = parsed.lines.empty() ? QByteArrayLiteral("\n")
-                                                    : lineEnding(parsed.lines.front());
         if (!result.endsWith('\n'))
             result += eol;
         // A blank line between groups, as the file had them written.

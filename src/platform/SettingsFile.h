@@ -46,9 +46,9 @@ SettingsText readSettingsText(const QByteArray &bytes, const QString &group, con
 /// The bytes of a file whose text is read as above (Empty or Own) once
 /// value is stored under key in group: the value of an existing key is
 /// replaced in place; a missing key goes first into its group; a missing
-/// group is added at the end. Every other byte stays as it was. Nothing
-/// for a Foreign file, nor when the file would grow past
-/// kMaxSettingsFileSize.
+/// group is added at the end. The lines it adds end as the file's first
+/// line does (CR LF or LF). Every other byte stays as it was. Nothing for
+/// a Foreign file, nor when the file would grow past kMaxSettingsFileSize.
 std::optional<QByteArray> withSettingsValue(const QByteArray &bytes, const QString &group, const QString &key,
                                             const QString &value);
 

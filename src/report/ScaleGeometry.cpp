@@ -51,12 +51,11 @@ ScaleGeometry scaleGeometry(double width, double lineHeight, int score)
         const double right = (kDependencyLevels[i].last + 1) * cell;
         g.levels[i] = QRectF(left, g.band.top(), right - left, bandHeight);
     }
-    const int s = placedScore(score);
-    g.currentLevel = levelOf(s);
-    g.markerX = (s + 0.5) * cell;
+    g.score = placedScore(score);
+    g.currentLevel = levelOf(g.score);
+    const double markerX = (g.score + 0.5) * cell;
     const double halfBase = std::min(0.65 * markerHeight, cell / 2);
-    g.marker = {QPointF(g.markerX - halfBase, 0), QPointF(g.markerX + halfBase, 0),
-                QPointF(g.markerX, g.band.top())};
+    g.marker = {QPointF(markerX - halfBase, 0), QPointF(markerX + halfBase, 0), QPointF(markerX, g.band.top())};
     const double numbersTop = g.band.bottom() + gap;
     for (int n = 0; n <= kMaxScore; ++n)
         g.numbers[n] = QRectF(n * cell, numbersTop, cell, lineHeight);

@@ -24,11 +24,13 @@ struct ScaleGeometry {
     QRectF band;
     /// Each level's span of the band; its range label is centred in it.
     std::array<QRectF, kLevelCount> levels;
-    /// The level the score lies in.
+    /// The score the marker stands at: the score, or 10 for a score off
+    /// the scale.
+    int score = 0;
+    /// The level that score lies in.
     int currentLevel = 0;
-    /// The marker's x: the centre of the score's cell.
-    double markerX = 0;
-    /// The marker, a triangle above the band pointing down at the score.
+    /// The marker, a triangle above the band pointing down at the centre of
+    /// the score's cell.
     std::array<QPointF, 3> marker;
     /// The box of each score's number below the band.
     std::array<QRectF, kMaxScore + 1> numbers;

@@ -21,9 +21,9 @@ namespace cindrel {
 
 namespace {
 
-/// The client area as designed, in twips.
-constexpr int kClientWidth = 7035;
-constexpr int kClientHeight = 3015;
+/// The About window's client area, in twips, before any label grows.
+constexpr int kAboutWidth = 7035;
+constexpr int kAboutHeight = 3015;
 
 /// A control and the place it was designed at.
 struct Placement {
@@ -131,11 +131,13 @@ FrmAbout::FrmAbout(Browser &browser, QWidget *parent)
     const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
     QLabel *title = styleLabel(makeLabel(this, QStringLiteral("Label2"), programWindowTitle()),
                                verdana(12, true), kCyan, topLeft);
-    //: The About window's description. In every translation, add a sentence saying that this
-    //: translation of the questionnaire is the program's own and not a validated clinical version.
+    //: The About window's description; %1 is the maker. In every translation, add a sentence saying
+    //: that this translation of the questionnaire is the program's own and not a validated clinical
+    //: version.
     const QString about = tr("Cindrel is a simple health tool that helps one know their level of "
                              "dependency on nicotine. Nicotine has harmful effects and is best to be "
-                             "avoided. All rights in this software are reserved by Velmor Softwares.");
+                             "avoided. All rights in this software are reserved by %1.")
+                              .arg(makerName());
     QLabel *description = styleLabel(makeLabel(this, QStringLiteral("Label1"), about), verdana(8.25),
                                      kLightYellow, topLeft, true);
 
@@ -170,7 +172,7 @@ FrmAbout::FrmAbout(Browser &browser, QWidget *parent)
     setAccessibleRole(rule, QAccessible::Separator);
     fillBackground(rule, kCyan);
 
-    const int clientWidth = twips(kClientWidth);
+    const int clientWidth = twips(kAboutWidth);
     // The rule runs past both edges, 2 pixels thick, centred on its line.
     const QRect lineRect(-1, twips(2520) - 1, clientWidth + 2, 2);
 
@@ -187,7 +189,7 @@ FrmAbout::FrmAbout(Browser &browser, QWidget *parent)
     };
     const int extraHeight = place(controls, clientWidth);
 
-    setFixedSize(clientWidth, twips(kClientHeight) + extraHeight);
+    setFixedSize(clientWidth, twips(kAboutHeight) + extraHeight);
     cmdOK->setFocus(Qt::OtherFocusReason);
     centreOnMainWindowScreen(this);
 }

@@ -41,8 +41,9 @@ QString fieldText(const QObject *field)
 // row of this height.
 constexpr int kMessageRow = 720;
 
-constexpr int kClientWidth = 11115;
-constexpr int kClientHeight = 4725 + kMessageRow;
+/// The farewell window's client area, in twips.
+constexpr int kFarewellWidth = 11115;
+constexpr int kFarewellHeight = 4725 + kMessageRow;
 
 } // namespace
 
@@ -56,7 +57,7 @@ FrmFarewell::FrmFarewell(AppContext &ctx, QWidget *parent)
     // A plain top-level widget would be read as a filler, not as a window.
     setAccessibleRole(this, QAccessible::Dialog);
     setObjectName(QStringLiteral("frmFarewell"));
-    setFixedSize(twips(kClientWidth), twips(kClientHeight));
+    setFixedSize(twips(kFarewellWidth), twips(kFarewellHeight));
     setFont(verdana(8.25));
     // White captions on the program's brown; text boxes keep their own
     // dark-on-light colours.

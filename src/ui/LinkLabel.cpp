@@ -24,8 +24,8 @@ LinkLabel::LinkLabel(const QString &objectName, const QString &text, bool bold, 
     styleLabel(this, verdana(8.25, bold, true), kCyan, Qt::AlignCenter, true);
     setCursor(Qt::PointingHandCursor);
     setAccessibleName(text);
-    // Reached by Tab; a click opens the page without moving the focus, as
-    // it always did.
+    // Reached by Tab; a click opens the page and leaves the focus where it
+    // is, so that a link clicked while typing does not take it from the field.
     setFocusPolicy(Qt::TabFocus);
     setContentsMargins(kFocusMargin, kFocusMargin, kFocusMargin, kFocusMargin);
     setAccessibleDescription(description);

@@ -57,11 +57,10 @@ void paintScale(QPainter &painter, const QRectF &box, int score, const QFont &fo
         painter.drawText(snapped(g.levels[i]), Qt::AlignCenter, levelRangeLabel(kDependencyLevels[i]));
     }
 
-    // The numbers 0 to 10 under their cells, the score's in bold.
-    const int marked = std::clamp(score, 0, kMaxScore);
+    // The numbers 0 to 10 under their cells, the marked score's in bold.
     for (int n = 0; n <= kMaxScore; ++n) {
-        painter.setFont(n == marked ? bold : font);
-        painter.setPen(n == marked ? ink.currentNumber : ink.numbers);
+        painter.setFont(n == g.score ? bold : font);
+        painter.setPen(n == g.score ? ink.currentNumber : ink.numbers);
         painter.drawText(snapped(g.numbers[n]), Qt::AlignHCenter | Qt::AlignTop, QLocale().toString(n));
     }
 

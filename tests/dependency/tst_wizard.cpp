@@ -58,6 +58,10 @@ private slots:
         QTest::newRow("one") << "1" << 1;
         QTest::newRow("typical") << "42" << 42;
         QTest::newRow("leading zeros") << "007" << 7;
+        QTest::newRow("nines") << "99" << 99;
+        // The characters either side of the digits.
+        QTest::newRow("slash") << "1/" << -1;
+        QTest::newRow("colon") << "1:" << -1;
         QTest::newRow("upper bound") << "150" << 150;
         QTest::newRow("zeros before a big number") << "0000000000150" << 150;
         QTest::newRow("empty") << "" << -1;

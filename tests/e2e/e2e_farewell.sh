@@ -7,7 +7,6 @@
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
-site_base=$CINDREL_SITE_BASE
 
 # e2e_urlencode TEXT : TEXT as UTF-8 with every byte outside the unreserved
 # characters (letters, digits, "-._~") written as %XX.
@@ -96,13 +95,13 @@ e2e_keys Tab ctrl+a
 e2e_type "$message"
 e2e_screenshot referral-filled
 
-expected="${site_base}ssd.php?page=qxvl-refer-a-friend"
+expected="${CINDREL_SITE_URL}ssd.php?page=qxvl-refer-a-friend"
 expected+="&taf1=$(e2e_urlencode "$name")"
 expected+="&taf2=$(e2e_urlencode "$email")"
 expected+="&taf3=$(e2e_urlencode "$message")"
 expected+="&taf4=$(e2e_urlencode "$friend_name")"
 expected+="&taf5=$(e2e_urlencode "$friend_email")"
-expected+="&taf6=$(e2e_urlencode "$site_base")"
+expected+="&taf6=$(e2e_urlencode "$CINDREL_SITE_URL")"
 
 for attempt in 1 2; do
   e2e_keys alt+n

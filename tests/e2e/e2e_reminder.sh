@@ -7,8 +7,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
-site_base=$CINDREL_SITE_BASE
-download_url="${site_base}ssd.php?page=download-web-page"
+download_url="${CINDREL_SITE_URL}ssd.php?page=download-web-page"
 settings=$(e2e_settings_file)
 today=$(date +%F)
 

@@ -49,7 +49,7 @@ e2e_screenshot result
 # portal outside a sandbox).
 e2e_probe link "The Most Popular Online Velmor Discussion Forum"
 e2e_wait_urls 1
-e2e_expect "page opened" "$(head -n1 "$E2E_URLS")" "${CINDREL_SITE_BASE}ssd.php?page=home-page"
+e2e_expect "page opened" "$(head -n1 "$E2E_URLS")" "${CINDREL_SITE_URL}ssd.php?page=home-page"
 
 # The About window, and a refusal box over the main window.
 e2e_probe menu Help "About Software"

@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         raw.replace('+', ' ');
         decoded[i] = QByteArray::fromPercentEncoding(raw);
     }
-    if (decoded[0] != "qxvl-refer-a-friend" || decoded[6] != siteBaseUrl().toUtf8())
+    if (decoded[0] != "qxvl-refer-a-friend" || decoded[6] != siteUrl().toUtf8())
         std::abort();
     for (int i = 0; i < 5; ++i)
         if (decoded[i + 1] != values[i].toUtf8())

@@ -4,7 +4,9 @@
 // with the reminder's date stored, reads back that date and differs from
 // the original only in one stretch that removes nothing but part of the
 // value's line (a blank file, which holds nothing, is written afresh), or,
-// when the date would take it past the size limit, is refused.
+// when the date would take it past the size limit, is refused. A line it
+// adds ends as the file's lines end: a file whose lines all end in CR LF,
+// or all in LF, keeps one kind of line ending.
 
 #include <QByteArray>
 #include <cstdint>
@@ -37,6 +39,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::abort();
     if (text.kind == SettingsFileKind::Empty)
         return 0;
+
+    const qsizetype crlf = bytes.count("\r\n");
+    const qsizetype editedCrlf = edited->count("\r\n");
+    if (crlf == 0 && editedCrlf != 0)
+        std::abort();
+    if (crlf > 0 && crlf == bytes.count('\n') && editedCrlf != edited->count('\n'))
+        std::abort();
 
     // The one stretch where the two differ: what lies between their common
     // start and their common end.

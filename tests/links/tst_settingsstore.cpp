@@ -86,6 +86,9 @@ private slots:
     void ownFilesKeepEverythingElse_data();
     void ownFilesKeepEverythingElse();
     void pathsThatAreNotPlainFiles();
+    void valuesAsRead_data();
+    void valuesAsRead();
+    void valuesWithALineBreakAreNotWritten();
 
     void unwritableSettingsFileIsSilent()
     {
@@ -153,6 +156,13 @@ void TstSettingsStore::foreignFilesStaySilentAndUntouched_data()
     QTest::newRow("group written twice") << own + "[Settings]\nLastReminderDate=2024-06-01\n";
     QTest::newRow("value continued") << QByteArray("[Settings]\nLastReminderDate=2024-05-01\\\n2\n");
     QTest::newRow("larger than 64 KiB") << own + "[Other]\n" + QByteArray(70000, 'x').prepend("k=") + "\n";
+    // 39 bytes of "own", 8 of "[Other]\n", "k=", the x's and a line break: 64 KiB and one byte.
+    QTest::newRow("64 KiB and one byte") << own + "[Other]\nk=" + QByteArray(65537 - 50, 'x') + "\n";
+    QTest::newRow("delete character") << QByteArray("[Settings]\nOther=\x7f\nLastReminderDate=2024-05-01\n");
+    QTest::newRow("key without a name") << own + "=2024-06-01\n";
+    QTest::newRow("group without a name") << QByteArray("[]\n") + own;
+    QTest::newRow("value continued by a backslash alone")
+        << QByteArray("[Settings]\nOther=\\\nLastReminderDate=2024-05-01\n");
     // Readable as settings, but the value is not one the reminder wrote.
     QTest::newRow("list") << QByteArray("[Settings]\nLastReminderDate=2024-05-01, 2024-06-01\n");
     QTest::newRow("variant") << QByteArray("[Settings]\nLastReminderDate=@Variant(\\0\\0\\0\\x7f)\n");
@@ -197,9 +207,41 @@ void TstSettingsStore::ownFilesKeepEverythingElse_data()
     QTest::newRow("another group, CR LF")
         << QByteArray("[General]\r\nfoo=bar\r\n")
         << QByteArray("[General]\r\nfoo=bar\r\n\r\n[Settings]\r\nLastReminderDate=" + kToday + "\r\n") << 0;
+    QTest::newRow("group without the key, CR LF")
+        << QByteArray("[Settings]\r\nOther=x\r\n")
+        << QByteArray("[Settings]\r\nLastReminderDate=" + kToday + "\r\nOther=x\r\n") << 0;
+    QTest::newRow("group header ends the file")
+        << QByteArray("[General]\nfoo=bar\n[Settings]")
+        << QByteArray("[General]\nfoo=bar\n[Settings]\nLastReminderDate=" + kToday) << 0;
+    QTest::newRow("group header ends the file, CR LF")
+        << QByteArray("[General]\r\nfoo=bar\r\n[Settings]")
+        << QByteArray("[General]\r\nfoo=bar\r\n[Settings]\r\nLastReminderDate=" + kToday) << 0;
+    QTest::newRow("another group, CR LF, no final line break")
+        << QByteArray("[General]\r\nfoo=bar")
+        << QByteArray("[General]\r\nfoo=bar\r\n\r\n[Settings]\r\nLastReminderDate=" + kToday + "\r\n") << 0;
+    QTest::newRow("a group header alone") << QByteArray("[General]\n") << "[General]\n\n" + fresh << 0;
+    QTest::newRow("keys before any group") << QByteArray("foo=bar\n") << "foo=bar\n\n" + fresh << 0;
+    QTest::newRow("the key in another group")
+        << QByteArray("[General]\nLastReminderDate=2024-05-01\n")
+        << "[General]\nLastReminderDate=2024-05-01\n\n" + fresh << 0;
+    QTest::newRow("group twice without the key: into the first")
+        << QByteArray("[Settings]\nA=1\n[Other]\nB=2\n[Settings]\nC=3\n")
+        << QByteArray("[Settings]\nLastReminderDate=" + kToday + "\nA=1\n[Other]\nB=2\n[Settings]\nC=3\n") << 0;
+    QTest::newRow("comments of both kinds, names with marks, due")
+        << QByteArray("# notes\n; more\n[Gruppe_1-a.b%c/d\\e@f g]\nSchl\xc3\xbcssel_1-a.b%c/d\\e@f g=1\n"
+                      "[Settings]\nLastReminderDate=2024-05-01\n")
+        << QByteArray("# notes\n; more\n[Gruppe_1-a.b%c/d\\e@f g]\nSchl\xc3\xbcssel_1-a.b%c/d\\e@f g=1\n"
+                      "[Settings]\nLastReminderDate=" + kToday + "\n")
+        << 1;
+    QTest::newRow("empty quoted value") << QByteArray("[Settings]\nLastReminderDate=\"\"\n") << fresh << 0;
     // The date would take the file past 64 KiB, and so out of the reader's reach.
     const QByteArray full = "[Settings]\nOther=" + QByteArray(65500, 'x') + "\n";
     QTest::newRow("no room for the date") << full << full << 0;
+    // Exactly 64 KiB (28 bytes of the date's line, 11 of the header, 6 and a
+    // line break around the x's) is the program's own, and stays that size.
+    const QByteArray exactly = "[Settings]\nLastReminderDate=2024-05-01\nOther=" + QByteArray(65536 - 46, 'x') + "\n";
+    QTest::newRow("exactly 64 KiB, due")
+        << exactly << QByteArray(exactly).replace("2024-05-01", kToday) << 1;
     QTest::newRow("byte-order mark, due") << QByteArray("\xef\xbb\xbf[Settings]\nLastReminderDate=2024-05-01\n")
                                           << QByteArray("\xef\xbb\xbf" + fresh) << 1;
     // clang-format on
@@ -259,6 +301,44 @@ void TstSettingsStore::pathsThatAreNotPlainFiles()
     }
     QVERIFY(timer.elapsed() < 5000);
     QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+}
+
+void TstSettingsStore::valuesAsRead_data()
+{
+    // clang-format off
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("blanks around") << QByteArray("Key = a b \t") << "a b";
+    QTest::newRow("in quotes") << QByteArray("Key=\"a b\"") << "a b";
+    QTest::newRow("empty quotes") << QByteArray("Key=\"\"") << "";
+    QTest::newRow("one quote") << QByteArray("Key=\"") << "\"";
+    // Escapes are not read: such a value is taken as it stands.
+    QTest::newRow("quote inside quotes") << QByteArray("Key=\"a\"b\"") << "\"a\"b\"";
+    QTest::newRow("backslash inside quotes") << QByteArray("Key=\"a\\b\"") << "\"a\\b\"";
+    // clang-format on
+}
+
+void TstSettingsStore::valuesAsRead()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, value);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Cindrel.conf"));
+    writeAll(path, "[Settings]\n" + line + "\n");
+    QCOMPARE(IniSettingsStore(path).read(QStringLiteral("Settings/Key")), value);
+}
+
+void TstSettingsStore::valuesWithALineBreakAreNotWritten()
+{
+    // A line break would end the value's line early: the file stays as it is.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Cindrel.conf"));
+    const QByteArray before = "[Settings]\nKey=old\n";
+    writeAll(path, before);
+    for (const QString &value : {QStringLiteral("a\nb"), QStringLiteral("a\rb")}) {
+        QVERIFY(!IniSettingsStore(path).write(QStringLiteral("Settings/Key"), value));
+        QCOMPARE(readAll(path), before);
+    }
 }
 
 QTEST_GUILESS_MAIN(TstSettingsStore)

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <limits>
 
-#include "Config.h"
 #include "Identity.h"
 #include "doubles/Doubles.h"
+#include "doubles/SiteUrls.h"
 #include "links/CoBrand.h"
 #include "links/SitePages.h"
 
@@ -40,8 +40,7 @@ private slots:
         QFETCH(SitePage, page);
         QFETCH(QString, key);
         // HTTPS, the product path, the page script, the key, and nothing after it.
-        const QString expected = QStringLiteral("https://") + QLatin1String(config::kSiteHost)
-                                 + QStringLiteral("/cindrel/ssd.php?page=") + key;
+        const QString expected = testing::expectedPageUrl(key);
         QCOMPARE(QLatin1String(sitePageRow(page).key), key);
         QCOMPARE(pageUrl(page), expected);
 

@@ -27,7 +27,6 @@ void plantLock(const QString &path, qint64 pid, const QString &appName)
 }
 
 const char kHoldLockVariable[] = "TST_SYSTEMSEAMS_HOLD_LOCK";
-const char kDrawVariable[] = "TST_SYSTEMSEAMS_DRAW";
 
 /// Another copy: this test program started again to take the lock at path
 /// through the guard and hold it until it is killed.
@@ -89,23 +88,6 @@ private slots:
         }
         QVERIFY(lowest < 0.01f);
         QVERIFY(highest > 0.99f);
-    }
-
-    void everyRunDrawsAFreshSequence()
-    {
-        // Two runs of the program are two processes: each draws its own.
-        QStringList runs;
-        for (int i = 0; i < 2; ++i) {
-            QProcess run;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QString::fromLatin1(kDrawVariable), QStringLiteral("1"));
-            run.setProcessEnvironment(env);
-            run.start(QCoreApplication::applicationFilePath(), {});
-            QVERIFY(run.waitForFinished(10000));
-            runs << QString::fromLatin1(run.readAllStandardOutput());
-            QCOMPARE(runs.last().split(QLatin1Char(' '), Qt::SkipEmptyParts).size(), 8);
-        }
-        QVERIFY2(runs[0] != runs[1], qPrintable(runs[0]));
     }
 
     void firstCopyTakesTheLock()
@@ -293,12 +275,6 @@ int main(int argc, char **argv)
 {
     if (const QByteArray path = qgetenv(kHoldLockVariable); !path.isEmpty())
         return holdLock(QFile::decodeName(path));
-    if (qEnvironmentVariableIsSet(kDrawVariable)) {
-        SystemRandom random; // the program's first eight draws
-        for (int i = 0; i < 8; ++i)
-            std::printf("%a ", double(random.next()));
-        return 0;
-    }
     QCoreApplication app(argc, argv);
     TstSystemSeams test;
     return QTest::qExec(&test, argc, argv);

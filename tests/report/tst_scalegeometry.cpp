@@ -16,28 +16,40 @@ private slots:
     void marker_data()
     {
         // clang-format off
+        QTest::addColumn<double>("width");
         QTest::addColumn<int>("score");
+        QTest::addColumn<int>("placed");
+        QTest::addColumn<int>("level");
         QTest::addColumn<double>("x");
         QTest::addColumn<QString>("summary");
-        QTest::newRow("0") << 0 << 25.0 << "Score 0 of 10: 0 to 2, very slightly dependent";
-        QTest::newRow("5") << 5 << 275.0 << "Score 5 of 10: 5, moderately dependent";
-        QTest::newRow("7") << 7 << 375.0 << "Score 7 of 10: 6 to 7, highly addicted";
-        QTest::newRow("10") << 10 << 525.0 << "Score 10 of 10: 8 to 10, very highly addicted";
-        QTest::newRow("off the scale, at its top like the verdict") << -3 << 525.0 << "Score 10 of 10: 8 to 10, very highly addicted";
+        QTest::newRow("0") << 550.0 << 0 << 0 << 0 << 25.0 << "Score 0 of 10: 0 to 2, very slightly dependent";
+        QTest::newRow("5") << 550.0 << 5 << 5 << 2 << 275.0 << "Score 5 of 10: 5, moderately dependent";
+        QTest::newRow("7") << 550.0 << 7 << 7 << 3 << 375.0 << "Score 7 of 10: 6 to 7, highly addicted";
+        QTest::newRow("10") << 550.0 << 10 << 10 << 4 << 525.0 << "Score 10 of 10: 8 to 10, very highly addicted";
+        QTest::newRow("off the scale, at its top like the verdict") << 550.0 << -3 << 10 << 4 << 525.0 << "Score 10 of 10: 8 to 10, very highly addicted";
+        // Cells narrower than the marker would be: it keeps to its own cell.
+        QTest::newRow("0, narrow") << 110.0 << 0 << 0 << 0 << 5.0 << "Score 0 of 10: 0 to 2, very slightly dependent";
+        QTest::newRow("10, narrow") << 110.0 << 10 << 10 << 4 << 105.0 << "Score 10 of 10: 8 to 10, very highly addicted";
         // clang-format on
     }
     void marker()
     {
+        QFETCH(double, width);
         QFETCH(int, score);
+        QFETCH(int, placed);
+        QFETCH(int, level);
         QFETCH(double, x);
         QFETCH(QString, summary);
-        const ScaleGeometry g = scaleGeometry(550, 20, score);
-        QCOMPARE(g.markerX, x);
-        QCOMPARE(g.currentLevel, levelOf(score));
-        // The triangle stands above the band and points down at the score.
+        const ScaleGeometry g = scaleGeometry(width, 20, score);
+        QCOMPARE(g.score, placed);
+        QCOMPARE(g.currentLevel, level);
+        // The triangle stands above the band, inside the score's cell, and
+        // points down at the cell's centre.
         QCOMPARE(g.marker[2], QPointF(x, g.band.top()));
-        QVERIFY(g.marker[0].x() < x && g.marker[1].x() > x && g.marker[0].x() >= 0 && g.marker[1].x() <= 550);
-        QCOMPARE(g.numbers[score < 0 ? kMaxScore : score].center().x(), x);
+        const double cell = width / 11;
+        QVERIFY(g.marker[0].x() < x && g.marker[1].x() > x);
+        QVERIFY(g.marker[0].x() >= x - cell / 2 && g.marker[1].x() <= x + cell / 2);
+        QCOMPARE(g.numbers[placed].center().x(), x);
         QVERIFY(g.numbers[0].top() > g.band.bottom());
         QCOMPARE(scaleSummary(score), summary);
     }

@@ -23,8 +23,9 @@
 #include "ui/Look.h"
 
 using namespace cindrel;
-using cindrel::testing::encodedBase;
 using cindrel::testing::execUntilEnd;
+using cindrel::testing::expectedEncodedSiteUrl;
+using cindrel::testing::expectedPageUrl;
 using cindrel::testing::FakeProgram;
 using cindrel::testing::RecordedBox;
 using cindrel::testing::showAndActivate;
@@ -350,9 +351,15 @@ void TstFrmFarewell::longPastesAreCutToTheBound()
     if (message.isEmpty()) {
         QCoreApplication::processEvents();
         QVERIFY(f.fake.boxes.boxes.empty());
-        // Full now: one more character is refused, with the message.
+        // One character short of full, a typed one fits; full now, one
+        // more is refused, with the message.
+        QTest::keyClick(box, Qt::Key_Backspace);
         QTest::keyClick(box, Qt::Key_Y);
         QCOMPARE(f.textOf(field).size(), kept);
+        QVERIFY(f.fake.boxes.boxes.empty());
+        QTest::keyClick(box, Qt::Key_Y);
+        QCOMPARE(f.textOf(field).size(), kept);
+        QVERIFY(f.textOf(field).endsWith(QLatin1String("xy")));
         QTRY_COMPARE(f.fake.boxes.boxes, (std::vector<RecordedBox>{{RecordedBox::Critical,
                                                                     "Please Enter At Most 10000 Characters"}}));
         return;
@@ -461,11 +468,11 @@ void TstFrmFarewell::referralFromRealClicks()
     auto *submit = f.child<QPushButton>("cmdSubmit");
     QTest::mouseClick(submit, Qt::LeftButton);
 
-    const QString expected = siteBaseUrl()
-                             + "ssd.php?page=qxvl-refer-a-friend&taf1=Ann%20Lee"
+    const QString expected = expectedPageUrl("qxvl-refer-a-friend")
+                             + "&taf1=Ann%20Lee"
                                "&taf2=ann%40example.org&taf3=Hi%20Bob%20%26%20co&taf4=Bob"
                                "&taf5=bob%40example.net&taf6="
-                             + encodedBase();
+                             + expectedEncodedSiteUrl();
     QCOMPARE(f.fake.browser.urls, QStringList{expected});
     QCOMPARE(recorded, QStringList({"Ann Lee", "ann@example.org", "Hi Bob & co", "Bob", "bob@example.net"}));
     QCOMPARE(f.referral.ReferralUrl, expected);

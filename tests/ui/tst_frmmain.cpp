@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QPointer>
 #include <QPushButton>
@@ -27,6 +28,7 @@
 #include "report/ScaleGeometry.h"
 #include "ui/FrmAbout.h"
 #include "ui/FrmMain.h"
+#include "ui/Look.h"
 #include "ui/ScalePainter.h"
 
 using namespace cindrel;
@@ -190,6 +192,64 @@ private slots:
         // the scale does not make the window grow.
         QVERIFY(h->find<QWidget>(QStringLiteral("fraStep_2"))->minimumSizeHint().height()
                 <= h->find<QWidget>(QStringLiteral("fraStep_0"))->minimumSizeHint().height());
+    }
+
+    void scaleIsPaintedWhole_data()
+    {
+        // clang-format off
+        QTest::addColumn<int>("score");
+        QTest::addColumn<int>("marked"); // the number in the marked colour
+        QTest::newRow("0") << 0 << 0;
+        QTest::newRow("10") << 10 << 10;
+        QTest::newRow("off the scale, at its top like the marker") << -3 << 10;
+        // clang-format on
+    }
+    void scaleIsPaintedWhole()
+    {
+        QFETCH(int, score);
+        QFETCH(int, marked);
+        // Large, with text not smoothed, so that every colour lands whole on
+        // some pixels: black frame, red marker, blue numbers, the marked one green.
+        QFont font;
+        font.setPixelSize(12);
+        font.setStyleStrategy(QFont::NoAntialias);
+        QImage image(1100, 100, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        const ScaleInk ink{Qt::black, Qt::red, Qt::blue, Qt::green, &DependencyLevelRow::screen};
+        paintScale(painter, QRectF(0, 0, 1100, scaleHeight(font, &image)), score, font, ink);
+        painter.end();
+
+        const ScaleGeometry g = scaleGeometry(1100, QFontMetricsF(font, &image).height(), score);
+        const auto pixel = [&](qreal x, qreal y) { return image.pixelColor(int(x), int(y)); };
+        // Some pixel of the box in the colour, give or take a font engine
+        // that smooths the text all the same (never as far as black).
+        const auto alike = [](const QColor &a, const QColor &b) {
+            return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 24;
+        };
+        const auto holds = [&](const QRectF &box, const QColor &colour) {
+            for (int y = int(box.top()); y < int(box.bottom()); ++y)
+                for (int x = int(box.left()); x < int(box.right()); ++x)
+                    if (alike(image.pixelColor(x, y), colour))
+                        return true;
+            return false;
+        };
+        // The frame at both ends of the band, each level in its colour and
+        // with its range in dark brown.
+        const int middle = int(g.band.center().y());
+        QCOMPARE(pixel(0, middle), QColor(Qt::black));
+        QCOMPARE(pixel(1099, middle), QColor(Qt::black));
+        for (int i = 0; i < kLevelCount; ++i) {
+            const Rgb &rgb = kDependencyLevels[i].screen;
+            QCOMPARE(pixel(g.levels[i].left() + 8, g.band.top() + 4), QColor(rgb.red, rgb.green, rgb.blue));
+            QVERIFY2(holds(g.levels[i], kDarkBrown), qPrintable(QString::number(i)));
+        }
+        // Every number, only the marked one in its colour; the marker above it.
+        for (int n = 0; n <= kMaxScore; ++n) {
+            QVERIFY2(holds(g.numbers[n], n == marked ? Qt::green : Qt::blue), qPrintable(QString::number(n)));
+            QVERIFY2(!holds(g.numbers[n], n == marked ? Qt::blue : Qt::green), qPrintable(QString::number(n)));
+        }
+        QCOMPARE(pixel(marked * 100 + 50, g.band.top() - 3), QColor(Qt::red));
     }
 
     void resultEntriesFollowTheStep_data()

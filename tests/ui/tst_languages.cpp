@@ -342,7 +342,7 @@ private slots:
               "5–\u20606\u00a0high."}},
             {"de",
              {"Heaviness of Smoking Index (HSI), Fragen 1 und 2: 3 von 6, mittel",
-              "Einteilung gemäß der Instrumentenseite von NIDA Data Share: 0–\u20601\u00a0niedrig, "
+              "Einteilung gemäß der Seite zum Instrument bei NIDA Data Share: 0–\u20601\u00a0niedrig, "
               "2–\u20604\u00a0mittel, "
               "5–\u20606\u00a0hoch."}},
             {"fr",

@@ -35,7 +35,7 @@ namespace {
 /// out: a plain letter there is a text left in English.
 bool leftInEnglish(QString text)
 {
-    for (const QString &name : {programWindowTitle(), applicationTitle(), forumAddress(), siteBaseUrl(),
+    for (const QString &name : {programWindowTitle(), applicationTitle(), forumAddress(), siteUrl(),
                                 QStringLiteral("Velmor Softwares"), QStringLiteral("Velmor")})
         text.remove(name);
     static const QRegularExpression plainLetter(QStringLiteral("[A-Za-z]"));
