@@ -126,6 +126,10 @@ Einzelheiten stehen in der Handbuchseite %1(1).</translation>
         <source>printing is not installed with this program</source>
         <translation>die Druckfunktion dieses Programms ist nicht installiert</translation>
     </message>
+    <message>
+        <source>no printer is set up on this computer</source>
+        <translation>auf diesem Computer ist kein Drucker eingerichtet</translation>
+    </message>
 </context>
 <context>
     <name>QuestionBank</name>

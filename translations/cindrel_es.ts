@@ -126,6 +126,10 @@ La página de manual %1(1) da los detalles.</translation>
         <source>printing is not installed with this program</source>
         <translation>la función de impresión de este programa no está instalada</translation>
     </message>
+    <message>
+        <source>no printer is set up on this computer</source>
+        <translation>no hay ninguna impresora configurada en este equipo</translation>
+    </message>
 </context>
 <context>
     <name>QuestionBank</name>

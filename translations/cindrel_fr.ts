@@ -126,6 +126,10 @@ La page de manuel %1(1) donne les détails.</translation>
         <source>printing is not installed with this program</source>
         <translation>la fonction d’impression de ce programme n’est pas installée</translation>
     </message>
+    <message>
+        <source>no printer is set up on this computer</source>
+        <translation>aucune imprimante n’est configurée sur cet ordinateur</translation>
+    </message>
 </context>
 <context>
     <name>QuestionBank</name>

@@ -16,6 +16,12 @@ extern "C" Q_DECL_EXPORT void cindrelPrint(const cindrel::PrintRequest *request,
     printer.setDocName(request->documentName);
     printer.setCreator(request->creator);
     printer.setPageMargins(request->marginsMm, QPageLayout::Millimeter);
+    // Where the system's print dialog takes only a printer of the system
+    // (Windows), Qt declines the dialog without a word when there is none.
+    if (CINDREL_PRINT_DIALOG_NEEDS_PRINTER && printer.outputFormat() != QPrinter::NativeFormat) {
+        *outcome = {OutputOutcome::Failed, request->noPrinterReason};
+        return;
+    }
     QPrintDialog dialog(&printer, request->parent);
     dialog.setObjectName(QStringLiteral("dlgPrint"));
     dialog.setWindowTitle(request->dialogTitle);

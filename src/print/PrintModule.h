@@ -24,8 +24,9 @@ struct PrintRequest {
     QMarginsF marginsMm;
     const PagePainter *paint = nullptr;
     /// What went wrong, in the user's language, when the printer did not
-    /// take the page.
+    /// take the page, and when the system has no printer at all.
     QString failedReason;
+    QString noPrinterReason;
 };
 
 // The module carries the stamp of the build it belongs to

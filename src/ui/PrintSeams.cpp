@@ -100,13 +100,15 @@ OutputOutcome QtPrintouts::print(const QString &documentName, const PagePainter 
     if (!entry)
         return {OutputOutcome::Failed,
                 QCoreApplication::translate("Printouts", "printing is not installed with this program")};
-    const PrintRequest request{windowInUse(),
-                               QCoreApplication::translate("Printouts", "Print Result"),
-                               documentName,
-                               programWindowTitle(),
-                               kPageMarginsMm,
-                               &paint,
-                               QCoreApplication::translate("Printouts", "the printer did not take the page")};
+    const PrintRequest request{
+        windowInUse(),
+        QCoreApplication::translate("Printouts", "Print Result"),
+        documentName,
+        programWindowTitle(),
+        kPageMarginsMm,
+        &paint,
+        QCoreApplication::translate("Printouts", "the printer did not take the page"),
+        QCoreApplication::translate("Printouts", "no printer is set up on this computer")};
     OutputOutcome outcome;
     entry(&request, &outcome);
     return outcome;
