@@ -143,13 +143,20 @@ check_relocatable()
   for path in "$cache_root" "$here"; do
     paths+=(-e "$path" -e "$(realpath -m -- "$path")")
   done
-  found=$( { grep -rlF "${paths[@]}" "$dir" || true
-             grep -rlE '/qt-(build|[0-9.]+-win64)-[0-9a-f]{12}' "$dir" || true; } | sort -u)
+  found=$( { LC_ALL=C grep -rlF "${paths[@]}" "$dir" || true
+             LC_ALL=C grep -rlE '/qt-(build|[0-9.]+-win64)-[0-9a-f]{12}' "$dir" || true; } | sort -u)
   if [[ -n $found ]]; then
     printf 'windows-qt: the Qt in %s names a folder of the machine that made it, in:\n%s\n' \
       "$dir" "$found" >&2
     return 1
   fi
+}
+
+# ensure_relocatable DIR: rewrites DIR only when the check finds a folder
+# named, then checks again.
+ensure_relocatable()
+{
+  check_relocatable "$1" 2>/dev/null || { relocate "$1" && check_relocatable "$1"; }
 }
 
 # pack FILE: the complete cache as one reproducible archive.
@@ -158,8 +165,7 @@ pack()
   local out=$1 tmp epoch
   [[ -f $stamp ]] ||
     { echo "windows-qt: no complete Qt at $prefix to pack; run scripts/windows-qt.sh first" >&2; exit 1; }
-  relocate "$prefix"
-  check_relocatable "$prefix"
+  ensure_relocatable "$prefix"
   if [[ -n $(find "$prefix" ! -type f ! -type d) ]]; then
     echo "windows-qt: $prefix holds entries that are neither files nor folders; not packed" >&2
     exit 1
@@ -226,8 +232,7 @@ unpack()
   fi
   if [[ -z $reason ]]; then
     rm "$tmp/$name/$manifest"
-    relocate "$tmp/$name"
-    if ! check_relocatable "$tmp/$name" 2>"$tmp/error"; then
+    if ! (ensure_relocatable "$tmp/$name") 2>"$tmp/error"; then
       first=$(sed -n 2p "$tmp/error")
       reason="it names a folder of the machine that made it (in ${first#"$tmp/$name/"})"
     fi
@@ -253,8 +258,7 @@ fi
 
 if [[ -f $stamp ]]; then
   echo "windows-qt: reusing $prefix" >&2
-  relocate "$prefix"
-  check_relocatable "$prefix"
+  ensure_relocatable "$prefix"
   echo "$prefix"
   exit 0
 fi
