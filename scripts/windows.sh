@@ -77,14 +77,14 @@ step "5/5 installer"
 (cd "$build" && cpack -G NSIS >&2)
 installer=$build/$CINDREL_WINDOWS_PACKAGE.exe
 [[ -f $installer ]] || { echo "windows: cpack made no $installer" >&2; exit 1; }
-# The weight: the installer at most 9 MiB, the installed files (as staged,
-# stripped, for the installer) at most 30 MiB.
+# The weight: the installer at most 6 MiB, the installed files (as staged,
+# stripped, for the installer) at most 20 MiB.
 staged=$build/_CPack_Packages/win64/NSIS/$CINDREL_WINDOWS_PACKAGE
 installer_bytes=$(stat -c %s "$installer")
 installed_bytes=$(find "$staged" -type f -printf '%s\n' | awk '{sum += $1} END {print sum + 0}')
 printf 'windows: the installer is %s bytes, the installed files %s bytes\n' "$installer_bytes" "$installed_bytes" >&2
-((installer_bytes <= 9 * 1024 * 1024)) || { echo "windows: the installer is over 9 MiB" >&2; exit 1; }
-((installed_bytes <= 30 * 1024 * 1024)) || { echo "windows: the installed files are over 30 MiB" >&2; exit 1; }
+((installer_bytes <= 6 * 1024 * 1024)) || { echo "windows: the installer is over 6 MiB" >&2; exit 1; }
+((installed_bytes <= 20 * 1024 * 1024)) || { echo "windows: the installed files are over 20 MiB" >&2; exit 1; }
 # The portable zip of the same files, and the winget manifest of the installer.
 python3 scripts/windows-zip.py "$build" >&2
 python3 scripts/winget.py "$build" >&2 && python3 scripts/winget-check.py "$build/winget" "$installer"
