@@ -26,7 +26,9 @@ mkdir "$scratch/cindrel"
 git archive "${snapshot:-HEAD}" | tar -x -C "$scratch/cindrel"
 second=$scratch/cindrel/build-windows
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$CINDREL_SOURCE_DATE_EPOCH}
-qt_prefix=$(realpath "$(cache_value Qt6_DIR)/../../..")
+# Qt as the first build reached it (scripts/windows.sh: through a link).
+qt_prefix=$(cache_value Qt6_DIR)
+qt_prefix=${qt_prefix%/lib/cmake/Qt6}
 "$qt_prefix/bin/qt-cmake" -S "$scratch/cindrel" -B "$second" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCINDREL_BUILD_TESTS=OFF -DCINDREL_BUILD_BENCH=OFF -DCINDREL_PCH="$(cache_value CINDREL_PCH)" \
   -DCINDREL_SITE_HOST="$(cache_value CINDREL_SITE_HOST)" \

@@ -25,6 +25,19 @@ bash scripts/deps.sh --windows >&2
 step "2/5 Qt for Windows"
 qt_prefix=$(bash scripts/windows-qt.sh | tail -n 1)
 [[ -x $qt_prefix/bin/qt-cmake ]] || { echo "windows: no Qt at '$qt_prefix'" >&2; exit 1; }
+# GNU ld lays a program's imports out in the order of the paths of their
+# import libraries, so the folder the Qt cache is in would change the
+# program's bytes (a cache under /work sorts after the compiler's own
+# libraries in /usr, one under /home or /root before them). The build reaches
+# Qt through a link of this user's in /tmp, which sorts before /usr wherever
+# the cache is.
+qt_link=/tmp/cindrel-qt-$(id -u)-${qt_prefix##*/}
+if [[ -e $qt_link || -L $qt_link ]] && [[ ! -L $qt_link || -n $(find "$qt_link" -maxdepth 0 ! -user "$(id -u)") ]]; then
+  echo "windows: $qt_link is in the way and not this user's link to Qt; remove it" >&2
+  exit 1
+fi
+ln -sfnT "$qt_prefix" "$qt_link"
+qt_prefix=$qt_link
 
 step "3/5 cross-build"
 # Release, as a Windows program ships; the hardening flags apply to it.
