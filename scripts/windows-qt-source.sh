@@ -67,6 +67,7 @@ the files here with MinGW-w64 on Debian 12:
   configure-options.txt   Qt's configure options, one a line
   toolchain.cmake         the CMake toolchain file for MinGW-w64
   windows-qt.sh           the script that made the build from these files
+  debian-source.sh        its helper that fetches Debian's source packages
   qt-attributions.py      its helper that lists the licence notices
   ${translations}_*.dsc, *.orig.tar.xz, *.debian.tar.xz
                           Debian's $translations source package, as fetched:

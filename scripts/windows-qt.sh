@@ -307,27 +307,14 @@ mkdir -p "$work"
 trap 'rm -rf "$work"' EXIT
 compile_flags=${compile_flags//WORK/$work}
 
-# Fetch the source package through a private sources list made from the
-# system's own (deb turned into deb-src), and private package lists, so the
-# system's apt configuration is left untouched.
-mkdir -p "$work/apt/lists/partial" "$work/apt/sources.list.d"
-for f in /etc/apt/sources.list.d/*.sources; do
-  [[ -f $f ]] && sed -E 's/^Types:.*/Types: deb-src/' "$f" >"$work/apt/sources.list.d/$(basename "$f")"
-done
-if [[ -f /etc/apt/sources.list ]]; then
-  sed -nE 's/^deb[[:space:]]/deb-src /p' /etc/apt/sources.list >"$work/apt/sources.list"
-else
-  : >"$work/apt/sources.list"
-fi
-apt_opts=(-o "Dir::Etc::sourcelist=$work/apt/sources.list"
-          -o "Dir::Etc::sourceparts=$work/apt/sources.list.d"
-          -o "Dir::State::Lists=$work/apt/lists")
-apt-get "${apt_opts[@]}" update -q >&2
-(cd "$work" && apt-get "${apt_opts[@]}" source --download-only "qt6-base=$qt_version" >&2)
+# shellcheck source=scripts/debian-source.sh
+source "$here/scripts/debian-source.sh"
+debian_source_fetch qt6-base "$qt_version" "$work"
 
 mkdir -p "$prefix/source"
 cp "$work"/qt6-base_*.dsc "$work"/qt6-base_*.orig.tar.* "$work"/qt6-base_*.debian.tar.* \
-   "$here/scripts/windows-qt.sh" "$here/scripts/qt-attributions.py" "$prefix/source/"
+   "$here/scripts/windows-qt.sh" "$here/scripts/debian-source.sh" "$here/scripts/qt-attributions.py" \
+   "$prefix/source/"
 cp "$here/cmake/mingw-w64.cmake" "$prefix/source/toolchain.cmake"
 printf '%s\n' "${configure_options[@]}" >"$prefix/source/configure-options.txt"
 
