@@ -98,17 +98,8 @@ echo "windows-console: the version through the twin in $dotted, also by a name t
 # process of the shell's job, the windowed one too, which Windows never
 # does; and wine hands Ctrl+Break to no process group.)
 main_title="^${CINDREL_WINDOW_TITLE//./\\.}\$"
-# wait_until SECONDS DESCRIPTION COMMAND... ; main_windows: the ids of the
-# program's windows on screen (xdotool's --onlyvisible misses wine's).
-wait_until()
-{
-  local deadline=$((SECONDS + $1)) what=$2
-  shift 2
-  until "$@"; do
-    ((SECONDS < deadline)) || fail "timed out waiting for $what"
-    sleep 0.2
-  done
-}
+# main_windows: the ids of the program's windows on screen (xdotool's
+# --onlyvisible misses wine's).
 main_windows()
 {
   local id

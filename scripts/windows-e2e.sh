@@ -42,16 +42,6 @@ fail()
   [[ -f ${out:-} ]] && { log "program output:"; cat "$out" >&2; }
   exit 1
 }
-# wait_until SECONDS DESCRIPTION COMMAND...
-wait_until()
-{
-  local deadline=$((SECONDS + $1)) what=$2
-  shift 2
-  until "$@"; do
-    ((SECONDS < deadline)) || fail "timed out waiting for $what"
-    sleep 0.2
-  done
-}
 
 wine_init
 wine_display 1280x1024x24
@@ -65,21 +55,12 @@ cleanup()
 trap cleanup EXIT
 wineserver --persistent
 
-user=${USER:-$(id -un)}
-user_programs="C:\\users\\$user\\AppData\\Local\\Programs"
-user_programs_unix="$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs"
-default_dir="$user_programs\\$CINDREL_NAME"
-default_unix="$user_programs_unix/$CINDREL_NAME"
+install_places
+user_unix=$(unix_of "$user_dir")
 folder_name="$CINDREL_NAME Tést Ünïcode"
 windows_dir="$user_programs\\$folder_name"
-unix_dir="$user_programs_unix/$folder_name"
-machine_dir="C:\\Program Files\\$CINDREL_NAME"
-machine_unix="$WINEPREFIX/drive_c/Program Files/$CINDREL_NAME"
-settings_key="HKCU\\Software\\$CINDREL_MAKER\\$CINDREL_NAME\\Settings"
-# The Apps entry's key is the product code package managers know it by.
-apps_key="Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$CINDREL_NAME"
-user_links="$WINEPREFIX/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
-machine_links="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+unix_dir=$(unix_of "$windows_dir")
+machine_unix=$(unix_of "$machine_dir")
 main_title="^${CINDREL_WINDOW_TITLE//./\\.}\$"
 box_title="^$CINDREL_NAME\$"
 program="$unix_dir/bin/cindrel.exe"
@@ -144,7 +125,7 @@ check_installed()
 }
 
 # A clean start: no earlier install of either scope, no settings.
-rm -rf "$default_unix" "$unix_dir" "$machine_unix" "$user_links/$CINDREL_NAME.lnk" "$machine_links/$CINDREL_NAME.lnk"
+rm -rf "$user_unix" "$unix_dir" "$machine_unix" "$user_links/$CINDREL_NAME.lnk" "$machine_links/$CINDREL_NAME.lnk"
 for hive in HKCU HKLM; do
   wine reg delete "$hive\\$apps_key" /f >/dev/null 2>&1 || true
 done
@@ -156,14 +137,14 @@ log "installing silently for the current user"
 LC_ALL=C grep -aq 'requestedExecutionLevel level="asInvoker"' "$installer" ||
   fail "the installer's manifest does not run it as the invoking user"
 install_silently "$installer"
-check_installed HKCU "$default_dir" "$default_unix" "$user_links"
+check_installed HKCU "$user_dir" "$user_unix" "$user_links"
 [[ -z $(apps_entry HKLM) ]] || fail "a per-user install wrote an Apps entry for all users"
-log "installed for the current user: $default_dir, Start-menu and Apps entries under HKCU, no elevation asked"
+log "installed for the current user: $user_dir, Start-menu and Apps entries under HKCU, no elevation asked"
 
 log "installing again, into $windows_dir"
 install_silently "$installer" "$windows_dir"
 check_installed HKCU "$windows_dir" "$unix_dir" "$user_links"
-[[ ! -e $default_unix ]] || fail "the earlier install in $default_dir was left behind"
+[[ ! -e $user_unix ]] || fail "the earlier install in $user_dir was left behind"
 log "the install moved into the folder with spaces and non-ASCII letters; one Apps entry, every file named in the notices"
 
 # windows_titled TITLE-REGEX : the ids of the visible windows so titled;
@@ -319,7 +300,7 @@ log "the print module loaded; the saved PDF reads back right, on one page"
 log "installing over the installed program in place"
 install_silently "$installer"
 check_installed HKCU "$windows_dir" "$unix_dir" "$user_links"
-[[ ! -e $default_unix ]] || fail "the upgrade did not go in place"
+[[ ! -e $user_unix ]] || fail "the upgrade did not go in place"
 [[ $(stored_date) == "REG_SZ $today" ]] || fail "installing again lost the settings: '$(stored_date)'"
 log "replaced in place: one Apps entry, LastReminderDate kept"
 

@@ -71,18 +71,9 @@ drive=$WINEPREFIX/drive_c
 cp "$installer" "$drive/cindrel-setup.exe"
 cp "$last_release" "$drive/last-release-setup.exe"
 
-user=${USER:-$(id -un)}
-uninstall_keys='Software\Microsoft\Windows\CurrentVersion\Uninstall'
-apps_key="$uninstall_keys\\$CINDREL_NAME"
+install_places
 last_apps_key="$uninstall_keys\\$CINDREL_NAME Installer"
-app_paths_key='Software\Microsoft\Windows\CurrentVersion\App Paths\cindrel.exe'
-settings_key="HKCU\\Software\\$CINDREL_MAKER\\$CINDREL_NAME\\Settings"
-user_dir="C:\\users\\$user\\AppData\\Local\\Programs\\$CINDREL_NAME"
-machine_dir="C:\\Program Files\\$CINDREL_NAME"
-start_menus=("$drive/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
-             "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs")
-
-unix_of() { local path=${1#C:\\}; printf '%s/%s' "$drive" "${path//\\//}"; }
+start_menus=("$user_links" "$machine_links")
 # value KEY [NAME] : a registry value's text (the default value without NAME),
 # empty when there is none.
 value()
@@ -108,8 +99,8 @@ setup()
 # snapshot : what an install that refuses must leave as it was.
 snapshot()
 {
-  (cd "$drive" && find "Program Files/$CINDREL_NAME" "users/$user/AppData/Local/Programs" \
-    "${start_menus[@]#"$drive/"}" -type f -exec md5sum {} + 2>/dev/null | sort)
+  find "$(unix_of "$machine_dir")" "$(unix_of "$user_programs")" "${start_menus[@]}" \
+    -type f -exec md5sum {} + 2>/dev/null | sort
   local hive
   for hive in HKLM HKCU; do
     wine reg query "$hive\\$uninstall_keys" /s 2>/dev/null | tr -d '\r'
@@ -199,11 +190,8 @@ for v in 0 1; do
     (LOCPATH=$scratch/locales LANG=$language.UTF-8 WINEDEBUG=trace+msgbox \
        wine 'C:\cindrel-setup.exe' >"$scratch/box.log" 2>&1 || true) &
     box=$!
+    wait_until 30 "a message box in $language on ${versions[v]}" grep -asq MSGBOX_OnInit "$scratch/box.log"
     deadline=$((SECONDS + 30))
-    until grep -aq MSGBOX_OnInit "$scratch/box.log"; do
-      ((SECONDS < deadline)) || fail "no message box in $language on ${versions[v]}"
-      sleep 0.2
-    done
     [[ -z ${CINDREL_INSTALLER_SHOTS:-} ]] ||
       { sleep 1; import -window root "$CINDREL_INSTALLER_SHOTS/old-windows-$language.png"; }
     # The box is the only window; it takes the focus some time after wine

@@ -1,6 +1,7 @@
 # shellcheck shell=bash
 # The wine side of the Windows build's tests, sourced by scripts/windows.sh,
-# scripts/windows-e2e.sh and scripts/screenshots.sh:
+# scripts/windows-e2e.sh, scripts/windows-installer.sh,
+# scripts/windows-console.sh and scripts/screenshots.sh:
 #   wine_init         the 64-bit wine prefix, made once and kept outside the
 #                     checkout ($CINDREL_WINEPREFIX, default
 #                     ~/.cache/cindrel/wine), set to Windows 10, with Debian's
@@ -9,6 +10,8 @@
 #   wine_display      a private Xvfb with openbox; wine needs a display even
 #                     for Qt's offscreen platform
 #   wine_stop         stops what these started
+#   wait_until        waits for a condition, or fails through the caller's fail
+#   install_places    names the places an install of the program takes
 # wine passes no QT_* variable of the environment on to Windows programs, so
 # the prefix's own environment (HKCU\Environment) holds the one the tests
 # need: QT_FORCE_STDERR_LOGGING, so that Qt logs to standard error rather
@@ -101,4 +104,48 @@ wine_path()
     joined+="${joined:+;}Z:${path//\//\\}"
   done
   printf '%s' "$joined"
+}
+
+# wait_until SECONDS DESCRIPTION COMMAND... : runs COMMAND until it succeeds;
+# after SECONDS, calls the sourcing script's fail with what it waited for.
+wait_until()
+{
+  local deadline=$((SECONDS + $1)) what=$2
+  shift 2
+  until "$@"; do
+    ((SECONDS < deadline)) || fail "timed out waiting for $what"
+    sleep 0.2
+  done
+}
+
+# install_places : names, for the tests, the places an install of the program
+# takes in the prefix (CINDREL_NAME and CINDREL_MAKER set from the identity):
+#   user_programs, user_dir, machine_dir   the user's Programs folder, the
+#       per-user and the all-users default folders, as Windows writes them;
+#   user_links, machine_links   the Programs folders of the user's and of the
+#       all-users Start menu, as Unix paths;
+#   uninstall_keys, apps_key, app_paths_key   keys under HKCU or HKLM after
+#       the scope: the Apps entries, the program's own (its key is the product
+#       code package managers know it by), its App Paths entry;
+#   settings_key   the program's settings, with their hive.
+# shellcheck disable=SC2034 # the sourcing scripts read them
+install_places()
+{
+  local user=${USER:-$(id -un)}
+  user_programs="C:\\users\\$user\\AppData\\Local\\Programs"
+  user_dir="$user_programs\\$CINDREL_NAME"
+  machine_dir="C:\\Program Files\\$CINDREL_NAME"
+  user_links="$WINEPREFIX/drive_c/users/$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+  machine_links="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+  uninstall_keys='Software\Microsoft\Windows\CurrentVersion\Uninstall'
+  apps_key="$uninstall_keys\\$CINDREL_NAME"
+  app_paths_key='Software\Microsoft\Windows\CurrentVersion\App Paths\cindrel.exe'
+  settings_key="HKCU\\Software\\$CINDREL_MAKER\\$CINDREL_NAME\\Settings"
+}
+
+# unix_of WINDOWS-PATH : a path on the prefix's drive C: as a Unix path.
+unix_of()
+{
+  local path=${1#C:\\}
+  printf '%s/%s' "$WINEPREFIX/drive_c" "${path//\\//}"
 }
