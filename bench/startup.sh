@@ -188,7 +188,9 @@ records=$tmp/records
 
 qt_version=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)
 echo "Start-up benchmark, $(date '+%Y-%m-%d %H:%M'), $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "${build_type:-unknown} build in ${wine_build:-$build}, Qt $qt_version"
+# The folder as seen from where the benchmark runs, so a report names no
+# machine's absolute path.
+echo "${build_type:-unknown} build in $(realpath --relative-to=. "${wine_build:-$build}"), Qt $qt_version"
 echo "display $display (Xvfb 1280x1024x24, no window manager), $rounds rounds after one warm-up start each"
 measure minimal
 measure cindrel
