@@ -234,8 +234,12 @@ void TstSettingsStore::ownFilesKeepEverythingElse_data()
                       "[Settings]\nLastReminderDate=" + kToday + "\n")
         << 1;
     QTest::newRow("empty quoted value") << QByteArray("[Settings]\nLastReminderDate=\"\"\n") << fresh << 0;
-    // The date would take the file past 64 KiB, and so out of the reader's reach.
-    const QByteArray full = "[Settings]\nOther=" + QByteArray(65500, 'x') + "\n";
+    // The date's line (28 bytes) may take the file to 64 KiB (18 bytes around
+    // the x's) but not one byte past, out of the reader's reach.
+    const QByteArray roomLeft = "[Settings]\nOther=" + QByteArray(65536 - 46, 'x') + "\n";
+    QTest::newRow("room for the date up to 64 KiB")
+        << roomLeft << QByteArray(roomLeft).insert(11, "LastReminderDate=" + kToday + "\n") << 0;
+    const QByteArray full = "[Settings]\nOther=" + QByteArray(65536 - 45, 'x') + "\n";
     QTest::newRow("no room for the date") << full << full << 0;
     // Exactly 64 KiB (28 bytes of the date's line, 11 of the header, 6 and a
     // line break around the x's) is the program's own, and stays that size.
