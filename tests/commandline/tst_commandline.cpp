@@ -43,6 +43,9 @@ private slots:
                                   << QStringList{"unexpected argument 'results.txt'", hint};
         QTest::newRow("after --") << QStringList{"--", "-v"} << Action::Refuse
                                   << QStringList{"unexpected argument '-v'"};
+        QTest::newRow("after --, no option is read")
+            << QStringList{"--", "--bogus", "-platform"} << Action::Refuse
+            << QStringList{"cindrel: unexpected argument '--bogus'\n"};
         QTest::newRow("missing value") << QStringList{"-platform"} << Action::Refuse
                                        << QStringList{"option '-platform' needs a value", hint};
         QTest::newRow("value Qt would not read")

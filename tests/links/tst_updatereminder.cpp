@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "doubles/Doubles.h"
+#include "doubles/LogCapture.h"
 #include "links/SitePages.h"
 #include "links/UpdateReminder.h"
 
@@ -140,6 +141,9 @@ private slots:
         QTest::newRow("blank") << " ";
         QTest::newRow("with a time") << "2026-11-01T10:00:00";
         QTest::newRow("day first") << "01/11/2026";
+        // The log quotes a value of up to 40 characters whole, a longer one cut.
+        QTest::newRow("40 characters") << QString(30, u'x') + "2026-11-01";
+        QTest::newRow("41 characters") << QString(31, u'x') + "2026-11-01";
         // clang-format on
     }
 
@@ -147,10 +151,19 @@ private slots:
     {
         QFETCH(QString, value);
         Start start(value);
+        LogCapture log;
         // The same at every start, however much later.
         for (int year = 0; year < 2; ++year) {
             start.fake.clock.date = QDate(2026 + year, 12, 7);
             start.remind();
+        }
+        const QString quoted = value.size() > 40 ? value.left(40) + "..." : value;
+        const QString line = "No update reminder: the stored Settings/LastReminderDate \"" + quoted
+                             + "\" is not a day in the form yyyy-mm-dd";
+        QCOMPARE(log.programLines().size(), size_t(2));
+        for (const LoggedLine &logged : log.programLines()) {
+            QCOMPARE(logged.category, QStringLiteral("cindrel.settings"));
+            QCOMPARE(logged.message, line);
         }
         QCOMPARE(start.boxes(), size_t(0));
         QVERIFY(start.fake.browser.urls.isEmpty());
