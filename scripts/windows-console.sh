@@ -98,16 +98,7 @@ echo "windows-console: the version through the twin in $dotted, also by a name t
 # process of the shell's job, the windowed one too, which Windows never
 # does; and wine hands Ctrl+Break to no process group.)
 main_title="^${CINDREL_WINDOW_TITLE//./\\.}\$"
-# main_windows: the ids of the program's windows on screen (xdotool's
-# --onlyvisible misses wine's).
-main_windows()
-{
-  local id
-  for id in $(xdotool search --name "$main_title" 2>/dev/null); do
-    xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$id"
-  done
-  return 0
-}
+main_windows() { windows_titled "$main_title"; }
 window_up() { [[ -n $(main_windows) && $(main_windows | head -n 1) != "${1:-}" ]]; }
 wine "$dotted_unix/bin/cindrel.com" -reverse &
 twin=$!

@@ -147,18 +147,7 @@ check_installed HKCU "$windows_dir" "$unix_dir" "$user_links"
 [[ ! -e $user_unix ]] || fail "the earlier install in $user_dir was left behind"
 log "the install moved into the folder with spaces and non-ASCII letters; one Apps entry, every file named in the notices"
 
-# windows_titled TITLE-REGEX : the ids of the visible windows so titled;
 # stored_date: the type and text of the stored LastReminderDate.
-# (xdotool's --onlyvisible misses wine's windows under openbox, so the map
-# state is asked of each.)
-windows_titled()
-{
-  local id
-  for id in $(xdotool search --name "$1" 2>/dev/null); do
-    xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$id"
-  done
-  return 0
-}
 titled_up() { [[ -n $(windows_titled "$1") ]]; }
 titled_gone() { [[ -z $(windows_titled "$1") ]]; }
 stored_date() { wine reg query "$settings_key" /v LastReminderDate 2>/dev/null | tr -d '\r' | awk '/LastReminderDate/ {print $2" "$3}'; }

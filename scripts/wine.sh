@@ -12,6 +12,7 @@
 #   wine_stop         stops what these started
 #   wait_until        waits for a condition, or fails through the caller's fail
 #   install_places    names the places an install of the program takes
+#   windows_titled    the windows on screen with a title
 # wine passes no QT_* variable of the environment on to Windows programs, so
 # the prefix's own environment (HKCU\Environment) holds the one the tests
 # need: QT_FORCE_STDERR_LOGGING, so that Qt logs to standard error rather
@@ -148,4 +149,16 @@ unix_of()
 {
   local path=${1#C:\\}
   printf '%s/%s' "$WINEPREFIX/drive_c" "${path//\\//}"
+}
+
+# windows_titled TITLE-REGEX : the ids of the windows on screen whose title
+# matches. (xdotool's --onlyvisible misses wine's windows under openbox, so
+# the map state is asked of each.)
+windows_titled()
+{
+  local id
+  for id in $(xdotool search --name "$1" 2>/dev/null); do
+    xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' && echo "$id"
+  done
+  return 0
 }
