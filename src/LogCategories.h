@@ -15,7 +15,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcSettings)
 Q_DECLARE_LOGGING_CATEGORY(lcLock)
 /// cindrel.links: site pages and referrals handed to the browser.
 Q_DECLARE_LOGGING_CATEGORY(lcLinks)
-/// cindrel.print: the print module.
+/// cindrel.print: the print module, and where libraries are loaded from.
 Q_DECLARE_LOGGING_CATEGORY(lcPrint)
 /// cindrel.signals: the signals that ask the program to end.
 Q_DECLARE_LOGGING_CATEGORY(lcSignals)
