@@ -64,7 +64,7 @@ probe=$build/bench/cindrel_bench_probe
 if [[ -n $wine_build ]]; then
   [[ -x $probe ]] || die "missing $probe; build it with: cmake --build $build --target cindrel_bench_probe"
   wine_build=$(cd "$wine_build" && pwd)
-  staged=$wine_build/_CPack_Packages/win64/NSIS/$CINDREL_NAME-$CINDREL_VERSION-win64
+  staged=$wine_build/$CINDREL_WINDOWS_STAGING
   [[ -f $staged/bin/cindrel.exe ]] || die "no installer's files in $staged (run scripts/windows.sh)"
   [[ -f $wine_build/bench/cindrel_bench_minimal.exe ]] ||
     die "missing $wine_build/bench/cindrel_bench_minimal.exe; build it as the usage says"

@@ -18,4 +18,4 @@ def installer(build):
 
 def staging(build):
     """CPack's staging tree of the installer: the files as installed."""
-    return Path(build) / "_CPack_Packages" / "win64" / "NSIS" / identity(build)["CINDREL_WINDOWS_PACKAGE"]
+    return Path(build) / identity(build)["CINDREL_WINDOWS_STAGING"]

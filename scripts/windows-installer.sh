@@ -27,8 +27,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath "${1:-$root/build-windows}")
 # shellcheck source=/dev/null
 source "$build/identity.sh"
-installer=$build/$CINDREL_NAME-$CINDREL_VERSION-win64.exe
-staged=$build/_CPack_Packages/win64/NSIS/$CINDREL_NAME-$CINDREL_VERSION-win64
+installer=$build/$CINDREL_WINDOWS_PACKAGE.exe
+staged=$build/$CINDREL_WINDOWS_STAGING
 [[ -f $installer && -d $staged ]] || { echo "windows-installer: no installer $installer (run scripts/windows.sh)" >&2; exit 1; }
 CINDREL_WINEPREFIX=${CINDREL_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/cindrel/wine}-installer
 # shellcheck source=scripts/wine.sh

@@ -53,7 +53,7 @@ else
   first_packs=$first
 fi
 
-staged() { printf '%s/_CPack_Packages/win64/NSIS/%s' "$1" "$stem"; }
+staged() { printf '%s/%s' "$1" "$CINDREL_WINDOWS_STAGING"; }
 differ=0
 difference()
 {

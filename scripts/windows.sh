@@ -92,7 +92,7 @@ installer=$build/$CINDREL_WINDOWS_PACKAGE.exe
 [[ -f $installer ]] || { echo "windows: cpack made no $installer" >&2; exit 1; }
 # The weight: the installer at most 6 MiB, the installed files (as staged,
 # stripped, for the installer) at most 20 MiB.
-staged=$build/_CPack_Packages/win64/NSIS/$CINDREL_WINDOWS_PACKAGE
+staged=$build/$CINDREL_WINDOWS_STAGING
 installer_bytes=$(stat -c %s "$installer")
 installed_bytes=$(find "$staged" -type f -printf '%s\n' | awk '{sum += $1} END {print sum + 0}')
 printf 'windows: the installer is %s bytes, the installed files %s bytes\n' "$installer_bytes" "$installed_bytes" >&2
