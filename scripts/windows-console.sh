@@ -77,7 +77,7 @@ echo "windows-console: the help and the version through pipes" >&2
 # single spaces, so the folder goes in words.
 installer=$build/$stem.exe
 dotted="C:\\users\\john.doe\\My Programs\\$CINDREL_NAME"
-dotted_unix="$WINEPREFIX/drive_c/users/john.doe/My Programs/$CINDREL_NAME"
+dotted_unix=$(unix_of "$dotted")
 rm -rf "$WINEPREFIX/drive_c/users/john.doe"
 wine "$installer" /S '/D=C:\users\john.doe\My' "Programs\\$CINDREL_NAME" ||
   fail "the silent install into $dotted ended with $?"
